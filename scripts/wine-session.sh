@@ -1,0 +1,36 @@
+# Sourced by the scripts that run Windows programs: a private WINEPREFIX in a temporary folder
+# and a private Xvfb display, both ended and removed when the calling script exits.
+# Never touches ~/.wine or a display it did not start.
+
+zv_wine_cleanup() {
+  if [ -n "${ZV_WINEPREFIX:-}" ]; then
+    WINEPREFIX="$ZV_WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$ZV_WINEPREFIX" wineserver -w >/dev/null 2>&1 || true
+    rm -rf "$ZV_WINEPREFIX"
+  fi
+  if [ -n "${ZV_XVFB_PID:-}" ]; then
+    kill "$ZV_XVFB_PID" 2>/dev/null || true
+    wait "$ZV_XVFB_PID" 2>/dev/null || true
+  fi
+  [ -n "${ZV_DISPLAY_FILE:-}" ] && rm -f "$ZV_DISPLAY_FILE"
+  return 0
+}
+
+zv_wine_start() {
+  trap zv_wine_cleanup EXIT
+  ZV_DISPLAY_FILE=$(mktemp)
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
+  ZV_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$ZV_DISPLAY_FILE" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$ZV_DISPLAY_FILE")"
+  ZV_WINEPREFIX=$(mktemp -d /tmp/zorvane-wine.XXXXXX)
+  export WINEPREFIX="$ZV_WINEPREFIX"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1 || true
+  echo "wine: prefix $WINEPREFIX on display $DISPLAY"
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Behaviours every Files implementation shares; instantiated for the fake natively and for
+// the Win32 implementation under Wine, so the fake cannot drift from Windows.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/files.h"
+
+namespace zv::contract {
+
+struct FilesEnv {
+  virtual ~FilesEnv() = default;
+  virtual platform::Files& files() = 0;
+  virtual std::string Path(const std::string& name) = 0;  // a path in a private folder
+  virtual void MakeReadOnly(const std::string& path) = 0;
+};
+
+std::unique_ptr<FilesEnv> MakeFilesEnv();  // provided by each test program
+
+class FilesContract : public ::testing::Test {
+ protected:
+  std::unique_ptr<FilesEnv> env = MakeFilesEnv();
+  platform::Files& files = env->files();
+};
+
+TEST_F(FilesContract, ReplaceCreatesAndOverwritesWholeFiles) {
+  std::string p = env->Path("a.qnp");
+  EXPECT_FALSE(files.Exists(p));
+  EXPECT_FALSE(files.Stamp(p).exists);
+  ASSERT_TRUE(files.Replace(p, "long first text\r\n"));
+  ASSERT_TRUE(files.Replace(p, "short"));
+  std::string bytes;
+  ASSERT_TRUE(files.Read(p, bytes));
+  EXPECT_EQ(bytes, "short");
+  EXPECT_TRUE(files.Exists(p));
+  EXPECT_EQ(files.Stamp(p).size, 5u);
+}
+
+TEST_F(FilesContract, BytesArriveUnchanged) {
+  std::string p = env->Path("b.qnp");
+  std::string all;
+  for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+  ASSERT_TRUE(files.Replace(p, all));
+  std::string back;
+  ASSERT_TRUE(files.Read(p, back));
+  EXPECT_EQ(back, all);
+}
+
+TEST_F(FilesContract, StampChangesWithEveryReplace) {
+  std::string p = env->Path("c.qnp");
+  ASSERT_TRUE(files.Replace(p, "one"));
+  platform::FileStamp first = files.Stamp(p);
+  ASSERT_TRUE(files.Replace(p, "two"));  // same size
+  EXPECT_NE(files.Stamp(p), first);
+}
+
+TEST_F(FilesContract, DeleteAndCopy) {
+  std::string p = env->Path("d.qnp"), q = env->Path("e.qnp");
+  EXPECT_FALSE(files.Delete(p));
+  EXPECT_FALSE(files.Copy(p, q));
+  ASSERT_TRUE(files.Replace(p, "x=1"));
+  ASSERT_TRUE(files.Copy(p, q));
+  std::string bytes;
+  ASSERT_TRUE(files.Read(q, bytes));
+  EXPECT_EQ(bytes, "x=1");
+  EXPECT_TRUE(files.Delete(p));
+  EXPECT_FALSE(files.Exists(p));
+  EXPECT_FALSE(files.Read(p, bytes));
+}
+
+TEST_F(FilesContract, ReadOnlyFileRefusesReplaceAndKeepsItsText) {
+  std::string p = env->Path("f.qnp");
+  ASSERT_TRUE(files.Replace(p, "kept"));
+  env->MakeReadOnly(p);
+  EXPECT_FALSE(files.Replace(p, "lost"));
+  std::string bytes;
+  ASSERT_TRUE(files.Read(p, bytes));
+  EXPECT_EQ(bytes, "kept");
+}
+
+}  // namespace zv::contract
