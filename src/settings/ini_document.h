@@ -66,6 +66,7 @@ class IniDocument {
   const Section* FindSection(const std::string& section) const;
   Section* FindSection(const std::string& section);
   static const Line* FindLine(const Section& s, const std::string& storedKey);
+  static Line ParseLine(std::string raw);
   void ReindexSections();
 
   std::vector<Section> sections_;  // sections_[0] holds the lines before any header

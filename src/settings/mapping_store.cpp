@@ -1,0 +1,121 @@
+#include "settings/mapping_store.h"
+
+#include <algorithm>
+
+#include "catalogue/key_catalogue.h"
+
+namespace zv {
+namespace {
+const char* const kSwapKey = "SwapKey";
+const char* const kSwapScrKeyCode = "SwapScrKeyCode";
+const char* const kDisableKey = "DisableKey";
+const char* const kIndex = "Index";
+const char* const kSettings = "Settings";
+
+std::string CountKey(const std::string& action) { return action + "Count"; }
+std::string KeyCodeKey(int number) { return "KeyCode" + std::to_string(number); }
+}  // namespace
+
+void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value,
+                  int code) {
+  file.WriteString(kSwapKey, source, value);
+  file.WriteString(kSwapScrKeyCode, source, std::to_string(code));
+}
+
+bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
+                  const std::string& parameter) {
+  int code = ResolveKeyCode(source);
+  if (IsParameterizedAction(target)) {
+    int count = ParameterCount(file, target);
+    file.WriteString(kSettings, CountKey(target), std::to_string(count + 1));
+    std::string value = target + std::to_string(count + 1);
+    WriteSwapKey(file, source, value, code);
+    file.WriteString(value, "Parameter", parameter);
+  } else {
+    WriteSwapKey(file, source, target, code);
+  }
+  AddInterceptedCode(file, code);
+  file.WriteString(kSettings, "Sign", "Zorvane");
+  return true;
+}
+
+void RemoveMapping(SettingsFile& file, const std::string& source) {
+  std::string value = file.ReadString(kSwapKey, source, " ");
+  if (IsParameterizedAction(value)) {
+    int n = NumberSuffixOf(value);
+    std::string name = StripNumberSuffix(value);
+    int k = ParameterCount(file, name);
+    // The last section fills the hole; when the removed one is the last, it is simply erased.
+    MoveSection(file, name + std::to_string(k), name + std::to_string(n));
+    RenumberReferences(file, name, n);
+    file.WriteString(kSettings, CountKey(name),
+                     std::to_string(file.ReadIntegerStrict(kSettings, CountKey(name)) - 1));
+  }
+  RemoveInterceptedCode(file, file.ReadInteger(kSwapScrKeyCode, source, 0));
+  file.DeleteKey(kSwapKey, source);
+  file.DeleteKey(kSwapScrKeyCode, source);
+}
+
+int ParameterCount(SettingsFile& file, const std::string& action) {
+  return file.ReadIntegerStrict(kSettings, CountKey(action));
+}
+
+void MoveSection(SettingsFile& file, const std::string& from, const std::string& to) {
+  for (const std::string& key : file.ReadSection(from))
+    file.WriteString(to, key, file.ReadString(from, key, ""));
+  file.EraseSection(from);
+}
+
+void RenumberReferences(SettingsFile& file, const std::string& action, int n) {
+  int last = ParameterCount(file, action);
+  for (const std::string& key : file.ReadSection(kSwapKey)) {
+    std::string value = file.ReadString(kSwapKey, key, " ");
+    if (NumberSuffixOf(value) == last && StripNumberSuffix(value) == action)
+      file.WriteString(kSwapKey, key, action + std::to_string(n));
+  }
+}
+
+std::vector<std::string> InterceptedCodes(const IniDocument& doc) {
+  std::vector<std::string> codes;
+  for (const std::string& key : doc.ReadSection(kDisableKey))
+    if (key != kIndex && key != "TempCode") codes.push_back(doc.ReadString(kDisableKey, key, ""));
+  return codes;
+}
+
+std::vector<std::string> InterceptedCodes(SettingsFile& file) {
+  return InterceptedCodes(file.Current());
+}
+
+bool IsInterceptedCode(const IniDocument& doc, int code) {
+  std::vector<std::string> codes = InterceptedCodes(doc);
+  return std::find(codes.begin(), codes.end(), std::to_string(code)) != codes.end();
+}
+
+bool IsInterceptedCode(SettingsFile& file, int code) {
+  return IsInterceptedCode(file.Current(), code);
+}
+
+void AddInterceptedCode(SettingsFile& file, int code) {
+  int count = file.ReadIntegerStrict(kDisableKey, kIndex);
+  if (IsInterceptedCode(file, code)) return;
+  file.WriteString(kDisableKey, kIndex, std::to_string(count + 1));
+  file.WriteString(kDisableKey, KeyCodeKey(count + 1), std::to_string(code));
+}
+
+void RemoveInterceptedCode(SettingsFile& file, int code) {
+  int count = file.ReadIntegerStrict(kDisableKey, kIndex);
+  if (count <= 0) return;
+  int found = 0;
+  for (int m = 1; m <= count && found == 0; ++m)
+    if (file.ReadIntegerStrict(kDisableKey, KeyCodeKey(m)) == code) found = m;
+  if (found == 0) return;
+  std::vector<std::string> codes = InterceptedCodes(file);
+  // A hand-edited list can be shorter than its "Index"; then there is nothing to take out.
+  if (static_cast<std::size_t>(found) <= codes.size()) codes.erase(codes.begin() + (found - 1));
+  file.EraseSection(kDisableKey);
+  for (int i = 1; i <= count - 1 && static_cast<std::size_t>(i) <= codes.size(); ++i)
+    file.WriteString(kDisableKey, KeyCodeKey(i), codes[static_cast<std::size_t>(i - 1)]);
+  file.WriteString(kDisableKey, kIndex, std::to_string(count - 1));
+}
+
+}  // namespace zv

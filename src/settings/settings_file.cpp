@@ -1,0 +1,155 @@
+#include "settings/settings_file.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "common/error.h"
+
+namespace zv {
+
+SettingsFile::SettingsFile(platform::Files& files, std::string path)
+    : files_(files), path_(std::move(path)) {}
+
+const IniDocument& SettingsFile::Current() {
+  // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
+  // longer matches, so the next call reads again instead of missing it.
+  platform::FileStamp stamp = files_.Stamp(path_);
+  if (loaded_ && stamp == stamp_) return doc_;
+  std::string bytes;
+  unreadable_ = stamp.exists && !files_.Read(path_, bytes);
+  if (unreadable_) bytes.clear();
+  if (bytes != text_) {
+    doc_ = IniDocument::Parse(bytes);
+    text_ = std::move(bytes);
+    ++version_;
+  }
+  stamp_ = stamp;
+  loaded_ = !unreadable_;  // an unreadable file is tried again by the next operation
+  return doc_;
+}
+
+std::uint64_t SettingsFile::Version() {
+  Current();
+  return version_;
+}
+
+bool SettingsFile::ValueExists(const std::string& section, const std::string& key) {
+  return Current().ValueExists(section, key);
+}
+
+std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
+                                     const std::string& def) {
+  return Current().ReadString(section, key, def);
+}
+
+std::vector<std::string> SettingsFile::ReadSection(const std::string& section) {
+  return Current().ReadSection(section);
+}
+
+std::vector<std::string> SettingsFile::ReadSections() { return Current().ReadSections(); }
+
+int SettingsFile::ReadIntegerStrict(const std::string& section, const std::string& key) {
+  return StrToIntStrict(ReadString(section, key, "0"));
+}
+
+int SettingsFile::ReadInteger(const std::string& section, const std::string& key, int def) {
+  int value = def;
+  return ParseLenientInteger(ReadString(section, key, ""), value) ? value : def;
+}
+
+bool SettingsFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void SettingsFile::WriteString(const std::string& section, const std::string& key,
+                               const std::string& value) {
+  Current();
+  // Writing over a file that exists but could not be read would throw its content away.
+  if (unreadable_) throw Error(FormatMessage("Unable to write to %s", path_));
+  doc_.WriteString(section, key, value);
+  Store();
+}
+
+void SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void SettingsFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void SettingsFile::DeleteKey(const std::string& section, const std::string& key) {
+  Current();
+  if (unreadable_ || !doc_.DeleteKey(section, key)) return;
+  try {
+    Store();
+  } catch (const Error&) {
+    // Deleting never reports a failure; the key simply stays.
+  }
+}
+
+void SettingsFile::EraseSection(const std::string& section) {
+  Current();
+  if (unreadable_ || !doc_.EraseSection(section)) return;
+  try {
+    Store();
+  } catch (const Error&) {
+  }
+}
+
+bool SettingsFile::DeleteFile() {
+  bool deleted = files_.Delete(path_);
+  loaded_ = false;
+  return deleted;
+}
+
+void SettingsFile::Store() {
+  std::string text = doc_.Text();
+  if (loaded_ && text == text_) return;  // nothing changed: the file stays as it is
+  if (!files_.Replace(path_, text)) {
+    doc_ = IniDocument::Parse(text_);  // back to what the file still holds
+    throw Error(FormatMessage("Unable to write to %s", path_));
+  }
+  text_ = std::move(text);
+  stamp_ = files_.Stamp(path_);
+  loaded_ = true;
+  ++version_;
+}
+
+bool ParseLenientInteger(const std::string& text, int& value) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  unsigned base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == text.size()) return false;
+  // Hexadecimal is taken as 32 bits ("$FFFFFFFF" is -1); decimal must fit an int.
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  std::uint64_t acc = 0;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    unsigned digit;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<unsigned>(c - '0');
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = static_cast<unsigned>(c - 'A' + 10);
+    else
+      return false;
+    acc = acc * base + digit;
+    if (acc > limit) return false;
+  }
+  std::uint32_t bits = static_cast<std::uint32_t>(acc);
+  if (negative) bits = 0u - bits;
+  value = static_cast<int>(bits);
+  return true;
+}
+
+}  // namespace zv
