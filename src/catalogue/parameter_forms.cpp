@@ -1,0 +1,107 @@
+#include "catalogue/parameter_forms.h"
+
+#include "common/error.h"
+
+namespace zv {
+
+bool IsEmptyParameter(std::string_view form) {
+  return form == " " || form == "0";
+}
+
+std::string TypeTextForm(std::string_view text) {
+  std::string form;
+  form.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      form += '#';
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      form += c;
+    }
+  }
+  return form;
+}
+
+std::string TextOfTypeTextForm(std::string_view form) {
+  std::string text;
+  text.reserve(form.size());
+  for (const char c : form) {
+    if (c == '#') {
+      text += "\r\n";
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+std::uint16_t ShortcutWordOfText(std::string_view text) {
+  // Only the low 16 bits of the number are the word, whatever its size or sign.
+  return static_cast<std::uint16_t>(static_cast<unsigned>(StrToIntStrict(std::string(text))));
+}
+
+std::string KeyCombinationForm(const KeyCombination& combination) {
+  unsigned word = static_cast<unsigned>(combination.key) & 0xFFu;
+  if (combination.shift) word |= kShortcutShift;
+  if (combination.ctrl) word |= kShortcutCtrl;
+  if (combination.alt) word |= kShortcutAlt;
+  return std::to_string(word);
+}
+
+KeyCombination KeyCombinationOfForm(std::string_view form) {
+  const std::uint16_t word = ShortcutWordOfText(form);
+  KeyCombination combination;
+  combination.key = word & 0xFF;
+  combination.shift = (word & kShortcutShift) != 0;
+  combination.ctrl = (word & kShortcutCtrl) != 0;
+  combination.alt = (word & kShortcutAlt) != 0;
+  return combination;
+}
+
+std::string KeyDownItem(std::string_view keyName) {
+  return std::string(kKeyDownPrefix) + std::string(keyName);
+}
+
+std::string KeyUpItem(std::string_view keyName) {
+  return std::string(kKeyUpPrefix) + std::string(keyName);
+}
+
+std::string DelayItem(std::string_view interval) {
+  return std::string(kDelayPrefix) + std::string(interval);
+}
+
+std::vector<std::string> SplitSequence(std::string_view text) {
+  if (text != "None" && !text.empty() && text.back() == ',') text.remove_suffix(1);
+  std::vector<std::string> items;
+  for (auto comma = text.find(','); comma != std::string_view::npos; comma = text.find(',')) {
+    items.emplace_back(text.substr(0, comma));
+    text.remove_prefix(comma + 1);
+  }
+  items.emplace_back(text);
+  return items;
+}
+
+std::string JoinSequence(const std::vector<std::string>& items) {
+  std::string text;
+  for (const auto& item : items) {
+    text += item;
+    text += ',';
+  }
+  return text;
+}
+
+namespace {
+// The text from the 1-based character `from` to the end; empty when the item is shorter.
+std::string From(std::string_view item, std::size_t from) {
+  return from - 1 < item.size() ? std::string(item.substr(from - 1)) : std::string();
+}
+}  // namespace
+
+SequenceItem ReadSequenceItem(std::string_view item) {
+  if (item.substr(0, 7) == "KeyDown") return {SequenceStep::kKeyDown, From(item, 9)};
+  if (item.substr(0, 5) == "Delay") return {SequenceStep::kDelay, From(item, 7)};
+  return {SequenceStep::kKeyUp, From(item, 7)};
+}
+
+}  // namespace zv

@@ -1,0 +1,31 @@
+#pragma once
+// The rules of the three small dialogs (type text, key combination, delay), apart from the
+// windows that show them.
+#include <cstdint>
+#include <string>
+
+namespace zv {
+
+// Type-text dialog: what the memo shows for a stored parameter ("" for " " and "0"), and the
+// parameter that the memo's text gives (" " for an empty memo).
+std::string PasteTextMemoOfParameter(const std::string& initial);
+std::string PasteTextParameterOfMemo(const std::string& memoText);
+
+// Key-combination dialog. The hot-key field's value has the key in its low byte and these flags
+// in its high byte (the values of HOTKEYF_SHIFT, HOTKEYF_CONTROL, HOTKEYF_ALT).
+inline constexpr int kHotKeyFieldShift = 0x01;
+inline constexpr int kHotKeyFieldCtrl = 0x02;
+inline constexpr int kHotKeyFieldAlt = 0x04;
+// The field's value for a stored parameter; "0" is the empty field, anything else is converted
+// strictly ("'%s' is not a valid integer value").
+std::uint16_t HotkeyFieldOfParameter(const std::string& initial);
+// The parameter for the field's value: never " ", "0" for the empty field; the extended-key
+// flag is dropped.
+std::string HotkeyParameterOfField(std::uint16_t fieldValue);
+
+// Delay dialog: the characters the interval field lets through (BackSpace, "." and digits) and
+// the key that closes the dialog as OK (Enter).
+bool DelayFieldAccepts(char c);
+bool DelayFieldClosesOn(int virtualKey);
+
+}  // namespace zv

@@ -1,0 +1,18 @@
+#include "ui/parameter_prompter.h"
+
+namespace zv {
+
+std::string EditParameterOfCode(int code, const std::string& initial, ParameterPrompter& prompter) {
+  switch (code) {
+    case kTypeTextCode:
+      return prompter.AskTypeText(initial);
+    case kKeyCombinationCode:
+      return prompter.AskKeyCombination(initial);
+    case kKeySequenceCode:
+      return prompter.AskKeySequence(initial);
+    default:
+      return " ";
+  }
+}
+
+}  // namespace zv
