@@ -60,7 +60,7 @@ class SettingsFile {
   platform::FileStamp stamp_;
   bool loaded_ = false;
   bool unreadable_ = false;  // the file exists but could not be read: writing would lose it
-  std::uint64_t version_ = 0;
+  std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };
 
 // The lenient integer form on its own: decimal with an optional sign, "$" or "0x"/"0X" followed

@@ -1,0 +1,260 @@
+#include "settings/mapping_store.h"
+
+#include <gtest/gtest.h>
+
+#include "common/error.h"
+#include "platform/fake/fake_files.h"
+#include "settings/settings.h"
+#include "tests/settings/ini_lines.h"
+
+namespace zv {
+namespace {
+using testing_settings::Lines;
+using Texts = std::vector<std::string>;
+
+const char* const kPath = "C:\\zv\\Keydat.qnp";
+
+class MappingStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override { PrepareSettingsFile(file); }
+  std::string SwapKey(const std::string& source) { return file.ReadString("SwapKey", source, "Null"); }
+  std::string Parameter(const std::string& section) {
+    return file.ReadString(section, "Parameter", "missing");
+  }
+  int Count(const std::string& action) { return ParameterCount(file, action); }
+
+  fake::FakeFiles files;
+  SettingsFile file{files, kPath};
+};
+
+using StoringMappings = MappingStoreTest;
+
+TEST_F(StoringMappings, APlainTargetWritesBothEntriesAndTheCode) {
+  EXPECT_TRUE(StoreMapping(file, "A", "DisableKey", " "));
+  EXPECT_EQ(SwapKey("A"), "DisableKey");
+  EXPECT_EQ(file.ReadString("SwapScrKeyCode", "A", "-"), "65");
+  EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
+  EXPECT_EQ(ReadSetting(file, "DisableKey", "Index"), "1");
+  std::string once = files.Get(kPath);
+  StoreMapping(file, "A", "DisableKey", " ");
+  EXPECT_EQ(files.Get(kPath), once);
+}
+
+TEST_F(StoringMappings, ParameterisedTargetsAreNumberedInOrderPerAction) {
+  StoreMapping(file, "X", "TypeText", "one");
+  StoreMapping(file, "Y", "KeySequence", "65,");
+  StoreMapping(file, "Z", "TypeText", "two");
+  EXPECT_EQ(SwapKey("X"), "TypeText1");
+  EXPECT_EQ(SwapKey("Y"), "KeySequence1");
+  EXPECT_EQ(SwapKey("Z"), "TypeText2");
+  EXPECT_EQ(Parameter("TypeText2"), "two");
+  EXPECT_EQ(Count("TypeText"), 2);
+  EXPECT_EQ(Count("KeySequence"), 1);
+  EXPECT_EQ(Count("KeyCombination"), 0);
+  EXPECT_EQ(file.ReadString("SwapScrKeyCode", "Y", "-"), "89");
+}
+
+TEST_F(StoringMappings, ANewTargetKeepsTheOldSectionAndAddsNoSecondCode) {
+  StoreMapping(file, "Q", "TypeText", "old");
+  StoreMapping(file, "Q", "KeyCombination", "16449");
+  EXPECT_EQ(SwapKey("Q"), "KeyCombination1");
+  EXPECT_EQ(Parameter("TypeText1"), "old");
+  EXPECT_EQ(Count("TypeText"), 1);
+  EXPECT_EQ(InterceptedCodes(file), Texts{"81"});
+}
+
+TEST_F(StoringMappings, TheSignatureIsRestoredByEveryMapping) {
+  ResetSettingsFile(file);
+  StoreMapping(file, "B", "Tab", " ");
+  EXPECT_TRUE(IsSettingsFile(file));
+}
+
+using RemovingMappings = MappingStoreTest;
+
+TEST_F(RemovingMappings, RemovingTheFirstOfThreeMovesTheLastIntoItsPlace) {
+  StoreMapping(file, "X", "TypeText", "x");
+  StoreMapping(file, "Y", "TypeText", "y");
+  StoreMapping(file, "Z", "TypeText", "z");
+  RemoveMapping(file, "X");
+  EXPECT_EQ(SwapKey("X"), "Null");
+  EXPECT_EQ(SwapKey("Y"), "TypeText2");
+  EXPECT_EQ(SwapKey("Z"), "TypeText1");
+  EXPECT_EQ(Parameter("TypeText1"), "z");
+  EXPECT_EQ(Parameter("TypeText2"), "y");
+  EXPECT_FALSE(file.ValueExists("TypeText3", "Parameter"));
+  EXPECT_EQ(Count("TypeText"), 2);
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"89", "90"}));
+  EXPECT_FALSE(file.ValueExists("SwapScrKeyCode", "X"));
+}
+
+TEST_F(RemovingMappings, RemovingTheLastErasesItsSectionAndTouchesNoOtherValue) {
+  StoreMapping(file, "X", "TypeText", "x");
+  StoreMapping(file, "Y", "TypeText", "y");
+  StoreMapping(file, "Z", "TypeText", "z");
+  RemoveMapping(file, "Z");
+  EXPECT_EQ(SwapKey("X"), "TypeText1");
+  EXPECT_EQ(SwapKey("Y"), "TypeText2");
+  EXPECT_EQ(Parameter("TypeText1"), "x");
+  EXPECT_EQ(Parameter("TypeText2"), "y");
+  EXPECT_EQ(file.ReadSections(), (Texts{"Settings", "SwapKey", "SwapScrKeyCode", "TypeText1",
+                                        "TypeText2", "DisableKey"}));
+  EXPECT_EQ(Count("TypeText"), 2);
+}
+
+TEST_F(RemovingMappings, RemovingEveryMappingLeavesNoParameterSectionOrCode) {
+  for (const char* key : {"1", "2", "3"}) StoreMapping(file, key, "KeySequence", key);
+  for (const char* key : {"2", "1", "3"}) RemoveMapping(file, key);
+  EXPECT_EQ(Count("KeySequence"), 0);
+  EXPECT_TRUE(file.ReadSection("SwapKey").empty());
+  EXPECT_TRUE(InterceptedCodes(file).empty());
+  EXPECT_EQ(ReadSetting(file, "DisableKey", "Index"), "0");
+  for (const std::string& s : file.ReadSections()) EXPECT_EQ(s.find("KeySequence"), std::string::npos);
+}
+
+TEST_F(RemovingMappings, OtherActionsKeepTheirNumbers) {
+  StoreMapping(file, "A", "TypeText", "a");
+  StoreMapping(file, "B", "KeyCombination", "1");
+  StoreMapping(file, "C", "KeyCombination", "2");
+  StoreMapping(file, "D", "TypeText", "d");
+  RemoveMapping(file, "A");
+  EXPECT_EQ(SwapKey("B"), "KeyCombination1");
+  EXPECT_EQ(SwapKey("C"), "KeyCombination2");
+  EXPECT_EQ(SwapKey("D"), "TypeText1");
+  EXPECT_EQ(Parameter("KeyCombination2"), "2");
+}
+
+TEST_F(RemovingMappings, AKeyWithoutMappingChangesNothing) {
+  StoreMapping(file, "A", "B", " ");
+  std::string before = files.Get(kPath);
+  RemoveMapping(file, "C");
+  RemoveMapping(file, "            C");
+  EXPECT_EQ(files.Get(kPath), before);
+}
+
+TEST_F(RemovingMappings, RowCaptionsWithLeadingBlanksReachTheirKey) {
+  StoreMapping(file, "Num 5", "TypeText", "five");
+  RemoveMapping(file, "            Num 5");
+  EXPECT_TRUE(file.ReadSection("SwapKey").empty());
+  EXPECT_TRUE(InterceptedCodes(file).empty());
+  EXPECT_EQ(Count("TypeText"), 0);
+}
+
+TEST_F(RemovingMappings, KeysSharingTheUnknownCodeListItOnceAndRemoveItOnce) {
+  StoreMapping(file, "WWW Back", "Tab", " ");
+  StoreMapping(file, "WWW Forward", "Enter", " ");
+  StoreMapping(file, "A", "B", " ");
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"-1", "65"}));
+  RemoveMapping(file, "WWW Back");
+  EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
+  RemoveMapping(file, "WWW Forward");
+  EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
+  EXPECT_TRUE(file.ReadSection("SwapScrKeyCode") == Texts{"A"});
+}
+
+TEST_F(RemovingMappings, SemicolonAndEqualsMapAndRemoveLikeAnyKey) {
+  StoreMapping(file, ";", "TypeText", "semi");
+  StoreMapping(file, "=", "TypeText", "equals");
+  EXPECT_EQ(file.ReadSection("SwapKey"), (Texts{";", "="}));
+  EXPECT_EQ(SwapKey(";"), "TypeText1");
+  EXPECT_EQ(file.ReadString("SwapScrKeyCode", "=", "-"), "187");
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"186", "187"}));
+  RemoveMapping(file, "            ;");
+  EXPECT_EQ(SwapKey("="), "TypeText1");
+  EXPECT_EQ(Parameter("TypeText1"), "equals");
+  RemoveMapping(file, "=");
+  EXPECT_TRUE(file.ReadSection("SwapKey").empty());
+  EXPECT_TRUE(file.ReadSection("SwapScrKeyCode").empty());
+  EXPECT_TRUE(InterceptedCodes(file).empty());
+}
+
+using InterceptedCodeList = MappingStoreTest;
+
+TEST_F(InterceptedCodeList, EntriesStayDenseInOrder) {
+  for (int code : {65, 66, 67, 68}) AddInterceptedCode(file, code);
+  AddInterceptedCode(file, 66);
+  EXPECT_TRUE(IsInterceptedCode(file, 66));
+  RemoveInterceptedCode(file, 66);
+  EXPECT_FALSE(IsInterceptedCode(file, 66));
+  EXPECT_EQ(file.ReadSection("DisableKey"), (Texts{"KeyCode1", "KeyCode2", "KeyCode3", "Index"}));
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"65", "67", "68"}));
+  EXPECT_EQ(ReadSetting(file, "DisableKey", "Index"), "3");
+  RemoveInterceptedCode(file, 99);  // not listed: unchanged
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"65", "67", "68"}));
+}
+
+TEST_F(InterceptedCodeList, TempCodeIsNoEntryAndIsDroppedOnRewrite) {
+  files.Put(kPath, Lines({"[DisableKey]", "Index=2", "TempCode=66", "KeyCode1=65", "KeyCode2=67"}));
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"65", "67"}));
+  EXPECT_FALSE(IsInterceptedCode(file, 66));
+  RemoveInterceptedCode(file, 65);
+  EXPECT_EQ(files.Get(kPath), Lines({"[DisableKey]", "KeyCode1=67", "Index=1"}));
+}
+
+TEST_F(InterceptedCodeList, AnEmptyListIsLeftAlone) {
+  std::string before = files.Get(kPath);
+  RemoveInterceptedCode(file, 65);
+  EXPECT_EQ(files.Get(kPath), before);
+}
+
+TEST_F(InterceptedCodeList, AHandEditedCodeFailsStrictlyBeforeAnythingChanges) {
+  files.Put(kPath, Lines({"[DisableKey]", "Index=2", "KeyCode1=6S", "KeyCode2=67"}));
+  std::string before = files.Get(kPath);
+  try {
+    RemoveInterceptedCode(file, 67);
+    FAIL() << "6S is no integer";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "'6S' is not a valid integer value");
+  }
+  EXPECT_EQ(files.Get(kPath), before);
+}
+
+TEST_F(InterceptedCodeList, ADocumentCanBeAskedDirectly) {
+  StoreMapping(file, "A", "B", " ");
+  const IniDocument& doc = file.Current();
+  EXPECT_TRUE(IsInterceptedCode(doc, 65));
+  EXPECT_EQ(InterceptedCodes(doc), Texts{"65"});
+}
+
+using MappingStoreFailures = MappingStoreTest;
+
+TEST_F(MappingStoreFailures, AReadOnlyFileStopsStoringAtTheFirstWrite) {
+  files.SetReadOnly(kPath, true);
+  std::string before = files.Get(kPath);
+  try {
+    StoreMapping(file, "A", "TypeText", "x");
+    FAIL() << "the file is read-only";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to C:\\zv\\Keydat.qnp");
+  }
+  EXPECT_EQ(files.Get(kPath), before);
+}
+
+TEST_F(MappingStoreFailures, ABadCountStopsTheStoreWithItsText) {
+  WriteSetting(file, "Settings", "TypeTextCount", "two");
+  EXPECT_THROW(StoreMapping(file, "A", "TypeText", "x"), Error);
+  EXPECT_FALSE(file.ValueExists("SwapKey", "A"));
+}
+
+using SectionMoves = MappingStoreTest;
+
+TEST_F(SectionMoves, MoveCopiesEveryKeyInOrderThenErases) {
+  files.Put(kPath, Lines({"[From]", "b=2", "a=1", "[To]", "z=0", "a=9"}));
+  MoveSection(file, "From", "To");
+  EXPECT_EQ(files.Get(kPath), Lines({"[To]", "z=0", "a=1", "b=2"}));
+  MoveSection(file, "To", "To");
+  EXPECT_TRUE(file.ReadSections().empty());
+}
+
+TEST_F(SectionMoves, RenumberPointsOnlyTheLastSectionsUsersAtTheHole) {
+  files.Put(kPath, Lines({"[Settings]", "TypeTextCount=3", "[SwapKey]", "A=TypeText3",
+                          "B=KeySequence3", "C=TypeText2", "D=TypeText3", "E=F3"}));
+  RenumberReferences(file, "TypeText", 1);
+  EXPECT_EQ(SwapKey("A"), "TypeText1");
+  EXPECT_EQ(SwapKey("B"), "KeySequence3");
+  EXPECT_EQ(SwapKey("C"), "TypeText2");
+  EXPECT_EQ(SwapKey("D"), "TypeText1");
+  EXPECT_EQ(SwapKey("E"), "F3");
+}
+
+}  // namespace
+}  // namespace zv
