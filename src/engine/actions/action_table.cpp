@@ -1,0 +1,42 @@
+#include "engine/actions/actions.h"
+
+namespace zv {
+
+Actions::Actions(const ActionDevices& devices, platform::Scheduler& scheduler,
+                 ActionQueue::ErrorSink showError)
+    : devices_(devices), queue_(scheduler, std::move(showError)) {}
+
+void Actions::FillActionTable() {
+  ActionTable_ = {{
+      {"CleanText", &Actions::ActCleanText},
+      {"TypeText", &Actions::ActTypeText},
+      {"KeyCombination", &Actions::ActKeyCombination},
+      {"Volume Up", &Actions::ActVolumeUp},
+      {"Volume Down", &Actions::ActVolumeDown},
+      {"Shutdown", &Actions::ActShutdown},
+      {"Restart", &Actions::ActRestart},
+      {"Logout", &Actions::ActLogout},
+      {"Hibernate", &Actions::ActHibernate},
+      {"Suspend", &Actions::ActSuspend},
+      {"Eject cdrom driver", &Actions::ActEjectCdrom},
+      {"Close cdrom driver", &Actions::ActCloseCdrom},
+      {"Click Left Mouse Button", &Actions::ActClickLeft},
+      {"Click Right Mouse Button", &Actions::ActClickRight},
+      {"Turn Off Monitor", &Actions::ActMonitorOff},
+      {"Activate Screensaver", &Actions::ActScreensaver},
+      {"Eject/Close Cdrom Driver", &Actions::ActToggleCdrom},
+      {"KeySequence", &Actions::ActKeySequence},
+  }};
+}
+
+// Every row is looked at; the names are distinct, so at most one action is queued.
+void Actions::RunAction(const std::string& name, const std::string& parameter) {
+  for (const TActionEntry& row : ActionTable_) {
+    if (row.Proc == nullptr || row.Name != name) continue;
+    auto proc = row.Proc;
+    queue_.Enqueue(
+        [this, proc, parameter](ActionSteps& steps) { (this->*proc)(parameter, steps); });
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,80 @@
+#pragma once
+// The actions wired to fakes that all write into one journal, on a virtual clock. Injected keys
+// are written "+65" (down) and "-65" (up), with "@ms" after them once the clock has moved.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/error.h"
+#include "engine/actions/actions.h"
+#include "platform/fake/fake_clipboard.h"
+#include "platform/fake/fake_devices.h"
+#include "platform/fake/fake_scheduler.h"
+#include "platform/fake/journal.h"
+#include "volume/volume_control.h"
+
+namespace zv::testing_actions {
+
+class RecordingKeys : public KeySimulator {
+ public:
+  RecordingKeys(fake::Journal& journal, const fake::FakeScheduler& clock)
+      : journal_(journal), clock_(clock) {}
+  void SimulateKey(int code, bool isDown) override {
+    if (failAt == ++calls) throw Error("Failed to set data for 'TempCode'");
+    std::string at = clock_.Now() ? "@" + std::to_string(clock_.Now()) : "";
+    journal_.Add((isDown ? "+" : "-") + std::to_string(code) + at);
+  }
+  int calls = 0;
+  int failAt = 0;  // the call that fails as a registry write would, counted from 1
+
+ private:
+  fake::Journal& journal_;
+  const fake::FakeScheduler& clock_;
+};
+
+class RecordingVolume : public VolumeControl {
+ public:
+  explicit RecordingVolume(fake::Journal& journal) : journal_(journal) {}
+  std::uint16_t GetVolume() override { return value; }
+  void SetVolume(std::uint16_t v) override {
+    value = v;
+    journal_.Add("volume:" + std::to_string(v));
+  }
+  std::uint16_t value = 0;
+
+ private:
+  fake::Journal& journal_;
+};
+
+class ActionsTest : public ::testing::Test {
+ protected:
+  static constexpr platform::WindowHandle kAppWindow = 7;
+
+  fake::Journal journal;
+  fake::FakeScheduler scheduler;
+  RecordingKeys keys{journal, scheduler};
+  fake::FakeClipboard clipboard{&journal};
+  fake::FakePower power{journal, &scheduler};
+  fake::FakeMedia media{journal, &scheduler};
+  fake::FakeMouse mouse{journal, &scheduler};
+  fake::FakeSystemMessages windows{journal, &scheduler};
+  RecordingVolume volume{journal};
+  std::vector<std::string> errors;
+  Actions actions{ActionDevices{keys, clipboard, power, media, mouse, windows, volume, kAppWindow},
+                  scheduler, [this](const std::string& text) {
+                    errors.push_back(text);
+                    journal.Add("error");
+                  }};
+
+  ActionsTest() { actions.FillActionTable(); }
+
+  // Runs one action to its end and gives what it did.
+  std::string Run(const std::string& name, const std::string& parameter = "") {
+    journal.Clear();
+    actions.RunAction(name, parameter);
+    scheduler.RunAll();
+    return journal.Text();
+  }
+};
+
+}  // namespace zv::testing_actions

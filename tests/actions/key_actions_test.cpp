@@ -1,0 +1,55 @@
+// Clearing a field, pasting a text and pressing a combination: the exact keystrokes.
+#include "tests/actions/action_fixture.h"
+
+namespace zv::testing_actions {
+namespace {
+
+TEST_F(ActionsTest, CleanTextSelectsAllWithGenericControlThenDeletes) {
+  EXPECT_EQ(Run("CleanText"), "+17 +65 -65 -17 +8 -8");
+}
+
+TEST_F(ActionsTest, TypeTextPastesWithLeftControlAfterFillingTheClipboard) {
+  EXPECT_EQ(Run("TypeText", "first#second"), "clip:first\r\nsecond +162 +86 -86 -162");
+  EXPECT_EQ(clipboard.Text(), "first\r\nsecond");
+  EXPECT_EQ(Run("TypeText", "##"), "clip:\r\n\r\n +162 +86 -86 -162");
+  // A missing parameter arrives as "0" and is pasted as such.
+  EXPECT_EQ(Run("TypeText", "0"), "clip:0 +162 +86 -86 -162");
+}
+
+TEST_F(ActionsTest, TypeTextWithAHeldClipboardPastesNothing) {
+  clipboard.heldByOther = true;
+  EXPECT_EQ(Run("TypeText", "lost"), "error");
+  EXPECT_EQ(errors, std::vector<std::string>{"Cannot open clipboard"});
+}
+
+TEST_F(ActionsTest, KeyCombinationPressesModifiersAndReleasesThemInTheSameOrder) {
+  EXPECT_EQ(Run("KeyCombination", "16449"), "+162 +65 -65 -162");  // Ctrl+A
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x2000 + 0x4000 + 0x8000 + 65)),
+            "+160 +162 +164 +65 -65 -160 -162 -164");
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x8000 + 70)), "+164 +70 -70 -164");
+  EXPECT_EQ(Run("KeyCombination", "65"), "+65 -65");
+  // Only the low 16 bits count.
+  EXPECT_EQ(Run("KeyCombination", std::to_string(65536 + 16449)), "+162 +65 -65 -162");
+  // The key is bits 0 to 12, passed on whole.
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x1FFF)), "+8191 -8191");
+  EXPECT_EQ(Run("KeyCombination", "0"), "+0 -0");
+}
+
+TEST_F(ActionsTest, KeyCombinationThatIsNoNumberInjectsNothing) {
+  EXPECT_EQ(Run("KeyCombination", "Ctrl+A"), "error");
+  EXPECT_EQ(Run("KeyCombination", ""), "error");
+  EXPECT_EQ(errors, (std::vector<std::string>{"'Ctrl+A' is not a valid integer value",
+                                              "'' is not a valid integer value"}));
+}
+
+TEST_F(ActionsTest, FailedInjectionStopsTheActionAndLeavesEarlierKeysInjected) {
+  keys.failAt = 3;
+  actions.RunAction("CleanText", "");
+  actions.RunAction("KeyCombination", "16449");
+  scheduler.RunAll();
+  EXPECT_EQ(journal.Text(), "+17 +65 error +162 +65 -65 -162");
+  EXPECT_EQ(errors, std::vector<std::string>{"Failed to set data for 'TempCode'"});
+}
+
+}  // namespace
+}  // namespace zv::testing_actions
