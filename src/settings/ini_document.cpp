@@ -126,6 +126,7 @@ std::string IniDocument::ReadString(const std::string& section, const std::strin
 void IniDocument::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
   std::string stored = ini::StoredKeyName(key);
+  // A read drops the blanks around a value anyway; the file does not keep them.
   std::string text = ini::Trim(ini::OneLine(value));
   Section* s = FindSection(section);
   if (!s) {

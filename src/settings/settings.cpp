@@ -40,7 +40,7 @@ void PrepareSettingsFile(SettingsFile& file) {
 }
 
 void ResetSettingsFile(SettingsFile& file) {
-  file.DeleteFile();
+  file.RemoveFile();
   file.WriteString("DisableKey", "Index", "0");
 }
 

@@ -97,7 +97,7 @@ void SettingsFile::EraseSection(const std::string& section) {
   }
 }
 
-bool SettingsFile::DeleteFile() {
+bool SettingsFile::RemoveFile() {
   bool deleted = files_.Delete(path_);
   loaded_ = false;
   return deleted;

@@ -47,8 +47,9 @@ class SettingsFile {
   // Deleting never reports a failure.
   void DeleteKey(const std::string& section, const std::string& key);
   void EraseSection(const std::string& section);
-  // Removes the file as a whole; false when it could not be removed (or did not exist).
-  bool DeleteFile();
+  // Removes the file as a whole (Reset All); false when it could not be removed or did not
+  // exist. (Not "DeleteFile": windows.h makes that name a macro.)
+  bool RemoveFile();
 
  private:
   void Store();  // writes doc_ to disk or throws

@@ -93,6 +93,13 @@ TEST(IniValues, AReadGivesAtMost2047Characters) {
   EXPECT_NE(doc.Text().find(longText), std::string::npos);  // the file keeps it all
 }
 
+TEST(IniValues, BlanksAroundAWrittenValueAreNotKept) {
+  IniDocument doc;
+  doc.WriteString("s", "k", "  padded  ");
+  EXPECT_EQ(doc.Text(), Lines({"[s]", "k=padded"}));
+  EXPECT_EQ(doc.ReadString("s", "k", "-"), "padded");
+}
+
 TEST(IniValues, MissingKeysGiveTheDefaultAndEmptyValuesDoNot) {
   IniDocument doc = IniDocument::Parse(Lines({"[s]", "empty=", "plain"}));
   EXPECT_EQ(doc.ReadString("s", "empty", "def"), "");
