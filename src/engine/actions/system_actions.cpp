@@ -24,7 +24,7 @@ void Actions::PowerControl(int mode, ActionSteps& steps) {
     platform::Power& power = devices_.power;
     power.EnableShutdownPrivilege();
     if (mode < kHibernateMode)
-      power.ExitWindows(static_cast<unsigned>(mode));
+      power.ExitSession(static_cast<unsigned>(mode));
     else if (mode == kHibernateMode)
       power.SetSuspendState(true);  // SetSystemPowerState is gone since Windows Vista
     else if (mode == kSuspendMode)

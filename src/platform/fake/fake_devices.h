@@ -35,7 +35,7 @@ class FakePower : public platform::Power, JournalWriter {
     Write("privilege");
     return true;
   }
-  void ExitWindows(unsigned flags) override { Write("exit:" + std::to_string(flags)); }
+  void ExitSession(unsigned flags) override { Write("exit:" + std::to_string(flags)); }
   void SetSuspendState(bool hibernate) override {
     Write(hibernate ? "suspend:hibernate" : "suspend:sleep");
   }

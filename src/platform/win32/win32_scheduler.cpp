@@ -1,0 +1,128 @@
+#include "platform/win32/win32_scheduler.h"
+
+#include <exception>
+
+namespace zv::win32 {
+
+namespace {
+constexpr UINT kRunPosted = WM_APP + 0x3A1;
+constexpr char kClassName[] = "ZorvaneScheduler";
+}  // namespace
+
+Win32Scheduler::Win32Scheduler(std::function<void(const std::string&)> showError)
+    : showError_(std::move(showError)) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kClassName;
+  RegisterClassA(&wc);  // fails harmlessly when a second scheduler registers it again
+  window_ = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                            nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  worker_ = std::thread([this] { WorkerLoop(); });
+}
+
+Win32Scheduler::~Win32Scheduler() {
+  {
+    std::lock_guard<std::mutex> lock(workerMutex_);
+    stopping_ = true;
+  }
+  workerWake_.notify_all();
+  worker_.join();
+  for (const auto& timer : timers_) KillTimer(window_, static_cast<UINT_PTR>(timer.first));
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+void Win32Scheduler::Post(std::function<void()> work) {
+  {
+    std::lock_guard<std::mutex> lock(postedMutex_);
+    posted_.push_back(std::move(work));
+  }
+  PostMessageA(window_, kRunPosted, 0, 0);
+}
+
+platform::TimerId Win32Scheduler::StartTimer(int ms, std::function<void()> work) {
+  platform::TimerId id = nextTimer_++;
+  timers_[id] = std::move(work);
+  SetTimer(window_, static_cast<UINT_PTR>(id), ms < 0 ? 0 : static_cast<UINT>(ms), nullptr);
+  return id;
+}
+
+void Win32Scheduler::CancelTimer(platform::TimerId id) {
+  if (timers_.erase(id)) KillTimer(window_, static_cast<UINT_PTR>(id));
+}
+
+void Win32Scheduler::RunInBackground(std::function<void()> work, std::function<void()> then) {
+  {
+    std::lock_guard<std::mutex> lock(workerMutex_);
+    jobs_.emplace_back(std::move(work), std::move(then));
+  }
+  workerWake_.notify_all();
+}
+
+// Nothing may leave a window procedure as an exception: errors end here, in the error box.
+void Win32Scheduler::Guard(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const std::exception& e) {
+    if (showError_)
+      showError_(e.what());
+    else
+      MessageBoxA(nullptr, e.what(), "Zorvane", MB_OK | MB_ICONERROR);
+  }
+}
+
+void Win32Scheduler::RunOnePosted() {
+  std::function<void()> work;
+  {
+    std::lock_guard<std::mutex> lock(postedMutex_);
+    if (posted_.empty()) return;
+    work = std::move(posted_.front());
+    posted_.pop_front();
+  }
+  Guard(work);
+}
+
+void Win32Scheduler::FireTimer(UINT_PTR id) {
+  KillTimer(window_, id);
+  auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  std::function<void()> work = std::move(it->second);
+  timers_.erase(it);
+  Guard(work);
+}
+
+void Win32Scheduler::WorkerLoop() {
+  std::unique_lock<std::mutex> lock(workerMutex_);
+  for (;;) {
+    workerWake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+    if (stopping_) return;
+    auto job = std::move(jobs_.front());
+    jobs_.pop_front();
+    lock.unlock();
+    try {
+      job.first();
+    } catch (...) {
+      // Background work reports its own failures through then.
+    }
+    Post(std::move(job.second));
+    lock.lock();
+  }
+}
+
+LRESULT CALLBACK Win32Scheduler::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32Scheduler*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self && message == kRunPosted) {
+    self->RunOnePosted();
+    return 0;
+  }
+  if (self && message == WM_TIMER) {
+    self->FireTimer(wParam);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace zv::win32
