@@ -123,8 +123,16 @@ std::string IniDocument::ReadString(const std::string& section, const std::strin
   return ini::ReadableValue(line->text.substr(line->valueAt), kMaxValueLength);
 }
 
-void IniDocument::WriteString(const std::string& section, const std::string& key,
+bool IniDocument::CanHoldKey(const std::string& key) {
+  if (key.find_first_of(std::string("\r\n\0", 3)) != std::string::npos) return false;
+  std::string stored = ini::StoredKeyName(key);
+  return !stored.empty() && stored[0] != ';' && stored[0] != '[' &&
+         stored.find('=') == std::string::npos;
+}
+
+bool IniDocument::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
+  if (!CanHoldKey(key)) return false;
   std::string stored = ini::StoredKeyName(key);
   // A read drops the blanks around a value anyway; the file does not keep them.
   std::string text = ini::Trim(ini::OneLine(value));
@@ -142,7 +150,7 @@ void IniDocument::WriteString(const std::string& section, const std::string& key
   if (it != s->index.end()) {
     Line& line = s->lines[it->second];
     line = ParseLine(line.key + "=" + text);  // the name keeps its letter case
-    return;
+    return true;
   }
   // A new key follows the section's last non-blank line, ahead of blank lines before the next
   // section.
@@ -150,6 +158,7 @@ void IniDocument::WriteString(const std::string& section, const std::string& key
   while (at > 0 && FirstNonBlank(s->lines[at - 1].text) == s->lines[at - 1].text.size()) --at;
   s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(stored + "=" + text));
   s->Reindex();
+  return true;
 }
 
 bool IniDocument::DeleteKey(const std::string& section, const std::string& key) {

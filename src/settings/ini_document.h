@@ -14,8 +14,9 @@
 //   may end in CRLF or LF on input.
 // - The key names ";" and "=" cannot stand in the file as they are (a comment, a separator), so
 //   they are stored as "%3B" and "%3D" and listed back as ";" and "=".
-// - Names and values are one line: text from the first line break (or NUL) on is not written,
-//   so a value can never add lines of its own to the file.
+// - A value is one line: text from its first line break (or NUL) on is not written, so a value
+//   can never add lines of its own to the file. A key name that cannot stand in the file as it
+//   is (CanHoldKey) is refused rather than written in a form that reads back otherwise.
 // Only the first section of a name counts; sections of the same name after it are kept but
 // neither read nor written, as with the system's own functions.
 #include <cstddef>
@@ -36,7 +37,13 @@ class IniDocument {
   bool ValueExists(const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
-  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  // False, with nothing changed, for a key name the format cannot hold (see CanHoldKey).
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+  // Whether a key of this name can be written so that it reads back: not empty after the
+  // blanks, no line break, no "=" and no leading ";" or "[" (those would make the line a
+  // comment, split it elsewhere or turn it into a section header). ";" and "=" themselves are
+  // escaped and so can be held.
+  static bool CanHoldKey(const std::string& key);
   // Both return whether anything changed; a missing key or section is no error.
   bool DeleteKey(const std::string& section, const std::string& key);
   bool EraseSection(const std::string& section);

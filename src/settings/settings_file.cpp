@@ -65,8 +65,9 @@ void SettingsFile::WriteString(const std::string& section, const std::string& ke
                                const std::string& value) {
   Current();
   // Writing over a file that exists but could not be read would throw its content away.
-  if (unreadable_) throw Error(FormatMessage("Unable to write to %s", path_));
-  doc_.WriteString(section, key, value);
+  // A name the file cannot hold is refused like a write the platform refuses.
+  if (unreadable_ || !doc_.WriteString(section, key, value))
+    throw Error(FormatMessage("Unable to write to %s", path_));
   Store();
 }
 

@@ -39,8 +39,9 @@ class SettingsFile {
   // A lenient integer read where any non-zero value is true.
   bool ReadBool(const std::string& section, const std::string& key, bool def);
 
-  // Writes throw zv::Error "Unable to write to <path>" when the file cannot be replaced; writes
-  // made before stay. A write that would not change the text leaves the file alone.
+  // Writes throw zv::Error "Unable to write to <path>" when the file cannot be replaced or the
+  // key name cannot be held (IniDocument::CanHoldKey); writes made before stay. A write that
+  // would not change the text leaves the file alone.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);

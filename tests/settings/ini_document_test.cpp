@@ -110,11 +110,22 @@ TEST(IniValues, MissingKeysGiveTheDefaultAndEmptyValuesDoNot) {
 
 TEST(IniValues, LineBreaksNeverReachTheFile) {
   IniDocument doc;
-  doc.WriteString("s", "v", "first\r\n[Evil]\r\nx=1");
-  doc.WriteString("s", "k\nnext", "1");
-  doc.WriteString("t\r\nu", "w", std::string("a\0b", 3));
-  EXPECT_EQ(doc.Text(), Lines({"[s]", "v=first", "k=1", "[t]", "w=a"}));
+  EXPECT_TRUE(doc.WriteString("s", "v", "first\r\n[Evil]\r\nx=1"));
+  EXPECT_TRUE(doc.WriteString("t\r\nu", "w", std::string("a\0b", 3)));
+  EXPECT_EQ(doc.Text(), Lines({"[s]", "v=first", "[t]", "w=a"}));
   EXPECT_EQ(IniDocument::Parse(doc.Text()).ReadSections(), (Names{"s", "t"}));
+}
+
+TEST(IniNames, KeyNamesThatCannotReadBackAreRefused) {
+  IniDocument doc = IniDocument::Parse(Lines({"[s]", "k=1"}));
+  const std::string before = doc.Text();
+  for (const char* bad : {"[x]", " [x", ";x", "a=b", "==", "", "   ", "k\nnext", "k\r"}) {
+    EXPECT_FALSE(IniDocument::CanHoldKey(bad)) << bad;
+    EXPECT_FALSE(doc.WriteString("s", bad, "v")) << bad;
+  }
+  EXPECT_EQ(doc.Text(), before);
+  for (const char* good : {";", "=", "  ;  ", "x[", "x]", "{", "Num *", "a;b"})
+    EXPECT_TRUE(IniDocument::CanHoldKey(good)) << good;
 }
 
 TEST(IniPlacement, NewKeysEndTheirSectionAndNewSectionsEndTheFile) {

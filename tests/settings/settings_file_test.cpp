@@ -122,6 +122,18 @@ TEST_F(SettingsWrites, ARefusedWriteFailsWithThePathAndEarlierWritesStay) {
   EXPECT_EQ(files.Get(kPath), Lines({"[s]", "first=1", "second=2"}));
 }
 
+TEST_F(SettingsWrites, AKeyNameTheFileCannotHoldIsRefusedWithTheWriteFailure) {
+  file.WriteString("s", "first", "1");
+  try {
+    file.WriteString("s", "[Evil]", "1");
+    FAIL() << "a key name that would read back as a section must be refused";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to C:\\zv\\Keydat.qnp");
+  }
+  EXPECT_EQ(files.Get(kPath), Lines({"[s]", "first=1"}));
+  EXPECT_EQ(file.ReadSections(), std::vector<std::string>{"s"});
+}
+
 // A file that exists but cannot be read (another program holds it) must not be overwritten
 // with a text that lacks its content.
 class LockedFiles : public fake::FakeFiles {
