@@ -156,7 +156,8 @@ bool IniDocument::WriteString(const std::string& section, const std::string& key
   // section.
   std::size_t at = s->lines.size();
   while (at > 0 && FirstNonBlank(s->lines[at - 1].text) == s->lines[at - 1].text.size()) --at;
-  s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(stored + "=" + text));
+  s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at),
+                  ParseLine(stored + "=" + text));
   s->Reindex();
   return true;
 }

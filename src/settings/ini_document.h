@@ -56,16 +56,16 @@ class IniDocument {
 
  private:
   struct Line {
-    std::string text;   // the line as it stands, without its line end
-    std::string key;    // the name as stored (trimmed); empty unless isPair
+    std::string text;         // the line as it stands, without its line end
+    std::string key;          // the name as stored (trimmed); empty unless isPair
     std::size_t valueAt = 0;  // where the trimmed value starts in text
     bool isPair = false;
   };
   struct Section {
-    std::string name;         // trimmed; the lines before the first header have none
+    std::string name;  // trimmed; the lines before the first header have none
     bool hasHeader = false;
-    std::string header;       // the header line as it stands
-    std::vector<Line> lines;  // the lines up to the next header
+    std::string header;                                  // the header line as it stands
+    std::vector<Line> lines;                             // the lines up to the next header
     std::unordered_map<std::string, std::size_t> index;  // folded key -> first line
     void Reindex();
   };

@@ -10,7 +10,9 @@ const char* const kSemicolonKey = "%3B";
 const char* const kEqualsKey = "%3D";
 }  // namespace
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string Trim(const std::string& text) {
   std::size_t begin = 0, end = text.size();

@@ -12,8 +12,12 @@ const char* const kDisableKey = "DisableKey";
 const char* const kIndex = "Index";
 const char* const kSettings = "Settings";
 
-std::string CountKey(const std::string& action) { return action + "Count"; }
-std::string KeyCodeKey(int number) { return "KeyCode" + std::to_string(number); }
+std::string CountKey(const std::string& action) {
+  return action + "Count";
+}
+std::string KeyCodeKey(int number) {
+  return "KeyCode" + std::to_string(number);
+}
 }  // namespace
 
 void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value,

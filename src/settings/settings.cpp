@@ -35,7 +35,8 @@ void WriteTipFlag(SettingsFile& file, const std::string& tip, bool show) {
 }
 
 void PrepareSettingsFile(SettingsFile& file) {
-  if (file.ReadString("DisableKey", "Index", "0") == "0") file.WriteString("DisableKey", "Index", "0");
+  if (file.ReadString("DisableKey", "Index", "0") == "0")
+    file.WriteString("DisableKey", "Index", "0");
   file.WriteString("Settings", "Sign", kProductName);
 }
 

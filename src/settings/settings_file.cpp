@@ -46,7 +46,9 @@ std::vector<std::string> SettingsFile::ReadSection(const std::string& section) {
   return Current().ReadSection(section);
 }
 
-std::vector<std::string> SettingsFile::ReadSections() { return Current().ReadSections(); }
+std::vector<std::string> SettingsFile::ReadSections() {
+  return Current().ReadSections();
+}
 
 int SettingsFile::ReadIntegerStrict(const std::string& section, const std::string& key) {
   return StrToIntStrict(ReadString(section, key, "0"));
@@ -131,7 +133,8 @@ bool ParseLenientInteger(const std::string& text, int& value) {
   }
   if (i == text.size()) return false;
   // Hexadecimal is taken as 32 bits ("$FFFFFFFF" is -1); decimal must fit an int.
-  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  const std::uint64_t limit =
+      base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   std::uint64_t acc = 0;
   for (; i < text.size(); ++i) {
     char c = text[i];

@@ -61,7 +61,7 @@ class SettingsFile {
   std::string text_;  // the bytes doc_ was parsed from or written as
   platform::FileStamp stamp_;
   bool loaded_ = false;
-  bool unreadable_ = false;  // the file exists but could not be read: writing would lose it
+  bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };
 

@@ -51,8 +51,8 @@ TEST(IniNames, SemicolonAndEqualsKeysAreEscapedAndListedBack) {
 }
 
 TEST(IniNames, EveryNameOfTheSelectionListsRoundTripsAsKeyAndValue) {
-  for (const std::vector<std::string>* list : {&OriginalKeyList(), &ChangedToList(),
-                                               &KeySequenceList()}) {
+  for (const std::vector<std::string>* list :
+       {&OriginalKeyList(), &ChangedToList(), &KeySequenceList()}) {
     IniDocument doc;
     for (const std::string& name : *list) doc.WriteString("SwapKey", name, name);
     IniDocument back = IniDocument::Parse(doc.Text());
@@ -69,8 +69,8 @@ TEST(IniNames, EveryNameOfTheSelectionListsRoundTripsAsKeyAndValue) {
 }
 
 TEST(IniValues, OnePairOfQuotesAndTheSurroundingBlanksAreDropped) {
-  IniDocument doc = IniDocument::Parse(Lines({"[q]", "d= \"a b\" ", "s='x'", "m=\"x'", "o=\"",
-                                              "e=\"\"", "n=\"\"y\"\"", "i=a\"b\"c"}));
+  IniDocument doc = IniDocument::Parse(Lines(
+      {"[q]", "d= \"a b\" ", "s='x'", "m=\"x'", "o=\"", "e=\"\"", "n=\"\"y\"\"", "i=a\"b\"c"}));
   EXPECT_EQ(doc.ReadString("q", "d", "-"), "a b");
   EXPECT_EQ(doc.ReadString("q", "s", "-"), "x");
   EXPECT_EQ(doc.ReadString("q", "m", "-"), "\"x'");

@@ -17,7 +17,9 @@ const char* const kPath = "C:\\zv\\Keydat.qnp";
 class MappingStoreTest : public ::testing::Test {
  protected:
   void SetUp() override { PrepareSettingsFile(file); }
-  std::string SwapKey(const std::string& source) { return file.ReadString("SwapKey", source, "Null"); }
+  std::string SwapKey(const std::string& source) {
+    return file.ReadString("SwapKey", source, "Null");
+  }
   std::string Parameter(const std::string& section) {
     return file.ReadString(section, "Parameter", "missing");
   }
@@ -108,7 +110,8 @@ TEST_F(RemovingMappings, RemovingEveryMappingLeavesNoParameterSectionOrCode) {
   EXPECT_TRUE(file.ReadSection("SwapKey").empty());
   EXPECT_TRUE(InterceptedCodes(file).empty());
   EXPECT_EQ(ReadSetting(file, "DisableKey", "Index"), "0");
-  for (const std::string& s : file.ReadSections()) EXPECT_EQ(s.find("KeySequence"), std::string::npos);
+  for (const std::string& s : file.ReadSections())
+    EXPECT_EQ(s.find("KeySequence"), std::string::npos);
 }
 
 TEST_F(RemovingMappings, OtherActionsKeepTheirNumbers) {

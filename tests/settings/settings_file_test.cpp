@@ -160,7 +160,8 @@ TEST(SettingsUnreadable, AFileThatCannotBeReadIsNeverOverwritten) {
 using SettingsValueForms = SettingsFileTest;
 
 TEST_F(SettingsValueForms, StrictReadsTakeDecimalOnlyAndNameTheBadText) {
-  files.Put(kPath, Lines({"[DisableKey]", "Index=12", "KeyCode1=-1", "KeyCode2=$41", "KeyCode3=6x"}));
+  files.Put(kPath,
+            Lines({"[DisableKey]", "Index=12", "KeyCode1=-1", "KeyCode2=$41", "KeyCode3=6x"}));
   EXPECT_EQ(file.ReadIntegerStrict("DisableKey", "Index"), 12);
   EXPECT_EQ(file.ReadIntegerStrict("DisableKey", "KeyCode1"), -1);
   EXPECT_EQ(file.ReadIntegerStrict("DisableKey", "Missing"), 0);

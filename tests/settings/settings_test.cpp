@@ -63,7 +63,8 @@ TEST_F(SettingsStartUp, AFirstStartCreatesIndexThenSign) {
 }
 
 TEST_F(SettingsStartUp, AnExistingListIsLeftAsItIs) {
-  std::string text = Lines({"[Settings]", "Sign=Zorvane", "[DisableKey]", "Index=1", "KeyCode1=65"});
+  std::string text =
+      Lines({"[Settings]", "Sign=Zorvane", "[DisableKey]", "Index=1", "KeyCode1=65"});
   files.Put(kPath, text);
   int before = files.replaces;
   PrepareSettingsFile(file);
@@ -107,10 +108,10 @@ TEST_F(SettingsStartUp, FirstStartThenTwoMappingsGivesTheDocumentedFile) {
   PrepareSettingsFile(file);
   StoreMapping(file, "A", "DisableKey", " ");
   StoreMapping(file, "F1", "TypeText", "hello");
-  EXPECT_EQ(files.Get(kPath), Lines({"[DisableKey]", "Index=2", "KeyCode1=65", "KeyCode2=112",
-                                     "[Settings]", "Sign=Zorvane", "TypeTextCount=1", "[SwapKey]",
-                                     "A=DisableKey", "F1=TypeText1", "[SwapScrKeyCode]", "A=65",
-                                     "F1=112", "[TypeText1]", "Parameter=hello"}));
+  EXPECT_EQ(files.Get(kPath),
+            Lines({"[DisableKey]", "Index=2", "KeyCode1=65", "KeyCode2=112", "[Settings]",
+                   "Sign=Zorvane", "TypeTextCount=1", "[SwapKey]", "A=DisableKey", "F1=TypeText1",
+                   "[SwapScrKeyCode]", "A=65", "F1=112", "[TypeText1]", "Parameter=hello"}));
 }
 
 }  // namespace

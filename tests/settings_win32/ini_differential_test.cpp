@@ -22,18 +22,33 @@ using testing_win32::WindowsProfile;
 
 // Section names come without surrounding blanks: Windows keeps trailing blanks of a new
 // section's name and does not ignore them when listing keys, where our engine trims them.
-const std::vector<std::string> kSections = {"SwapKey", "swapKEY", "Settings", "DisableKey",
+const std::vector<std::string> kSections = {"SwapKey",   "swapKEY",   "Settings",      "DisableKey",
                                             "TypeText1", "Show Diag", "SwapScrKeyCode"};
 // Names of the selection lists (";" and "=" aside: the system cannot read those back) and
 // spellings that differ in case or blanks.
 const std::vector<std::string> kKeys = {
-    "A",     "a",      "Left Shift", "LEFT SHIFT", "Num 5", "  Num 5 ", "KeyCode1", "F1",
-    "Index", "TypeTextCount", "WWW Back", "{", "}", "/", "_", "\"", "\\", "`", ",", "."};
+    "A",        "a",        "Left Shift", "LEFT SHIFT", "Num 5",
+    "  Num 5 ", "KeyCode1", "F1",         "Index",      "TypeTextCount",
+    "WWW Back", "{",        "}",          "/",          "_",
+    "\"",       "\\",       "`",          ",",          "."};
 
 std::vector<std::string> Values() {
-  return {"",  "1", "65", "DisableKey", "TypeText3", "\"quoted\"", "'single'", "\"unbalanced",
-          "a=b", "  padded  ", "x;y", "[not a section]", "\xE9t\xE9", std::string(2100, 'v'),
-          "\"" + std::string(3000, 'q') + "\"", "\"\""};
+  return {"",
+          "1",
+          "65",
+          "DisableKey",
+          "TypeText3",
+          "\"quoted\"",
+          "'single'",
+          "\"unbalanced",
+          "a=b",
+          "  padded  ",
+          "x;y",
+          "[not a section]",
+          "\xE9t\xE9",
+          std::string(2100, 'v'),
+          "\"" + std::string(3000, 'q') + "\"",
+          "\"\""};
 }
 
 std::string Trimmed(const std::string& name) {
@@ -109,8 +124,8 @@ class IniDifferential : public ::testing::Test {
         theirs->EraseSection(s);
         what = "erase [" + s + "]";
       }
-      std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(step) +
-                          " after " + what;
+      std::string where =
+          "seed " + std::to_string(seed) + " step " + std::to_string(step) + " after " + what;
       ExpectSameReads(where);
       if (compareText) {
         ASSERT_EQ(testing_win32::FileBytes(ours->path()), theirs->Text()) << where;
@@ -148,21 +163,21 @@ TEST_F(IniDifferential, GeneratedSequencesOnHandEditedFilesAgreeInReads) {
 TEST_F(IniDifferential, WindowsWritesTheSameFileForTheSameWrites) {
   // The writes of a first start and two mappings, in the order the settings code makes them.
   const std::vector<std::vector<std::string>> writes = {
-      {"DisableKey", "Index", "0"},       {"Settings", "Sign", "Zorvane"},
-      {"SwapKey", "A", "DisableKey"},     {"SwapScrKeyCode", "A", "65"},
-      {"DisableKey", "Index", "1"},       {"DisableKey", "KeyCode1", "65"},
-      {"Settings", "Sign", "Zorvane"},    {"Settings", "TypeTextCount", "1"},
-      {"SwapKey", "F1", "TypeText1"},     {"SwapScrKeyCode", "F1", "112"},
+      {"DisableKey", "Index", "0"},        {"Settings", "Sign", "Zorvane"},
+      {"SwapKey", "A", "DisableKey"},      {"SwapScrKeyCode", "A", "65"},
+      {"DisableKey", "Index", "1"},        {"DisableKey", "KeyCode1", "65"},
+      {"Settings", "Sign", "Zorvane"},     {"Settings", "TypeTextCount", "1"},
+      {"SwapKey", "F1", "TypeText1"},      {"SwapScrKeyCode", "F1", "112"},
       {"TypeText1", "Parameter", "hello"}, {"DisableKey", "Index", "2"},
-      {"DisableKey", "KeyCode2", "112"},  {"Settings", "Sign", "Zorvane"}};
+      {"DisableKey", "KeyCode2", "112"},   {"Settings", "Sign", "Zorvane"}};
   for (const auto& w : writes) {
     ours->WriteString(w[0], w[1], w[2]);
     theirs->Write(w[0], w[1], w[2]);
   }
   const std::string expected =
-      Lines({"[DisableKey]", "Index=2", "KeyCode1=65", "KeyCode2=112", "[Settings]",
-             "Sign=Zorvane", "TypeTextCount=1", "[SwapKey]", "A=DisableKey", "F1=TypeText1",
-             "[SwapScrKeyCode]", "A=65", "F1=112", "[TypeText1]", "Parameter=hello"});
+      Lines({"[DisableKey]", "Index=2", "KeyCode1=65", "KeyCode2=112", "[Settings]", "Sign=Zorvane",
+             "TypeTextCount=1", "[SwapKey]", "A=DisableKey", "F1=TypeText1", "[SwapScrKeyCode]",
+             "A=65", "F1=112", "[TypeText1]", "Parameter=hello"});
   EXPECT_EQ(theirs->Text(), expected);
   EXPECT_EQ(testing_win32::FileBytes(ours->path()), expected);
 }

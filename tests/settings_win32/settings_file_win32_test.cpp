@@ -1,9 +1,8 @@
 // The settings file on real files: what another program writes (Windows' own profile
 // functions) is seen at the next read, refused writes give the exact message, and the mapping
 // store produces the same bytes as Windows' functions would.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "common/error.h"
 #include "platform/win32/win32_files.h"

@@ -58,7 +58,9 @@ std::vector<std::string> WindowsProfile::Sections() {
   return SplitNulList(buffer, n);
 }
 
-std::string WindowsProfile::Text() const { return FileBytes(path_); }
+std::string WindowsProfile::Text() const {
+  return FileBytes(path_);
+}
 
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -16,8 +16,8 @@ class WindowsProfile {
   // reads use it.
   std::string Read(const std::string& section, const std::string& key, const std::string& def);
   std::vector<std::string> Keys(const std::string& section);  // NULL key: the key listing
-  std::vector<std::string> Sections();                         // NULL section: the section listing
-  std::string Text() const;                                    // the file's bytes
+  std::vector<std::string> Sections();                        // NULL section: the section listing
+  std::string Text() const;                                   // the file's bytes
 
  private:
   std::string path_;
