@@ -1,0 +1,27 @@
+#pragma once
+// Resource and control ids of the parameter dialogs (resource ids 1000 to 1999 are theirs).
+// Every OK button is IDOK and every Cancel button IDCANCEL, so that the dialog manager's Enter,
+// Esc and the close box reach the same handlers.
+
+#define IDD_TfrmPasteText 1000
+#define IDC_TfrmPasteText_Label1 1001
+#define IDC_TfrmPasteText_Memo1 1002
+
+#define IDD_TfrmHotkey 1100
+#define IDC_TfrmHotkey_Label1 1101
+#define IDC_TfrmHotkey_HotKey1 1102
+
+#define IDD_TfrmKeySequence 1200
+#define IDC_TfrmKeySequence_cbb1 1201
+#define IDC_TfrmKeySequence_lst1 1202
+#define IDC_TfrmKeySequence_btn1 1203
+#define IDC_TfrmKeySequence_btn2 1204
+#define IDC_TfrmKeySequence_btn3 1205
+#define IDC_TfrmKeySequence_btn4 1206
+#define IDC_TfrmKeySequence_btn5 1207
+
+#define IDD_TfrmSetDelayTime 1300
+#define IDC_TfrmSetDelayTime_Label1 1301
+#define IDC_TfrmSetDelayTime_Edit1 1302
+#define IDC_TfrmSetDelayTime_Label2 1303
+#define IDC_TfrmSetDelayTime_Label3 1304
