@@ -1,0 +1,14 @@
+#include "engine/hook_watchdog.h"
+
+namespace zv {
+
+bool HookWatchdog::Check() {
+  if (!hook_.installed()) return false;
+  // Tick counts wrap after 49 days: compare by difference.
+  auto ahead = static_cast<std::int32_t>(input_.LastInputTick() - hook_.lastSeenTick());
+  if (ahead <= static_cast<std::int32_t>(kSlackMs)) return false;
+  hook_.ReinstallKeyHook();
+  return true;
+}
+
+}  // namespace zv

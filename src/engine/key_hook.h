@@ -1,0 +1,78 @@
+#pragma once
+// The program's one low-level keyboard hook. For every key event it decides whether the event
+// is swallowed, whether the main window is told (WM_HOOKKEYDOWN / WM_HOOKKEYUP, which runs the
+// dispatcher), and whether it goes on to the next hook:
+//
+//   code in the intercepted list | code is the program's own | swallowed | told | passed on
+//   no                           | no                        | no        | yes  | yes
+//   no                           | yes                       | no        | no   | yes
+//   yes                          | no                        | yes       | yes  | no
+//   yes                          | yes                       | no        | no   | yes
+//
+// "Own" means the code equals "TempCode" (read and reset to 0 on every event), or the event was
+// injected with the program's marker. While the keyboard is locked every event is swallowed
+// and nothing else happens. The hook stays installed while either the lock or the engine needs
+// it. An error (a hand-edited settings file, a registry failure) never leaves the procedure:
+// that event is passed on unreported and the text is posted, to be shown after the hook has
+// returned.
+#include <bitset>
+#include <cstdint>
+
+#include "engine/error_reporter.h"
+#include "engine/intercepted_list.h"
+#include "engine/registry_channel.h"
+#include "platform/input.h"
+#include "platform/window_messages.h"
+#include "settings/settings_file.h"
+
+namespace zv {
+
+class KeyHook : public platform::KeyHookSink {
+ public:
+  KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile& settings,
+          platform::WindowMessages& windows, ErrorReporter& errors);
+  ~KeyHook() override;
+  KeyHook(const KeyHook&) = delete;
+  KeyHook& operator=(const KeyHook&) = delete;
+
+  // The engine wants the hook. True when this call installed it; false when it was already
+  // there or the system refused.
+  bool InstallKeyHook();
+  // The engine no longer wants the hook; it stays while the keyboard is locked. Returns true.
+  bool RemoveKeyHook();
+  void LockKeyboard();
+  void UnlockKeyboard();
+  // Installs the hook again after the system may have dropped it silently (the watchdog).
+  void ReinstallKeyHook();
+
+  platform::HookAnswer KeyHookProc(const platform::KeyEvent& event) noexcept;
+  platform::HookAnswer OnKeyEvent(const platform::KeyEvent& event) noexcept override {
+    return KeyHookProc(event);
+  }
+
+  bool installed() const { return installed_; }
+  bool KeyboardLocked() const { return keyboardLocked_; }
+  bool HookedForMapping() const { return hookedForMapping_; }
+  // Tick of the last event the hook saw, or of its installation when that was later.
+  std::uint32_t lastSeenTick() const { return lastSeenTick_; }
+
+ private:
+  bool Attach();
+  void Detach();
+  platform::HookAnswer Decide(const platform::KeyEvent& event, bool down);
+
+  platform::Input& input_;
+  RegistryChannel& channel_;
+  platform::WindowMessages& windows_;
+  ErrorReporter& errors_;
+  InterceptedList intercepted_;
+  bool installed_ = false;
+  bool keyboardLocked_ = false;
+  bool hookedForMapping_ = false;
+  std::uint32_t lastSeenTick_ = 0;
+  // Keys whose physical down went on to the programs: their up goes on too, even when the key
+  // got mapped while it was held, so no program is left with a key that never comes up.
+  std::bitset<256> passedDown_;
+};
+
+}  // namespace zv

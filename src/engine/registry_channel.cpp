@@ -1,0 +1,100 @@
+#include "engine/registry_channel.h"
+
+#include "common/error.h"
+
+namespace zv {
+
+using platform::RegistryKey;
+using platform::RegistryRead;
+using platform::RegistryRoot;
+
+RegistryRoot ResolveChannelRoot(platform::Registry& registry, const std::string& path) {
+  RegistryKey key = registry.CreateKey(RegistryRoot::LocalMachine, path);
+  if (!key) return RegistryRoot::CurrentUser;
+  registry.CloseKey(key);
+  return RegistryRoot::LocalMachine;
+}
+
+RegistryChannel::RegistryChannel(platform::Registry& registry) : registry_(registry) {}
+
+RegistryChannel::~RegistryChannel() {
+  registry_.CloseKey(property_);
+  registry_.CloseKey(disable_);
+}
+
+RegistryRoot RegistryChannel::root() {
+  if (!resolved_) {
+    root_ = ResolveChannelRoot(registry_, kPropertyKeyPath);
+    resolved_ = true;
+  }
+  return root_;
+}
+
+RegistryKey RegistryChannel::Key(RegistryKey& slot, const char* path) {
+  if (!slot) slot = registry_.CreateKey(root(), path);
+  return slot;
+}
+
+void RegistryChannel::Reopen(RegistryKey& slot, const char* path) {
+  registry_.CloseKey(slot);
+  slot = 0;
+  Key(slot, path);
+}
+
+void RegistryChannel::Write(RegistryKey& slot, const char* path, const char* name,
+                            std::uint32_t value) {
+  if (registry_.WriteDword(Key(slot, path), name, value)) return;
+  Reopen(slot, path);
+  if (!slot || !registry_.WriteDword(slot, name, value)) {
+    throw Error(FormatMessage("Failed to set data for '%s'", name));
+  }
+}
+
+void RegistryChannel::PublishWindowHandle(std::uint32_t window) {
+  Write(property_, kPropertyKeyPath, kHandleValue, window);
+  Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
+}
+
+std::uint32_t RegistryChannel::ReadHandle() {
+  std::uint32_t value = 0;
+  RegistryRead status = registry_.ReadDword(Key(property_, kPropertyKeyPath), kHandleValue, value);
+  if (status == RegistryRead::Failed) {
+    Reopen(property_, kPropertyKeyPath);
+    status = registry_.ReadDword(property_, kHandleValue, value);
+  }
+  if (status == RegistryRead::WrongType) {
+    throw Error(FormatMessage("Invalid data type for '%s'", kHandleValue));
+  }
+  if (status != RegistryRead::Ok) {
+    throw Error(FormatMessage("Failed to get data for '%s'", kHandleValue));
+  }
+  return value;
+}
+
+int RegistryChannel::TakeTempCode() {
+  std::uint32_t value = 0;
+  RegistryRead status = registry_.ReadDword(Key(disable_, kDisableKeyPath), kTempCodeValue, value);
+  if (status == RegistryRead::Failed) {
+    // The key was deleted (Reset All): this event re-creates it.
+    Reopen(disable_, kDisableKeyPath);
+    status = registry_.ReadDword(disable_, kTempCodeValue, value);
+  }
+  if (status == RegistryRead::WrongType) {
+    throw Error(FormatMessage("Invalid data type for '%s'", kTempCodeValue));
+  }
+  int expected = status == RegistryRead::Ok ? static_cast<int>(value) : 0;
+  Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
+  return expected;
+}
+
+void RegistryChannel::WriteTempCode(int code) {
+  Write(disable_, kDisableKeyPath, kTempCodeValue, static_cast<std::uint32_t>(code));
+}
+
+void RegistryChannel::DeleteTempCodeKey() {
+  registry_.CloseKey(disable_);
+  disable_ = 0;
+  registry_.DeleteKey(root(), kDisableKeyPath);
+}
+
+}  // namespace zv

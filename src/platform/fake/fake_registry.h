@@ -1,0 +1,56 @@
+#pragma once
+// An in-memory registry for native tests. Key paths match without regard to case, as Windows'.
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace zv::fake {
+
+class FakeRegistry : public platform::Registry {
+ public:
+  platform::RegistryKey CreateKey(platform::RegistryRoot root, const std::string& path) override;
+  platform::RegistryKey OpenKey(platform::RegistryRoot root, const std::string& path) override;
+  void CloseKey(platform::RegistryKey key) override;
+  platform::RegistryRead ReadDword(platform::RegistryKey key, const std::string& name,
+                                   std::uint32_t& value) override;
+  bool WriteDword(platform::RegistryKey key, const std::string& name, std::uint32_t value) override;
+  platform::RegistryRead ReadString(platform::RegistryKey key, const std::string& name,
+                                    std::string& value) override;
+  bool WriteString(platform::RegistryKey key, const std::string& name,
+                   const std::string& value) override;
+  bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
+
+  // Test controls.
+  void SetWritable(platform::RegistryRoot root, bool writable);  // false: opens are refused
+  void SetFailWrites(bool fail) { failWrites_ = fail; }          // every value write fails
+  bool KeyExists(platform::RegistryRoot root, const std::string& path) const;
+  int openKeys() const { return static_cast<int>(handles_.size()); }
+  int opens = 0;   // CreateKey and OpenKey calls that gave a key
+  int writes = 0;  // successful value writes
+
+ private:
+  struct Value {
+    bool isDword = false;
+    std::uint32_t dword = 0;
+    std::string text;
+  };
+  struct Key {
+    std::map<std::string, Value> values;  // by lower-case name
+  };
+  using KeyPtr = std::shared_ptr<Key>;
+  static std::string Fold(const std::string& text);
+  std::string FullName(platform::RegistryRoot root, const std::string& path) const;
+  platform::RegistryKey Open(platform::RegistryRoot root, const std::string& path, bool create);
+  Key* Live(platform::RegistryKey key);  // null when closed or deleted since opening
+
+  std::map<std::string, KeyPtr> keys_;  // by folded full name
+  std::map<platform::RegistryKey, KeyPtr> handles_;
+  std::map<platform::RegistryRoot, bool> readOnly_;
+  platform::RegistryKey next_ = 0x100;
+  bool failWrites_ = false;
+};
+
+}  // namespace zv::fake

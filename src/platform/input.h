@@ -1,0 +1,62 @@
+#pragma once
+// The keyboard: the low-level hook, injected keystrokes, key mapping and the input clock.
+#include <cstdint>
+
+#include "platform/key_state.h"
+
+namespace zv::platform {
+
+// The hook's window messages (wParam of a WH_KEYBOARD_LL callback).
+inline constexpr unsigned kWmKeyDown = 0x100;
+inline constexpr unsigned kWmKeyUp = 0x101;
+inline constexpr unsigned kWmSysKeyDown = 0x104;
+inline constexpr unsigned kWmSysKeyUp = 0x105;
+
+// KBDLLHOOKSTRUCT flags and keybd_event flags.
+inline constexpr std::uint32_t kLlkhfInjected = 0x10;
+inline constexpr std::uint32_t kKeyEventfExtendedKey = 0x1;
+inline constexpr std::uint32_t kKeyEventfKeyUp = 0x2;
+
+// One event as the low-level hook sees it.
+struct KeyEvent {
+  unsigned message = kWmKeyDown;
+  std::uint32_t vkCode = 0;
+  std::uint32_t scanCode = 0;
+  std::uint32_t flags = 0;
+  std::uint32_t time = 0;  // tick count of the event
+  std::uintptr_t extraInfo = 0;
+};
+
+// What the hook procedure answers for one event.
+enum class HookAnswer {
+  PassOn,   // CallNextHookEx: the event goes on to the other hooks and the focused program
+  Swallow,  // return 1: nobody else sees the event
+  Ignore,   // return 0 without calling the next hook (messages that are not key events)
+};
+
+// The logic behind the hook procedure. Called on the thread that installed the hook; must not
+// throw and must not block.
+class KeyHookSink {
+ public:
+  virtual ~KeyHookSink() = default;
+  virtual HookAnswer OnKeyEvent(const KeyEvent& event) noexcept = 0;
+};
+
+class Input : public KeyState {
+ public:
+  // SetWindowsHookExA(WH_KEYBOARD_LL) for all threads of the desktop, delivering to sink.
+  // False when the system refuses. One hook at a time.
+  virtual bool InstallHook(KeyHookSink& sink) = 0;
+  // UnhookWindowsHookEx of the installed hook, if any.
+  virtual void RemoveHook() = 0;
+  // keybd_event: one injected key event.
+  virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
+                          std::uintptr_t extraInfo) = 0;
+  // MapVirtualKeyA.
+  virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
+  // GetTickCount, and GetLastInputInfo's time of the user's last input (same clock).
+  virtual std::uint32_t TickCount() = 0;
+  virtual std::uint32_t LastInputTick() = 0;
+};
+
+}  // namespace zv::platform

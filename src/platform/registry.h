@@ -1,0 +1,39 @@
+#pragma once
+// The registry: keys opened per use, REG_DWORD and REG_SZ values, whole keys deleted.
+#include <cstdint>
+#include <string>
+
+namespace zv::platform {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+// An open key; 0 is no key.
+using RegistryKey = std::uintptr_t;
+
+enum class RegistryRead {
+  Ok,
+  Missing,    // the value does not exist
+  WrongType,  // the value exists with another type
+  Failed,     // the key is gone or cannot be read
+};
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  // RegCreateKeyExA with full access: opens path, creating it when absent. 0 when refused.
+  virtual RegistryKey CreateKey(RegistryRoot root, const std::string& path) = 0;
+  // RegOpenKeyExA with full access; never creates. 0 when absent or refused.
+  virtual RegistryKey OpenKey(RegistryRoot root, const std::string& path) = 0;
+  virtual void CloseKey(RegistryKey key) = 0;
+  virtual RegistryRead ReadDword(RegistryKey key, const std::string& name,
+                                 std::uint32_t& value) = 0;
+  virtual bool WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) = 0;
+  virtual RegistryRead ReadString(RegistryKey key, const std::string& name, std::string& value) = 0;
+  virtual bool WriteString(RegistryKey key, const std::string& name, const std::string& value) = 0;
+  virtual bool DeleteValue(RegistryKey key, const std::string& name) = 0;
+  // Deletes a key that has no subkeys, with its values. Handles still open on it stop working:
+  // reads and writes through them fail until the key is opened again.
+  virtual bool DeleteKey(RegistryRoot root, const std::string& path) = 0;
+};
+
+}  // namespace zv::platform

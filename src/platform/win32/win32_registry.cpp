@@ -1,0 +1,97 @@
+#include "platform/win32/win32_registry.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace zv::win32 {
+
+using platform::RegistryKey;
+using platform::RegistryRead;
+using platform::RegistryRoot;
+
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+HKEY AsHkey(RegistryKey key) {
+  return reinterpret_cast<HKEY>(key);
+}
+
+RegistryRead Status(LONG rc) {
+  if (rc == ERROR_FILE_NOT_FOUND) return RegistryRead::Missing;
+  return rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA ? RegistryRead::Ok : RegistryRead::Failed;
+}
+
+}  // namespace
+
+RegistryKey Win32Registry::CreateKey(RegistryRoot root, const std::string& path) {
+  HKEY key = nullptr;
+  LONG rc = RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
+}
+
+RegistryKey Win32Registry::OpenKey(RegistryRoot root, const std::string& path) {
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &key);
+  return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
+}
+
+void Win32Registry::CloseKey(RegistryKey key) {
+  if (key) RegCloseKey(AsHkey(key));
+}
+
+RegistryRead Win32Registry::ReadDword(RegistryKey key, const std::string& name,
+                                      std::uint32_t& value) {
+  DWORD type = 0, data = 0, size = sizeof data;
+  LONG rc = RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(&data), &size);
+  if (rc == ERROR_MORE_DATA) return RegistryRead::WrongType;  // larger than a DWORD
+  RegistryRead status = Status(rc);
+  if (status != RegistryRead::Ok) return status;
+  if (type != REG_DWORD || size != sizeof data) return RegistryRead::WrongType;
+  value = data;
+  return RegistryRead::Ok;
+}
+
+bool Win32Registry::WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) {
+  DWORD data = value;
+  return RegSetValueExA(AsHkey(key), name.c_str(), 0, REG_DWORD,
+                        reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+}
+
+RegistryRead Win32Registry::ReadString(RegistryKey key, const std::string& name,
+                                       std::string& value) {
+  DWORD type = 0, size = 0;
+  LONG rc = RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &type, nullptr, &size);
+  RegistryRead status = Status(rc);
+  if (status != RegistryRead::Ok) return status;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return RegistryRead::WrongType;
+  std::vector<char> buffer(size + 1, '\0');
+  rc = RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &type,
+                        reinterpret_cast<BYTE*>(buffer.data()), &size);
+  if (rc != ERROR_SUCCESS)
+    return Status(rc) == RegistryRead::Ok ? RegistryRead::Failed : Status(rc);
+  value.assign(buffer.data());  // the stored text may or may not end in a NUL
+  return RegistryRead::Ok;
+}
+
+bool Win32Registry::WriteString(RegistryKey key, const std::string& name,
+                                const std::string& value) {
+  return RegSetValueExA(AsHkey(key), name.c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteValue(RegistryKey key, const std::string& name) {
+  return RegDeleteValueA(AsHkey(key), name.c_str()) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteKey(RegistryRoot root, const std::string& path) {
+  return RegDeleteKeyA(RootKey(root), path.c_str()) == ERROR_SUCCESS;
+}
+
+}  // namespace zv::win32

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/registry.h"
+
+namespace zv::win32 {
+
+class Win32Registry : public platform::Registry {
+ public:
+  platform::RegistryKey CreateKey(platform::RegistryRoot root, const std::string& path) override;
+  platform::RegistryKey OpenKey(platform::RegistryRoot root, const std::string& path) override;
+  void CloseKey(platform::RegistryKey key) override;
+  platform::RegistryRead ReadDword(platform::RegistryKey key, const std::string& name,
+                                   std::uint32_t& value) override;
+  bool WriteDword(platform::RegistryKey key, const std::string& name, std::uint32_t value) override;
+  platform::RegistryRead ReadString(platform::RegistryKey key, const std::string& name,
+                                    std::string& value) override;
+  bool WriteString(platform::RegistryKey key, const std::string& name,
+                   const std::string& value) override;
+  bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
+};
+
+}  // namespace zv::win32

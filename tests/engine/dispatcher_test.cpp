@@ -1,0 +1,168 @@
+#include "engine/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/hook_messages.h"
+#include "tests/engine/engine_rig.h"
+
+namespace zv::testing_engine {
+namespace {
+
+using Runs = std::vector<std::pair<std::string, std::string>>;
+
+class DispatcherTest : public ::testing::Test {
+ protected:
+  // Handles one message pair for vk as the main window would, returns what was injected.
+  std::string Press(int vk, bool down = true) {
+    std::size_t from = rig.input.injected.size();
+    DispatchHookMessage(rig.dispatcher, rig.errors, down ? WM_HOOKKEYDOWN : WM_HOOKKEYUP,
+                        static_cast<std::uintptr_t>(vk));
+    return rig.injectedSince(from);
+  }
+  void File(const std::string& body) { rig.WriteFile(body); }
+
+  EngineRig rig;
+};
+
+TEST_F(DispatcherTest, KeyTargetsInjectInTheSameDirection) {
+  File("[SwapKey]\r\nA=B\r\nC=DisableKey\r\nD=;\r\nE=Nonsense\r\nF=left shift\r\n");
+  EXPECT_EQ(Press('A'), "+B");
+  EXPECT_EQ(Press('A', false), "-B");
+  EXPECT_EQ(Press('C'), "+Null");  // "DisableKey" is code 0: virtual key 0 goes out
+  EXPECT_EQ(Press('C', false), "-Null");
+  EXPECT_EQ(Press('D'), "+#186");  // ";" without a catalogue lookup
+  EXPECT_EQ(Press('D', false), "-#186");
+  rig.channel.WriteTempCode(42);
+  EXPECT_EQ(Press('E'), "");  // an unknown target injects nothing
+  EXPECT_EQ(Press('F'), "");  // names are case-sensitive: "left shift" is unknown too
+  EXPECT_EQ(rig.TempCode(), 42);
+  EXPECT_EQ(Press('G'), "");  // unmapped
+  EXPECT_EQ(Press(174), "");  // no catalogue row: the name " " is never mapped
+  EXPECT_TRUE(rig.actions.runs.empty());
+  EXPECT_TRUE(rig.errors.texts.empty());
+}
+
+TEST_F(DispatcherTest, InjectedEventsCarryScanCodeMarkerAndNoExtendedFlag) {
+  File("[SwapKey]\r\nA=B\r\nB=Up Arrow\r\n");
+  Press('A');
+  const platform::KeyEvent& e = rig.input.injected.back();
+  EXPECT_EQ(e.vkCode, 66u);
+  EXPECT_EQ(e.scanCode, rig.input.MapVirtualKey(66, 0));
+  EXPECT_EQ(e.extraInfo, kInjectionMarker);
+  Press('B');
+  EXPECT_EQ(rig.input.injected.back().vkCode, 38u);
+  EXPECT_EQ(rig.input.injected.back().flags & 1u, 0u);  // arrows too go without the flag
+}
+
+TEST_F(DispatcherTest, ActionTargetsRunOnKeyDownOnly) {
+  File(
+      "[SwapKey]\r\nA=Volume Up\r\nB=TypeText3\r\nC=KeyCombination9\r\nD=CleanText\r\n"
+      "[TypeText3]\r\nParameter=hello#world\r\n");
+  EXPECT_EQ(Press('A'), "");
+  EXPECT_EQ(Press('A', false), "");
+  Press('B');
+  Press('B');  // auto-repeat runs it again
+  Press('B', false);
+  Press('C');  // no parameter section: "0"
+  Press('D');
+  EXPECT_EQ(rig.actions.runs, (Runs{{"Volume Up", ""},
+                                    {"TypeText", "hello#world"},
+                                    {"TypeText", "hello#world"},
+                                    {"KeyCombination", "0"},
+                                    {"CleanText", ""}}));
+  EXPECT_TRUE(rig.input.injected.empty());
+}
+
+TEST_F(DispatcherTest, WithoutActionsAnActionTargetRunsNothing) {
+  File("[SwapKey]\r\nA=Volume Up\r\n");
+  rig.dispatcher.SetActionRunner(nullptr);
+  EXPECT_EQ(Press('A'), "");
+  EXPECT_TRUE(rig.errors.texts.empty());
+}
+
+TEST_F(DispatcherTest, ShiftTargetsLeaveTheNumShiftFlag) {
+  File("[SwapKey]\r\nA=Left Shift\r\nB=C\r\n");
+  Press('B');
+  EXPECT_FALSE(rig.settings.ValueExists("NumShiftFlag", "NumDown"));
+  Press('A', false);  // key-up does not write it
+  EXPECT_FALSE(rig.settings.ValueExists("NumShiftFlag", "NumDown"));
+  EXPECT_EQ(Press('A'), "+LShift");
+  EXPECT_EQ(rig.settings.ReadString("NumShiftFlag", "NumDown", ""), "1");
+  int writes = rig.files.replaces;
+  Press('A');
+  EXPECT_EQ(rig.files.replaces, writes);  // already "1": the file is left alone
+  // A read-only file does not stop the mapping.
+  File("[SwapKey]\r\nA=Right Shift\r\n");
+  rig.files.SetReadOnly(EngineRig::kPath, true);
+  EXPECT_EQ(Press('A'), "+RShift");
+  EXPECT_TRUE(rig.errors.texts.empty());
+}
+
+TEST_F(DispatcherTest, SourceKeysByEveryNameTheListGives) {
+  File(
+      "[SwapKey]\r\nVolume Up=A\r\nVolume Down=B\r\nNumLock=C\r\nWWW Back=D\r\n"
+      "WWW Forward=E\r\nForward=F\r\nnum 5=G\r\n");
+  EXPECT_EQ(Press(175), "+A");
+  EXPECT_EQ(Press(174), "+B");
+  EXPECT_EQ(Press(144), "+C");
+  EXPECT_EQ(Press(166), "+D");
+  EXPECT_EQ(Press(167), "+F");  // the key table's own name comes first
+  EXPECT_EQ(Press(101), "+G");  // source names match without regard to case
+  File("[SwapKey]\r\nNum Lock=H\r\n");
+  EXPECT_EQ(Press(144), "+H");
+  EXPECT_EQ(Press(12), "+H");  // 12 is named "Num Lock" too
+}
+
+TEST_F(DispatcherTest, KeyUpReleasesWhatItsKeyDownPressed) {
+  File("[SwapKey]\r\nA=B\r\n");
+  EXPECT_EQ(Press('A'), "+B");
+  File("[SwapKey]\r\nA=C\r\n");  // edited while A is held
+  EXPECT_EQ(Press('A'), "+C");   // the repeat follows the edit
+  EXPECT_EQ(Press('A', false), "-B -C");
+  File("[SwapKey]\r\n");
+  EXPECT_EQ(Press('A'), "");
+  EXPECT_EQ(Press('A', false), "");
+  File("[SwapKey]\r\nA=D\r\n");
+  EXPECT_EQ(Press('A', false), "-D");  // held since before: the mapping's own key-up
+}
+
+TEST_F(DispatcherTest, ErrorsEndTheEventAndArePosted) {
+  File("[SwapKey]\r\nA=B1x\r\nC=D\r\n");
+  EXPECT_EQ(Press('A'), "");
+  ASSERT_EQ(rig.errors.texts.size(), 1u);
+  EXPECT_EQ(rig.errors.texts[0], "'1x' is not a valid integer value");
+  rig.registry.SetFailWrites(true);
+  EXPECT_EQ(Press('C'), "");  // nothing is injected unannounced
+  EXPECT_EQ(rig.errors.texts.back(), "Failed to set data for 'TempCode'");
+  EXPECT_FALSE(DispatchHookMessage(rig.dispatcher, rig.errors, 0x8252, 65));
+}
+
+// An input that notes "TempCode" at the moment of every keybd_event.
+class OrderInput : public fake::FakeInput {
+ public:
+  explicit OrderInput(EngineRig& rig) : rig_(rig) {}
+  void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
+                  std::uintptr_t extraInfo) override {
+    tempCodes.push_back(rig_.TempCode());
+    FakeInput::KeybdEvent(vk, scan, flags, extraInfo);
+  }
+  std::vector<int> tempCodes;
+
+ private:
+  EngineRig& rig_;
+};
+
+TEST_F(DispatcherTest, SimulateKeyAnnouncesEveryEventBeforeInjectingIt) {
+  OrderInput input(rig);
+  Dispatcher dispatcher(rig.settings, rig.channel, input);
+  dispatcher.SimulateKey(66, true);
+  dispatcher.SimulateKey(0, true);
+  dispatcher.SimulateKey(66, false);
+  dispatcher.SimulateKey(-1, true);
+  EXPECT_EQ(input.tempCodes, (std::vector<int>{66, 0, 66}));
+  ASSERT_EQ(input.injected.size(), 3u);
+  EXPECT_EQ(input.injected[2].message, platform::kWmKeyUp);
+}
+
+}  // namespace
+}  // namespace zv::testing_engine

@@ -1,0 +1,45 @@
+#include "tests/engine/engine_rig.h"
+
+#include "settings/mapping_store.h"
+#include "settings/settings.h"
+#include "tests/engine/key_notation.h"
+
+namespace zv::testing_engine {
+
+EngineRig::EngineRig() {
+  PrepareSettingsFile(settings);
+  channel.PublishWindowHandle(kWindow);
+  windows.AddOwnWindow(kWindow, [this](unsigned message, std::uintptr_t wParam) {
+    DispatchHookMessage(dispatcher, errors, message, wParam);
+  });
+  dispatcher.SetActionRunner(&actions);
+}
+
+void EngineRig::Map(const std::string& source, const std::string& target,
+                    const std::string& parameter) {
+  StoreMapping(settings, source, target, parameter);
+}
+
+void EngineRig::Unmap(const std::string& source) {
+  RemoveMapping(settings, source);
+}
+
+std::string EngineRig::run(const std::string& keys) {
+  std::size_t from = input.received.size();
+  for (const KeyStroke& k : ParseKeys(keys)) input.Press(k.vk, k.down, k.sys);
+  return FormatEvents({input.received.begin() + static_cast<long>(from), input.received.end()});
+}
+
+std::string EngineRig::injectedSince(std::size_t from) const {
+  return FormatEvents({input.injected.begin() + static_cast<long>(from), input.injected.end()});
+}
+
+int EngineRig::TempCode() {
+  platform::RegistryKey key = registry.OpenKey(channel.root(), kDisableKeyPath);
+  std::uint32_t value = 0;
+  platform::RegistryRead status = registry.ReadDword(key, kTempCodeValue, value);
+  registry.CloseKey(key);
+  return status == platform::RegistryRead::Ok ? static_cast<int>(value) : -999;
+}
+
+}  // namespace zv::testing_engine

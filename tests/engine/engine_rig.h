@@ -1,0 +1,68 @@
+#pragma once
+// The engine wired as the main window wires it, over the fakes: the hook installed in the fake
+// input, the main window a fake window whose procedure runs the dispatcher, the settings file
+// in fake files. run("+A -A") types on the physical keyboard and gives what the focused program
+// received.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/action_runner.h"
+#include "engine/dispatcher.h"
+#include "engine/error_reporter.h"
+#include "engine/key_hook.h"
+#include "engine/registry_channel.h"
+#include "platform/fake/fake_files.h"
+#include "platform/fake/fake_input.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_windows.h"
+#include "settings/settings_file.h"
+
+namespace zv::testing_engine {
+
+struct RecordingErrors : ErrorReporter {
+  std::vector<std::string> texts;
+  void PostError(const std::string& text) noexcept override { texts.push_back(text); }
+};
+
+struct RecordingActions : ActionRunner {
+  std::vector<std::pair<std::string, std::string>> runs;
+  void RunAction(const std::string& name, const std::string& parameter) override {
+    runs.emplace_back(name, parameter);
+  }
+};
+
+class EngineRig {
+ public:
+  static constexpr std::uint32_t kWindow = 0x10042;
+  static constexpr const char* kPath = "C:\\zv\\Keydat.qnp";
+
+  EngineRig();
+
+  // Stores a mapping the way the editor does (the mapping store).
+  void Map(const std::string& source, const std::string& target,
+           const std::string& parameter = " ");
+  void Unmap(const std::string& source);
+  // Replaces the settings file's text as a person editing it would.
+  void WriteFile(const std::string& text) { files.Put(kPath, text); }
+  // Types keys and returns what the focused program received meanwhile.
+  std::string run(const std::string& keys);
+  // What the program injected meanwhile (keybd_event calls), in the same notation.
+  std::string injectedSince(std::size_t from) const;
+  // The registry's "TempCode" (-999 when absent), read as another program would.
+  int TempCode();
+
+  fake::FakeFiles files;
+  fake::FakeRegistry registry;
+  fake::FakeInput input;
+  fake::FakeWindows windows;
+  RecordingErrors errors;
+  RecordingActions actions;
+  SettingsFile settings{files, kPath};
+  RegistryChannel channel{registry};
+  Dispatcher dispatcher{settings, channel, input};
+  KeyHook hook{input, channel, settings, windows, errors};
+};
+
+}  // namespace zv::testing_engine

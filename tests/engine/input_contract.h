@@ -1,0 +1,107 @@
+#pragma once
+// Behaviours every Input implementation shares; run against the fake natively and against the
+// real keyboard under Wine.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/input.h"
+
+namespace zv::contract {
+
+struct InputEnv {
+  virtual ~InputEnv() = default;
+  virtual platform::Input& input() = 0;
+  // Lets the system deliver what is queued until done() holds or a second has passed.
+  virtual void Pump(const std::function<bool()>& done) = 0;
+};
+
+std::unique_ptr<InputEnv> MakeInputEnv();  // provided by each test program
+
+struct RecordingSink : platform::KeyHookSink {
+  std::vector<platform::KeyEvent> events;
+  int swallowVk = -1;
+  platform::HookAnswer OnKeyEvent(const platform::KeyEvent& e) noexcept override {
+    events.push_back(e);
+    return static_cast<int>(e.vkCode) == swallowVk ? platform::HookAnswer::Swallow
+                                                   : platform::HookAnswer::PassOn;
+  }
+};
+
+class InputContract : public ::testing::Test {
+ protected:
+  void TearDown() override { in.RemoveHook(); }
+  void Inject(int vk, bool down, std::uintptr_t extra = 0x5A564B45) {
+    in.KeybdEvent(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(in.MapVirtualKey(vk, 0)),
+                  down ? 0 : platform::kKeyEventfKeyUp, extra);
+  }
+  void PumpFor(std::size_t count) {
+    env->Pump([&] { return sink.events.size() >= count; });
+  }
+
+  std::unique_ptr<InputEnv> env = MakeInputEnv();
+  platform::Input& in = env->input();
+  RecordingSink sink;
+};
+
+TEST_F(InputContract, ScanCodesOfTheUsLayout) {
+  EXPECT_EQ(in.MapVirtualKey('A', 0), 0x1Eu);
+  EXPECT_EQ(in.MapVirtualKey('B', 0), 0x30u);
+  EXPECT_EQ(in.MapVirtualKey(' ', 0), 0x39u);
+  EXPECT_EQ(in.MapVirtualKey(0, 0), 0u);
+}
+
+TEST_F(InputContract, InjectedEventsReachTheHookMarkedAsInjected) {
+  ASSERT_TRUE(in.InstallHook(sink));
+  Inject('Q', true);
+  Inject('Q', false, 0);
+  PumpFor(2);
+  ASSERT_EQ(sink.events.size(), 2u);
+  EXPECT_EQ(sink.events[0].vkCode, static_cast<std::uint32_t>('Q'));
+  EXPECT_EQ(sink.events[0].message, platform::kWmKeyDown);
+  EXPECT_EQ(sink.events[0].scanCode, 0x10u);
+  EXPECT_TRUE(sink.events[0].flags & platform::kLlkhfInjected);
+  EXPECT_EQ(sink.events[0].extraInfo, 0x5A564B45u);
+  EXPECT_EQ(sink.events[1].message, platform::kWmKeyUp);
+  EXPECT_EQ(sink.events[1].extraInfo, 0u);
+}
+
+TEST_F(InputContract, KeyStateFollowsWhatTheHookPassesOn) {
+  ASSERT_TRUE(in.InstallHook(sink));
+  Inject('W', true);
+  PumpFor(1);
+  EXPECT_TRUE(in.AsyncKeyState('W') & 0x8000);
+  Inject('W', false);
+  PumpFor(2);
+  EXPECT_FALSE(in.AsyncKeyState('W') & 0x8000);
+  sink.swallowVk = 'E';
+  Inject('E', true);
+  PumpFor(3);
+  EXPECT_FALSE(in.AsyncKeyState('E') & 0x8000);
+  Inject('E', false);
+  PumpFor(4);
+}
+
+TEST_F(InputContract, RemovedHookHearsNothing) {
+  ASSERT_TRUE(in.InstallHook(sink));
+  in.RemoveHook();
+  Inject('R', true);
+  Inject('R', false);
+  env->Pump([] { return false; });
+  EXPECT_TRUE(sink.events.empty());
+  EXPECT_FALSE(in.AsyncKeyState('R') & 0x8000);
+}
+
+TEST_F(InputContract, InjectedInputCountsAsTheLatestInput) {
+  ASSERT_TRUE(in.InstallHook(sink));
+  std::uint32_t before = in.TickCount();
+  Inject('T', true);
+  Inject('T', false);
+  PumpFor(2);
+  EXPECT_GE(static_cast<std::int32_t>(in.LastInputTick() - before), 0);
+  EXPECT_GE(static_cast<std::int32_t>(in.TickCount() - in.LastInputTick()), 0);
+}
+
+}  // namespace zv::contract

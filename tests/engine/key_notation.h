@@ -1,0 +1,22 @@
+#pragma once
+// Key streams in one line: "+A -A" is A down, A up. Names are letters, digits and a few words
+// (LShift, RShift, LCtrl, Space, Enter, VolUp, VolDown, NumLock, Back, Fwd, F1-F12); "#175"
+// is any virtual-key code. "^" after the sign marks the SYS messages (Alt held): "+^A".
+#include <string>
+#include <vector>
+
+#include "platform/input.h"
+
+namespace zv::testing_engine {
+
+struct KeyStroke {
+  int vk;
+  bool down;
+  bool sys;
+};
+
+std::vector<KeyStroke> ParseKeys(const std::string& text);  // throws on a name it does not know
+std::string KeyToken(int vk);
+std::string FormatEvents(const std::vector<platform::KeyEvent>& events);
+
+}  // namespace zv::testing_engine
