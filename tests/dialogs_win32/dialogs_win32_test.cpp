@@ -232,6 +232,45 @@ TEST_F(ParameterDialogs, DelayEnterClosesAsOkAndCancelKeepsNothing) {
   EXPECT_EQ(second.GetInterval(), "");
 }
 
+// A dialog whose OK handler fails, as a handler that meets a bad stored value would.
+class FailingDialog : public win32::ModalDialog {
+ public:
+  FailingDialog() : ModalDialog(nullptr, IDD_TfrmPasteText, {268, 214}) {}
+  ModalResult ShowModal() { return Run(); }
+  int commandsAfterError = 0;
+
+ protected:
+  void OnInit() override {}
+  bool OnCommand(int id, int) override {
+    if (failed_) ++commandsAfterError;
+    if (id != IDOK) return false;
+    failed_ = true;
+    throw Error("'x' is not a valid integer value");
+  }
+
+ private:
+  bool failed_ = false;
+};
+
+TEST_F(ParameterDialogs, HandlerErrorEndsTheDialogAndReachesTheCaller) {
+  bool windowGone = false;
+  HWND seen = nullptr;
+  driver.Then([&](HWND dialog) {
+    seen = dialog;
+    Click(dialog, IDOK);
+  });
+  FailingDialog dialog;
+  try {
+    dialog.ShowModal();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+    windowGone = !IsWindow(seen);
+  }
+  EXPECT_TRUE(windowGone);
+  EXPECT_EQ(dialog.commandsAfterError, 0);
+}
+
 // What each dialog takes from its resource: caption, client size, font, controls and texts.
 struct Look {
   std::string caption;

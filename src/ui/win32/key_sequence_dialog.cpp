@@ -122,7 +122,12 @@ LRESULT CALLBACK TfrmKeySequence::BoxFieldProc(HWND field, UINT message, WPARAM 
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       // The box's own handling gets a code that no key has, so it does nothing.
-      wParam = static_cast<WPARAM>(dialog->presenter_.BoxKeyDown(static_cast<int>(wParam)));
+      try {
+        wParam = static_cast<WPARAM>(dialog->presenter_.BoxKeyDown(static_cast<int>(wParam)));
+      } catch (...) {
+        dialog->Fail(std::current_exception());
+        return 0;
+      }
       break;
     case WM_CHAR:
       return 0;

@@ -29,11 +29,15 @@ INT_PTR CALLBACK ModalDialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {
-    // Keep the first error only; the dialog ends and Run raises it.
-    if (!self->error_) self->error_ = std::current_exception();
-    EndDialog(hwnd, IDCANCEL);
+    self->Fail(std::current_exception());
     return TRUE;
   }
+}
+
+void ModalDialog::Fail(std::exception_ptr error) {
+  // Keep the first error only; the dialog ends and Run raises it.
+  if (!error_) error_ = error;
+  EndDialog(hwnd_, IDCANCEL);
 }
 
 INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -31,6 +31,9 @@ class ModalDialog {
   // Any other message; true with *result set when handled.
   virtual bool OnMessage(UINT, WPARAM, LPARAM, INT_PTR*) { return false; }
 
+  // For the dialog's own subclass procedures: ends the dialog with the error, raised by Run.
+  void Fail(std::exception_ptr error);
+
   // Puts the focus on a control without the dialog manager's select-all of an edit field.
   void FocusWithoutSelection(HWND control);
 

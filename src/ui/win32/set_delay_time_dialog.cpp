@@ -46,7 +46,11 @@ LRESULT CALLBACK TfrmSetDelayTime::FieldProc(HWND field, UINT message, WPARAM wP
     }
     case WM_KEYDOWN:
       if (DelayFieldClosesOn(static_cast<int>(wParam))) {
-        dialog->Accept();
+        try {
+          dialog->Accept();
+        } catch (...) {
+          dialog->Fail(std::current_exception());
+        }
         return 0;
       }
       break;
