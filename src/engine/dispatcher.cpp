@@ -77,7 +77,7 @@ int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
 void Dispatcher::SimulateKey(int code, bool isDown) {
   if (code < 0) return;
   channel_.WriteTempCode(code);
-  unsigned scan = input_.MapVirtualKey(static_cast<unsigned>(code), 0);
+  unsigned scan = input_.MapKey(static_cast<unsigned>(code), 0);
   input_.KeybdEvent(static_cast<std::uint8_t>(code & 0xFF), static_cast<std::uint8_t>(scan & 0xFF),
                     isDown ? 0 : platform::kKeyEventfKeyUp, kInjectionMarker);
 }

@@ -53,7 +53,7 @@ class Input : public KeyState {
   virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
                           std::uintptr_t extraInfo) = 0;
   // MapVirtualKeyA.
-  virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
+  virtual unsigned MapKey(unsigned code, unsigned mapType) = 0;
   // GetTickCount, and GetLastInputInfo's time of the user's last input (same clock).
   virtual std::uint32_t TickCount() = 0;
   virtual std::uint32_t LastInputTick() = 0;

@@ -47,7 +47,7 @@ TEST_F(DispatcherTest, InjectedEventsCarryScanCodeMarkerAndNoExtendedFlag) {
   Press('A');
   const platform::KeyEvent& e = rig.input.injected.back();
   EXPECT_EQ(e.vkCode, 66u);
-  EXPECT_EQ(e.scanCode, rig.input.MapVirtualKey(66, 0));
+  EXPECT_EQ(e.scanCode, rig.input.MapKey(66, 0));
   EXPECT_EQ(e.extraInfo, kInjectionMarker);
   Press('B');
   EXPECT_EQ(rig.input.injected.back().vkCode, 38u);

@@ -34,7 +34,7 @@ class InputContract : public ::testing::Test {
  protected:
   void TearDown() override { in.RemoveHook(); }
   void Inject(int vk, bool down, std::uintptr_t extra = 0x5A564B45) {
-    in.KeybdEvent(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(in.MapVirtualKey(vk, 0)),
+    in.KeybdEvent(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(in.MapKey(vk, 0)),
                   down ? 0 : platform::kKeyEventfKeyUp, extra);
   }
   void PumpFor(std::size_t count) {
@@ -47,10 +47,10 @@ class InputContract : public ::testing::Test {
 };
 
 TEST_F(InputContract, ScanCodesOfTheUsLayout) {
-  EXPECT_EQ(in.MapVirtualKey('A', 0), 0x1Eu);
-  EXPECT_EQ(in.MapVirtualKey('B', 0), 0x30u);
-  EXPECT_EQ(in.MapVirtualKey(' ', 0), 0x39u);
-  EXPECT_EQ(in.MapVirtualKey(0, 0), 0u);
+  EXPECT_EQ(in.MapKey('A', 0), 0x1Eu);
+  EXPECT_EQ(in.MapKey('B', 0), 0x30u);
+  EXPECT_EQ(in.MapKey(' ', 0), 0x39u);
+  EXPECT_EQ(in.MapKey(0, 0), 0u);
 }
 
 TEST_F(InputContract, InjectedEventsReachTheHookMarkedAsInjected) {

@@ -46,7 +46,7 @@ void FakeInput::Press(int vk, bool down, bool sys) {
     e.message = down ? platform::kWmKeyDown : platform::kWmKeyUp;
   }
   e.vkCode = static_cast<std::uint32_t>(vk) & 0xFF;
-  e.scanCode = MapVirtualKey(e.vkCode, 0);
+  e.scanCode = MapKey(e.vkCode, 0);
   e.time = now;
   queue_.push_back(e);
   if (depth_ == 0) Drain();
@@ -75,7 +75,7 @@ void FakeInput::Deliver(const KeyEvent& e) {
   down_[e.vkCode & 0xFF] = !up;
 }
 
-unsigned FakeInput::MapVirtualKey(unsigned code, unsigned mapType) {
+unsigned FakeInput::MapKey(unsigned code, unsigned mapType) {
   if (mapType != 0) return 0;
   // A few rows of the US layout; enough for tests to tell a mapped scan code from none.
   static const unsigned char letters[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17,

@@ -18,7 +18,7 @@ class FakeInput : public platform::Input {
   void RemoveHook() override;
   void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
                   std::uintptr_t extraInfo) override;
-  unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
+  unsigned MapKey(unsigned code, unsigned mapType) override;
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override { return now; }
   std::uint32_t LastInputTick() override { return lastInput_; }

@@ -55,7 +55,7 @@ void Win32Input::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t fl
   keybd_event(vk, scan, static_cast<DWORD>(flags), static_cast<ULONG_PTR>(extraInfo));
 }
 
-unsigned Win32Input::MapVirtualKey(unsigned code, unsigned mapType) {
+unsigned Win32Input::MapKey(unsigned code, unsigned mapType) {
   return MapVirtualKeyA(code, mapType);
 }
 

@@ -12,7 +12,7 @@ class Win32Input : public platform::Input {
   void RemoveHook() override;
   void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
                   std::uintptr_t extraInfo) override;
-  unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
+  unsigned MapKey(unsigned code, unsigned mapType) override;
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override;
   std::uint32_t LastInputTick() override;
