@@ -1,0 +1,157 @@
+#include "app/main_form.h"
+
+#include <algorithm>
+
+#include "common/error.h"
+#include "engine/hidden_start.h"
+#include "engine/hook_messages.h"
+#include "settings/settings.h"
+
+namespace zv {
+namespace {
+
+constexpr const char* kClassName = "TMainForm";
+constexpr UINT WM_SHOWERROR = WM_APP + 0x260;
+constexpr UINT_PTR kWatchdogTimer = 1;
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string ExecutablePath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+TMainForm::TMainForm(HINSTANCE instance) : instance_(instance) {}
+
+TMainForm::~TMainForm() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool TMainForm::Create() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance_;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  RegisterClassA(&wc);
+  CreateWindowExA(0, kClassName, kDesignerCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 560, 420, nullptr, nullptr, instance_, this);
+  return window_ != nullptr;
+}
+
+LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
+  switch (message) {
+    case WM_CREATE:
+      FormCreate();
+      return 0;
+    case WM_SHOWERROR:
+      ShowNextError();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
+      return 0;
+    case WM_DESTROY:
+      KillTimer(window_, kWatchdogTimer);
+      if (hook_) hook_->RemoveKeyHook();
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TMainForm::FormCreate() {
+  // The engine's parts exist from the start; a failing step below skips the steps after it.
+  settings_ = std::make_unique<SettingsFile>(files_, SettingsPathFor(ExecutablePath()));
+  dispatcher_ = std::make_unique<Dispatcher>(*settings_, channel_, input_);
+  hook_ = std::make_unique<KeyHook>(input_, channel_, *settings_, windows_, *this);
+  watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
+  SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
+  try {
+    ApplyDisplayName();
+    PrepareSettingsFile(*settings_);
+    channel_.PublishWindowHandle(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
+void TMainForm::ApplyDisplayName() {
+  char caption[256] = {};
+  GetWindowTextA(window_, caption, sizeof caption);
+  SetWindowTextA(window_, Replaced(caption, kApplicationTitle, kDisplayName).c_str());
+}
+
+void TMainForm::ShowCentered() {
+  RECT r;
+  GetWindowRect(window_, &r);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(window_, SW_SHOWNORMAL);
+  UpdateWindow(window_);
+}
+
+void TMainForm::HiddenStart() {
+  try {
+    if (!ActivateOnHiddenStart(*settings_, *hook_)) {
+      MessageBoxA(window_, kChangeKeyFirst, kApplicationTitle, MB_ICONINFORMATION);
+    }
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
+void TMainForm::PostError(const std::string& text) noexcept {
+  try {
+    if (std::find(pendingErrors_.begin(), pendingErrors_.end(), text) != pendingErrors_.end()) {
+      return;  // the same text is already waiting or on screen
+    }
+    pendingErrors_.push_back(text);
+    PostMessageA(window_, WM_SHOWERROR, 0, 0);
+  } catch (...) {
+  }
+}
+
+void TMainForm::ShowNextError() {
+  if (showingError_ || pendingErrors_.empty()) return;
+  showingError_ = true;
+  ShowError(pendingErrors_.front());  // modal: the hook keeps running meanwhile
+  pendingErrors_.pop_front();
+  showingError_ = false;
+  if (!pendingErrors_.empty()) PostMessageA(window_, WM_SHOWERROR, 0, 0);
+}
+
+void TMainForm::ShowError(const std::string& text) {
+  MessageBoxA(window_, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace zv

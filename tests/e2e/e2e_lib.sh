@@ -1,0 +1,97 @@
+# Sourced by the end-to-end tests. Needs WINEPREFIX and DISPLAY (the Wine session of
+# scripts/test.sh). Works in a private folder; starts and ends its processes by process id.
+set -euo pipefail
+
+ZV_EXE=$1
+ZV_PROBE=$2
+work=$(mktemp -d /tmp/zv-e2e.XXXXXX)
+pids=()
+
+e2e_cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The registry channel under the root the program uses (Wine lets it write HKEY_LOCAL_MACHINE).
+reg_value() {  # key value -> the REG_DWORD as a decimal number, or "none"
+  local out
+  out=$(wine reg query "HKLM\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v {print $3}')
+  if [ -z "$out" ]; then echo none; else echo $((out)); fi
+}
+
+# Writes the settings file beside the program; arguments are its lines.
+settings() {
+  printf '%s\r\n' "$@" > "$work/Keydat.qnp.new"
+  mv "$work/Keydat.qnp.new" "$work/Keydat.qnp"
+}
+
+start_probe() {
+  cp "$ZV_EXE" "$ZV_PROBE" "$work/"
+  : > "$work/probe.txt"
+  (cd "$work" && exec wine "$(basename "$ZV_PROBE")" probe.txt) &
+  pids+=($!)
+  local wid=""
+  for _ in $(seq 100); do
+    wid=$(xdotool search --name '^ZvProbe$' 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && grep -q ready "$work/probe.txt" && break
+    sleep 0.2
+  done
+  [ -n "$wid" ] || fail "the probe window did not appear"
+  # No window manager on the test display: give the probe the X input focus directly. Under
+  # Wine, a low-level hook sees keys only while a Wine window has the focus.
+  xdotool windowfocus --sync "$wid"
+  probe_window=$wid
+}
+
+# Starts zorvane.exe -Hide and waits until it has published its window.
+start_zorvane() {
+  wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
+  (cd "$work" && exec wine "$(basename "$ZV_EXE")" -Hide) &
+  zorvane_pid=$!
+  pids+=($zorvane_pid)
+  for _ in $(seq 100); do
+    [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
+    kill -0 "$zorvane_pid" 2>/dev/null || fail "zorvane.exe ended at start"
+    sleep 0.2
+  done
+  [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] || fail "no Handle published"
+  sleep 0.5
+}
+
+# typed "keys" "expected lines joined by blanks". keys: xdotool key names ("a s"), or xdotool
+# commands separated by ";" ("keydown shift; key a; keyup shift") that run a moment apart, since
+# the program's replacement keys queue behind whatever was typed before them.
+typed() {
+  local keys=$1 expected=$2 before want got
+  before=$(wc -l < "$work/probe.txt")
+  want=$(echo "$expected" | wc -w)
+  xdotool windowfocus --sync "$probe_window"
+  if [[ $keys == *";"* ]]; then
+    local IFS=';' command
+    for command in $keys; do
+      IFS=' ' read -r -a words <<< "$command"
+      xdotool "${words[@]}"
+      sleep 0.15
+    done
+  else
+    # shellcheck disable=SC2086
+    xdotool key --delay 80 $keys
+  fi
+  for _ in $(seq 50); do
+    [ $(( $(wc -l < "$work/probe.txt") - before )) -ge "$want" ] && break
+    sleep 0.1
+  done
+  sleep 0.4  # anything extra would arrive by now
+  got=$(tail -n +"$((before + 1))" "$work/probe.txt" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
+  if [ "$got" != "$expected" ]; then
+    fail "keys '$keys': expected '$expected', got '$got'"
+  fi
+  echo "ok: $keys -> $got"
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# A second start ends at once without a window, leaves the registry channel alone, and the
+# first instance goes on remapping.
+source "$(dirname "$0")/e2e_lib.sh"
+
+settings '[DisableKey]' 'Index=1' 'KeyCode1=65' '[SwapKey]' 'A=B'
+start_probe
+start_zorvane
+typed "a" "+B -B"
+handle=$(reg_value 'Software\Quillon\Propertiy' Handle)
+
+for args in "-Hide" ""; do
+  started=$(date +%s)
+  # shellcheck disable=SC2086
+  (cd "$work" && timeout 20 wine "$(basename "$ZV_EXE")" $args) || fail "second start ($args) failed"
+  [ $(($(date +%s) - started)) -lt 10 ] || fail "second start ($args) did not end at once"
+  [ -z "$(xdotool search --onlyvisible --name Velmora 2>/dev/null || true)" ] ||
+    fail "second start ($args) showed a window"
+  echo "ok: second start ($args) ended"
+done
+
+[ "$(reg_value 'Software\Quillon\Propertiy' Handle)" = "$handle" ] || fail "Handle changed"
+kill -0 "$zorvane_pid" || fail "the first instance ended"
+typed "a" "+B -B"
