@@ -99,6 +99,10 @@ void TMainForm::FormCreate() {
     ApplyDisplayName();
     PrepareSettingsFile(*settings_);
     channel_.PublishWindowHandle(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
+    // The last step: the volume controller and the action table; actions run from now on.
+    actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
+    actions_->actions().FillActionTable();
+    dispatcher_->SetActionRunner(&actions_->actions());
   } catch (const std::exception& e) {
     ShowError(e.what());
   }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/action_wiring.h"
 #include "engine/dispatcher.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_watchdog.h"
@@ -61,6 +62,7 @@ class TMainForm : public ErrorReporter {
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
+  std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once
   bool showingError_ = false;
 };
