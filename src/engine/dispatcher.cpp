@@ -17,31 +17,32 @@ constexpr const char* kSwapKey = "SwapKey";
 Dispatcher::Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input)
     : settings_(settings), channel_(channel), input_(input) {}
 
-std::string Dispatcher::SourceName(int virtualKey) {
+std::string Dispatcher::SourceName(const IniDocument& doc, int virtualKey) {
   SourceKeyNames names = SourceKeyNamesOf(virtualKey);
   std::string table(names.tableName);
   if (names.listName.empty()) return table;
-  const IniDocument& doc = settings_.Current();
   std::string list(names.listName);
   if (!doc.ValueExists(kSwapKey, table) && doc.ValueExists(kSwapKey, list)) return list;
   return table;
 }
 
-void Dispatcher::NoteShiftTarget(const std::string& keyName) {
-  const IniDocument& doc = settings_.Current();
-  if (doc.ReadString(kSwapKey, keyName, "0").find("Shift") == std::string::npos) return;
-  if (doc.ReadString("NumShiftFlag", "NumDown", "") == "1") return;  // already there
+bool Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyName) {
+  if (doc.ReadString(kSwapKey, keyName, "0").find("Shift") == std::string::npos) return false;
+  if (doc.ReadString("NumShiftFlag", "NumDown", "") == "1") return false;  // already there
   try {
     settings_.WriteString("NumShiftFlag", "NumDown", "1");
   } catch (const Error&) {
     // Nothing reads the flag back; a read-only file must not stop the key's mapping.
   }
+  return true;
 }
 
 void Dispatcher::WMHookKeyDown(int virtualKey) {
-  std::string name = SourceName(virtualKey);
-  NoteShiftTarget(name);
-  int code = ApplyMapping(name, true);
+  // One look at the file per event: the reads below share it (a write refreshes it).
+  const IniDocument& doc = settings_.Current();
+  std::string name = SourceName(doc, virtualKey);
+  bool wrote = NoteShiftTarget(doc, name);
+  int code = Apply(wrote ? settings_.Current() : doc, name, true);
   if (code < 0) return;
   std::vector<int>& pressed = held_[virtualKey];
   if (std::find(pressed.begin(), pressed.end(), code) == pressed.end()) pressed.push_back(code);
@@ -50,7 +51,8 @@ void Dispatcher::WMHookKeyDown(int virtualKey) {
 void Dispatcher::WMHookKeyUp(int virtualKey) {
   auto it = held_.find(virtualKey);
   if (it == held_.end()) {
-    ApplyMapping(SourceName(virtualKey), false);
+    const IniDocument& doc = settings_.Current();
+    Apply(doc, SourceName(doc, virtualKey), false);
     return;
   }
   std::vector<int> pressed = std::move(it->second);
@@ -59,7 +61,10 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
-  const IniDocument& doc = settings_.Current();
+  return Apply(settings_.Current(), keyName, isDown);
+}
+
+int Dispatcher::Apply(const IniDocument& doc, const std::string& keyName, bool isDown) {
   if (!doc.ValueExists(kSwapKey, keyName)) return -1;
   std::string target = doc.ReadString(kSwapKey, keyName, "Null");
   int code = target == ";" ? 186 : ResolveKeyCode(target);

@@ -36,8 +36,11 @@ class Dispatcher : public KeySimulator {
   void SimulateKey(int code, bool isDown) override;
 
  private:
-  std::string SourceName(int virtualKey);
-  void NoteShiftTarget(const std::string& keyName);
+  std::string SourceName(const IniDocument& doc, int virtualKey);
+  // Writes "NumShiftFlag" "NumDown" = "1" for a target containing "Shift"; true when it wrote
+  // (the caller then looks at the file again).
+  bool NoteShiftTarget(const IniDocument& doc, const std::string& keyName);
+  int Apply(const IniDocument& doc, const std::string& keyName, bool isDown);
 
   SettingsFile& settings_;
   RegistryChannel& channel_;

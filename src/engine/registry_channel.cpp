@@ -51,11 +51,15 @@ void RegistryChannel::Write(RegistryKey& slot, const char* path, const char* nam
 }
 
 void RegistryChannel::PublishWindowHandle(std::uint32_t window) {
+  published_ = false;
   Write(property_, kPropertyKeyPath, kHandleValue, window);
+  published_ = true;
+  window_ = window;
   Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
 }
 
 std::uint32_t RegistryChannel::ReadHandle() {
+  if (published_) return window_;
   std::uint32_t value = 0;
   RegistryRead status = registry_.ReadDword(Key(property_, kPropertyKeyPath), kHandleValue, value);
   if (status == RegistryRead::Failed) {
@@ -82,6 +86,7 @@ int RegistryChannel::TakeTempCode() {
   if (status == RegistryRead::WrongType) {
     throw Error(FormatMessage("Invalid data type for '%s'", kTempCodeValue));
   }
+  if (status == RegistryRead::Ok && value == 0) return 0;  // already reset: nothing to write
   int expected = status == RegistryRead::Ok ? static_cast<int>(value) : 0;
   Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
   return expected;

@@ -37,10 +37,13 @@ class RegistryChannel {
 
   // Start-up: "Handle" = window, then "TempCode" = 0. Throws "Failed to set data for '%s'".
   void PublishWindowHandle(std::uint32_t window);
-  // "Handle"; throws "Failed to get data for '%s'" when it is missing and "Invalid data type for
-  // '%s'" when it is not a REG_DWORD.
+  // "Handle". Only one instance of the program runs, and only it publishes, so a channel that
+  // published answers from memory and spares the hook a registry call per key event; any other
+  // reads the registry, and throws "Failed to get data for '%s'" when the value is missing and
+  // "Invalid data type for '%s'" when it is not a REG_DWORD.
   std::uint32_t ReadHandle();
-  // The hook's read-and-reset: "TempCode" (0 when absent), then "TempCode" = 0.
+  // The hook's read-and-reset: "TempCode" (0 when absent), then "TempCode" = 0. A value that
+  // is 0 already is not written again, which spares a registry call on every typed key.
   // Throws "Invalid data type for '%s'" or "Failed to set data for '%s'".
   int TakeTempCode();
   // Announces the code of the key about to be injected. Throws "Failed to set data for '%s'".
@@ -60,6 +63,8 @@ class RegistryChannel {
   platform::RegistryRoot root_ = platform::RegistryRoot::LocalMachine;
   platform::RegistryKey property_ = 0;
   platform::RegistryKey disable_ = 0;
+  bool published_ = false;
+  std::uint32_t window_ = 0;
 };
 
 }  // namespace zv

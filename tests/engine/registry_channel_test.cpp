@@ -51,6 +51,9 @@ TEST_F(RegistryChannelTest, PublishWritesHandleAndZeroTempCodeUnderLocalMachine)
   EXPECT_EQ(Value(RegistryRoot::LocalMachine, kDisableKeyPath, kTempCodeValue), 0);
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::CurrentUser, kPropertyKeyPath));
   EXPECT_EQ(channel.ReadHandle(), 0x20304u);
+  // The instance that published knows its window without asking the registry again.
+  registry.DeleteKey(RegistryRoot::LocalMachine, kPropertyKeyPath);
+  EXPECT_EQ(channel.ReadHandle(), 0x20304u);
 }
 
 TEST_F(RegistryChannelTest, WithoutWriteAccessToLocalMachineEveryoneUsesCurrentUser) {
@@ -109,6 +112,9 @@ TEST_F(RegistryChannelTest, KeysStayOpenAcrossEvents) {
     EXPECT_EQ(channel.TakeTempCode(), i);
   }
   EXPECT_EQ(registry.opens, opens);
+  int writes = registry.writes;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(channel.TakeTempCode(), 0);
+  EXPECT_EQ(registry.writes, writes);  // 0 stays 0 without a write
 }
 
 }  // namespace

@@ -1,0 +1,201 @@
+// Times, in one run and side by side:
+//   hook, unmapped / mapped: KeyHookProc for one key event on the real registry, the real
+//     settings file with 100 mappings, the real window message and (mapped) the dispatcher's
+//     "TempCode" write and keybd_event;
+//   (a) one registry channel round trip as the channel is specified: RegCreateKeyExA,
+//       RegQueryValueExA, RegSetValueExA, RegCloseKey of "TempCode";
+//   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
+//       KeyCode100) read through GetPrivateProfileStringA, as the hook reads it when every
+//       value goes to the file.
+// Usage: zv_bench_hook [scale]  (scale multiplies the iteration counts; default 1)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/key_catalogue.h"
+#include "catalogue/key_lists.h"
+#include "engine/dispatcher.h"
+#include "engine/hook_messages.h"
+#include "engine/key_hook.h"
+#include "engine/registry_channel.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_input.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_window_messages.h"
+#include "settings/mapping_store.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+using namespace zv;
+
+struct NoErrors : ErrorReporter {
+  int count = 0;
+  void PostError(const std::string& text) noexcept override {
+    if (count++ == 0) std::fprintf(stderr, "error: %s\n", text.c_str());
+  }
+};
+
+Dispatcher* g_dispatcher = nullptr;
+NoErrors g_errors;
+
+LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (g_dispatcher && DispatchHookMessage(*g_dispatcher, g_errors, m, wp)) return 0;
+  return DefWindowProcA(w, m, wp, lp);
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// Runs every variant n times per round, the variants taking turns over five rounds so that a
+// busy machine slows them alike; keeps each variant's best round, in microseconds per call.
+struct Bench {
+  struct Variant {
+    const char* name;
+    int n;
+    std::function<void(int)> body;
+    double best = 1e300;
+  };
+  std::vector<Variant> variants;
+
+  void Add(const char* name, int n, std::function<void(int)> body) {
+    variants.push_back({name, n, std::move(body)});
+  }
+  void Run() {
+    for (Variant& v : variants) {
+      for (int i = 0; i < v.n / 10 + 1; ++i) v.body(i);  // warm-up
+    }
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    for (int round = 0; round < 5; ++round) {
+      for (Variant& v : variants) {
+        LARGE_INTEGER a, b;
+        QueryPerformanceCounter(&a);
+        for (int i = 0; i < v.n; ++i) v.body(i);
+        QueryPerformanceCounter(&b);
+        double us = 1e6 * static_cast<double>(b.QuadPart - a.QuadPart) /
+                    static_cast<double>(f.QuadPart) / v.n;
+        v.best = std::min(v.best, us);
+        Pump();  // the injected keys reach the window between rounds, outside the timing
+      }
+    }
+  }
+  double operator[](std::size_t i) const { return variants[i].best; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string folder = std::string(temp) + "zvbench" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string path = folder + "\\Keydat.qnp";
+
+  win32::Win32Files files;
+  win32::Win32Registry registry;
+  win32::Win32Input input;
+  win32::Win32WindowMessages windows;
+  SettingsFile settings(files, path);
+  PrepareSettingsFile(settings);
+  // 100 mappings of real keys; "Z" stays unmapped. Targets are letters, so a mapped event
+  // injects a key.
+  int stored = 0;
+  for (const std::string& name : OriginalKeyList()) {
+    int code = ResolveKeyCode(name);
+    if (stored == 100 || name == "Z" || code <= 0 || code > 255) continue;
+    StoreMapping(settings, name, std::string(1, static_cast<char>('A' + stored % 26)), " ");
+    ++stored;
+  }
+  RegistryChannel channel(registry);
+  Dispatcher dispatcher(settings, channel, input);
+  g_dispatcher = &dispatcher;
+  KeyHook hook(input, channel, settings, windows, g_errors);
+
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "ZvBench";
+  RegisterClassA(&wc);
+  HWND window = CreateWindowA("ZvBench", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+  channel.PublishWindowHandle(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window)));
+
+  auto event = [](int vk, int i) {
+    platform::KeyEvent e;
+    e.vkCode = static_cast<std::uint32_t>(vk);
+    e.message = (i % 2) ? platform::kWmKeyUp : platform::kWmKeyDown;
+    return e;
+  };
+  std::uint32_t handle = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window));
+  int n = 1000 * scale;
+  Bench bench;
+  bench.Add("hook path, unmapped key event", n, [&](int i) { hook.KeyHookProc(event('Z', i)); });
+  bench.Add("hook path, mapped key event (dispatcher, keybd_event)", n,
+            [&](int i) { hook.KeyHookProc(event('A', i)); });
+  bench.Add("  the same, plus its injected event coming back (whole key)", n, [&](int i) {
+    hook.KeyHookProc(event('A', i));
+    platform::KeyEvent back = event('K', i);  // "A" is the tenth mapping: its target is K
+    back.flags = platform::kLlkhfInjected;
+    back.extraInfo = kInjectionMarker;
+    hook.KeyHookProc(back);
+  });
+  bench.Add("(a) registry round trip: create, read, write, close", n, [&](int) {
+    HKEY key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kDisableKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key, nullptr);
+    DWORD value = 0, size = sizeof value;
+    RegQueryValueExA(key, kTempCodeValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    value = 0;
+    RegSetValueExA(key, kTempCodeValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
+                   sizeof value);
+    RegCloseKey(key);
+  });
+  bench.Add("(b) intercepted list via GetPrivateProfileStringA", std::max(2, 5 * scale), [&](int) {
+    char buffer[2048];
+    GetPrivateProfileStringA("DisableKey", "Index", "0", buffer, sizeof buffer, path.c_str());
+    int count = std::atoi(buffer);
+    for (int k = 1; k <= count; ++k) {
+      GetPrivateProfileStringA("DisableKey", ("KeyCode" + std::to_string(k)).c_str(), "0", buffer,
+                               sizeof buffer, path.c_str());
+    }
+  });
+  bench.Add("    parts: the channel's reads (Handle, TempCode)", n, [&](int) {
+    channel.ReadHandle();
+    channel.TakeTempCode();
+  });
+  bench.Add("    parts: the settings file's stamp check", n, [&](int) { settings.Version(); });
+  bench.Add("    parts: SendMessageA to the main window", n,
+            [&](int) { windows.Send(handle, WM_NULL, 0); });
+  bench.Add("    parts: keybd_event", n, [&](int i) {
+    input.KeybdEvent('K', 0x25, (i % 2) ? platform::kKeyEventfKeyUp : 0, kInjectionMarker);
+  });
+  bench.Add("    parts: the dispatcher's TempCode write", n,
+            [&](int i) { channel.WriteTempCode(i % 2); });
+  bench.Run();
+  Pump();
+
+  std::printf("mappings in the file: %d\n", stored);
+  for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
+  double unmapped = bench[0], mapped = bench[1], whole = bench[2], roundTrip = bench[3],
+         profile = bench[4];
+  std::printf("ratios to (a): unmapped %.2f, mapped %.2f, whole key %.2f\n", unmapped / roundTrip,
+              mapped / roundTrip, whole / roundTrip);
+  std::printf("(b) over: unmapped %.0f, mapped %.0f, whole key %.0f\n", profile / unmapped,
+              profile / mapped, profile / whole);
+  if (g_errors.count) std::printf("errors: %d\n", g_errors.count);
+
+  DestroyWindow(window);
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(folder.c_str());
+  return 0;
+}
