@@ -6,7 +6,7 @@
 #include "catalogue/key_catalogue.h"
 #include "common/error.h"
 #include "engine/hook_messages.h"
-#include "engine/source_key_names.h"
+#include "catalogue/source_key_names.h"
 
 namespace zv {
 

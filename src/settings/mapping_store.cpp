@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/key_catalogue.h"
+#include "catalogue/source_key_names.h"
 
 namespace zv {
 namespace {
@@ -28,7 +29,7 @@ void WriteSwapKey(SettingsFile& file, const std::string& source, const std::stri
 
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
                   const std::string& parameter) {
-  int code = ResolveKeyCode(source);
+  int code = SourceKeyCodeOfName(source);
   if (IsParameterizedAction(target)) {
     int count = ParameterCount(file, target);
     file.WriteString(kSettings, CountKey(target), std::to_string(count + 1));

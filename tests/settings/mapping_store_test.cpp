@@ -143,15 +143,31 @@ TEST_F(RemovingMappings, RowCaptionsWithLeadingBlanksReachTheirKey) {
 }
 
 TEST_F(RemovingMappings, KeysSharingTheUnknownCodeListItOnceAndRemoveItOnce) {
-  StoreMapping(file, "WWW Back", "Tab", " ");
-  StoreMapping(file, "WWW Forward", "Enter", " ");
+  StoreMapping(file, "Hand Made", "Tab", " ");
+  StoreMapping(file, "Other Made", "Enter", " ");
   StoreMapping(file, "A", "B", " ");
   EXPECT_EQ(InterceptedCodes(file), (Texts{"-1", "65"}));
-  RemoveMapping(file, "WWW Back");
+  RemoveMapping(file, "Hand Made");
   EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
-  RemoveMapping(file, "WWW Forward");
+  RemoveMapping(file, "Other Made");
   EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
   EXPECT_TRUE(file.ReadSection("SwapScrKeyCode") == Texts{"A"});
+}
+
+TEST_F(StoringMappings, ListNamesOfPhysicalKeysRecordThoseKeysCodes) {
+  // The key table knows "Volume Up" only as an action and has no "NumLock" or "WWW Back" row;
+  // as source keys they stand for the physical keys.
+  const std::pair<const char*, const char*> keys[] = {{"Volume Up", "175"},
+                                                      {"Volume Down", "174"},
+                                                      {"NumLock", "144"},
+                                                      {"WWW Back", "166"},
+                                                      {"WWW Forward", "167"}};
+  for (const auto& [name, code] : keys) StoreMapping(file, name, "A", " ");
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"175", "174", "144", "166", "167"}));
+  for (const auto& [name, code] : keys)
+    EXPECT_EQ(file.ReadString("SwapScrKeyCode", name, ""), code) << name;
+  for (const auto& [name, code] : keys) RemoveMapping(file, name);
+  EXPECT_TRUE(InterceptedCodes(file).empty());
 }
 
 TEST_F(RemovingMappings, SemicolonAndEqualsMapAndRemoveLikeAnyKey) {

@@ -1,4 +1,4 @@
-#include "engine/source_key_names.h"
+#include "catalogue/source_key_names.h"
 
 #include "catalogue/key_catalogue.h"
 
@@ -32,7 +32,7 @@ int SourceKeyCodeOfName(std::string_view name) {
   for (const ListName& l : kListNames) {
     if (l.name == name) return l.code;
   }
-  return KeyCodeOfName(name);
+  return ResolveKeyCode(name);
 }
 
 }  // namespace zv

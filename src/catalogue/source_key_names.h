@@ -14,8 +14,9 @@ struct SourceKeyNames {
 
 SourceKeyNames SourceKeyNamesOf(int code);
 
-// The code the "Original Key" list's name stands for: the key table's code, or for the list's
-// own names the physical key's code ("Volume Up" 175); -1 when neither.
+// The code a source key name stands for: for the list's own names the physical key's code
+// ("Volume Up" 175, "WWW Back" 166), otherwise ResolveKeyCode of the name. The mapping store
+// records it, so the hook intercepts the physical key the user picked.
 int SourceKeyCodeOfName(std::string_view name);
 
 }  // namespace zv
