@@ -65,6 +65,7 @@ class KeyHook : public platform::KeyHookSink {
   RegistryChannel& channel_;
   platform::WindowMessages& windows_;
   ErrorReporter& errors_;
+  SettingsFile& settings_;
   InterceptedList intercepted_;
   bool installed_ = false;
   bool keyboardLocked_ = false;

@@ -11,6 +11,11 @@ SettingsFile::SettingsFile(platform::Files& files, std::string path)
     : files_(files), path_(std::move(path)) {}
 
 const IniDocument& SettingsFile::Current() {
+  if (loaded_ && looks_ > 0) return doc_;
+  return Fresh();
+}
+
+const IniDocument& SettingsFile::Fresh() {
   // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
   // longer matches, so the next call reads again instead of missing it.
   platform::FileStamp stamp = files_.Stamp(path_);
@@ -65,7 +70,7 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key, 
 
 void SettingsFile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value) {
-  Current();
+  Fresh();
   // Writing over a file that exists but could not be read would throw its content away.
   // A name the file cannot hold is refused like a write the platform refuses.
   if (unreadable_ || !doc_.WriteString(section, key, value))
@@ -82,7 +87,7 @@ void SettingsFile::WriteBool(const std::string& section, const std::string& key,
 }
 
 void SettingsFile::DeleteKey(const std::string& section, const std::string& key) {
-  Current();
+  Fresh();
   if (unreadable_ || !doc_.DeleteKey(section, key)) return;
   try {
     Store();
@@ -92,7 +97,7 @@ void SettingsFile::DeleteKey(const std::string& section, const std::string& key)
 }
 
 void SettingsFile::EraseSection(const std::string& section) {
-  Current();
+  Fresh();
   if (unreadable_ || !doc_.EraseSection(section)) return;
   try {
     Store();

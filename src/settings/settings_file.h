@@ -19,6 +19,25 @@ class SettingsFile {
 
   const std::string& path() const { return path_; }
 
+  // One look at the file for a short piece of work: taking it checks the stamp once, and while
+  // it is held reads serve that text without checking again. The hook and the dispatcher decide
+  // one key event on one look. Writes made meanwhile start from the file as it is, reach the disk and
+  // are seen at once;
+  // changes by other programs are seen by the next look.
+  class OneLook {
+   public:
+    explicit OneLook(SettingsFile& file) : file_(file) {
+      file_.Current();
+      ++file_.looks_;
+    }
+    ~OneLook() { --file_.looks_; }
+    OneLook(const OneLook&) = delete;
+    OneLook& operator=(const OneLook&) = delete;
+
+   private:
+    SettingsFile& file_;
+  };
+
   // The file's current content: one stamp check, a parse only when the file changed. A file
   // that does not exist reads as empty. The reference stays valid until the next call.
   const IniDocument& Current();
@@ -53,7 +72,8 @@ class SettingsFile {
   bool RemoveFile();
 
  private:
-  void Store();  // writes doc_ to disk or throws
+  const IniDocument& Fresh();  // checks the stamp, held looks or not; writes start from it
+  void Store();                // writes doc_ to disk or throws
 
   platform::Files& files_;
   std::string path_;
@@ -61,6 +81,7 @@ class SettingsFile {
   std::string text_;  // the bytes doc_ was parsed from or written as
   platform::FileStamp stamp_;
   bool loaded_ = false;
+  int looks_ = 0;  // OneLook objects held
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };

@@ -55,6 +55,14 @@ TEST_F(StoriesTest, PhysicalVolumeKeyMappedUnderItsListName) {
   EXPECT_EQ(rig.run("+VolUp -VolUp +VolDown -VolDown"), "+F5 -F5 +VolDown -VolDown");
 }
 
+TEST_F(StoriesTest, EachPhysicalEventLooksAtTheFileOnce) {
+  // The hook and the dispatcher share one look; injected events need none.
+  rig.Map("A", "B");
+  rig.files.stamps = 0;
+  EXPECT_EQ(rig.run("+A -A +C -C"), "+B -B +C -C");
+  EXPECT_EQ(rig.files.stamps, 4);
+}
+
 TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   rig.Map("A", "B");
   EXPECT_EQ(rig.run("+A -A"), "+B -B");

@@ -57,6 +57,20 @@ TEST_F(SettingsCache, OwnWritesAreSeenWithoutReadingTheFileAgain) {
   EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=B", "C=D"}));
 }
 
+TEST_F(SettingsCache, OneLookServesOneTextUntilItEnds) {
+  files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+  {
+    SettingsFile::OneLook look(file);
+    files.Put(kPath, Lines({"[SwapKey]", "A=C"}));
+    EXPECT_EQ(file.ReadString("SwapKey", "A", "Null"), "B");
+    // A write inside the look starts from the file as it is, and is seen at once.
+    file.WriteString("SwapKey", "D", "E");
+    EXPECT_EQ(file.ReadString("SwapKey", "D", "Null"), "E");
+  }
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=C", "D=E"}));
+  EXPECT_EQ(file.ReadString("SwapKey", "A", "Null"), "C");
+}
+
 TEST_F(SettingsCache, AWriteStartsFromWhatAnotherWriterLeft) {
   file.WriteString("SwapKey", "A", "B");
   files.Put(kPath, Lines({"[SwapKey]", "A=B", "X=Y"}));

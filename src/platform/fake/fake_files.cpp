@@ -3,6 +3,7 @@
 namespace zv::fake {
 
 platform::FileStamp FakeFiles::Stamp(const std::string& path) {
+  ++stamps;
   platform::FileStamp s;
   auto it = files_.find(path);
   if (it == files_.end()) return s;

@@ -21,6 +21,7 @@ class FakeFiles : public platform::Files {
   void Put(const std::string& path, const std::string& bytes) { Replace(path, bytes); }
   std::string Get(const std::string& path) const;
   void SetReadOnly(const std::string& path, bool readOnly);
+  int stamps = 0;    // how often a stamp was asked for
   int reads = 0;     // how often a file was read
   int replaces = 0;  // how often a file was written
 
