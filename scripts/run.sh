@@ -16,25 +16,11 @@ cmake --build build/mingw --target zorvane -j "$(nproc)"
 exe="$root/build/mingw/src/app/zorvane.exe"
 echo "built: $exe (copy it to a folder of its own to use it on Windows)"
 
-xvfb_pid=""
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-
+source scripts/wine-session.sh
 if [ -z "${DISPLAY:-}" ]; then
-  display_file=$(mktemp)
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n1 "$display_file")"
-  rm -f "$display_file"
+  # Only the display is ours to clean up: the program runs in the user's own Wine prefix.
+  trap 'ZV_WINEPREFIX= zv_wine_cleanup' EXIT
+  zv_start_xvfb
   echo "No DISPLAY was set: started a virtual X display $DISPLAY (Xvfb). The program runs"
   echo "there, out of sight; run this from a desktop session to see its window."
 fi

@@ -16,8 +16,8 @@ zv_wine_cleanup() {
   return 0
 }
 
-zv_wine_start() {
-  trap zv_wine_cleanup EXIT
+# Starts a private Xvfb on a free display number and exports DISPLAY; its pid is ZV_XVFB_PID.
+zv_start_xvfb() {
   ZV_DISPLAY_FILE=$(mktemp)
   Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
   ZV_XVFB_PID=$!
@@ -26,6 +26,11 @@ zv_wine_start() {
     sleep 0.1
   done
   export DISPLAY=":$(head -n1 "$ZV_DISPLAY_FILE")"
+}
+
+zv_wine_start() {
+  trap zv_wine_cleanup EXIT
+  zv_start_xvfb
   ZV_WINEPREFIX=$(mktemp -d /tmp/zorvane-wine.XXXXXX)
   export WINEPREFIX="$ZV_WINEPREFIX"
   export WINEDEBUG=-all
