@@ -33,6 +33,19 @@ struct RecordingActions : ActionRunner {
   }
 };
 
+// An action that types its parameter's letters through SimulateKey, as the text actions do:
+// the whole burst is queued before the first of it reaches the hook.
+struct TypingActions : ActionRunner {
+  explicit TypingActions(KeySimulator& keys) : keys_(keys) {}
+  void RunAction(const std::string&, const std::string& parameter) override {
+    for (char c : parameter) {
+      keys_.SimulateKey(c, true);
+      keys_.SimulateKey(c, false);
+    }
+  }
+  KeySimulator& keys_;
+};
+
 class EngineRig {
  public:
   static constexpr std::uint32_t kWindow = 0x10042;

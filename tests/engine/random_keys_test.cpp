@@ -12,16 +12,6 @@
 namespace zv::testing_engine {
 namespace {
 
-struct TypingActions : ActionRunner {
-  explicit TypingActions(KeySimulator& keys) : keys_(keys) {}
-  void RunAction(const std::string&, const std::string& parameter) override {
-    for (char c : parameter) {
-      keys_.SimulateKey(c, true);
-      keys_.SimulateKey(c, false);
-    }
-  }
-  KeySimulator& keys_;
-};
 
 TEST(RandomKeysTest, NothingStaysDownAfterAHundredThousandEvents) {
   EngineRig rig;

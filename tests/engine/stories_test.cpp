@@ -75,18 +75,6 @@ TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   EXPECT_EQ(rig.run("-A"), "-A -C");  // the physical up goes on before the queued -C
 }
 
-// An action that types its parameter's letters through SimulateKey, as the text actions do:
-// the whole burst is queued before the first of it reaches the hook.
-struct TypingActions : ActionRunner {
-  explicit TypingActions(KeySimulator& keys) : keys_(keys) {}
-  void RunAction(const std::string&, const std::string& parameter) override {
-    for (char c : parameter) {
-      keys_.SimulateKey(c, true);
-      keys_.SimulateKey(c, false);
-    }
-  }
-  KeySimulator& keys_;
-};
 
 TEST_F(StoriesTest, BurstsOfInjectedKeysAreAllTheProgramsOwn) {
   TypingActions typing(rig.dispatcher);
