@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "catalogue/key_catalogue.h"
+#include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "engine/hook_messages.h"
-#include "catalogue/source_key_names.h"
 
 namespace zv {
 

@@ -21,9 +21,8 @@ class SettingsFile {
 
   // One look at the file for a short piece of work: taking it checks the stamp once, and while
   // it is held reads serve that text without checking again. The hook and the dispatcher decide
-  // one key event on one look. Writes made meanwhile start from the file as it is, reach the disk and
-  // are seen at once;
-  // changes by other programs are seen by the next look.
+  // one key event on one look. Writes made meanwhile start from the file as it is, reach the disk
+  // and are seen at once; changes by other programs are seen by the next look.
   class OneLook {
    public:
     explicit OneLook(SettingsFile& file) : file_(file) {
@@ -81,7 +80,7 @@ class SettingsFile {
   std::string text_;  // the bytes doc_ was parsed from or written as
   platform::FileStamp stamp_;
   bool loaded_ = false;
-  int looks_ = 0;  // OneLook objects held
+  int looks_ = 0;              // OneLook objects held
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "common/error.h"
+
+#include <gtest/gtest.h>
 
 namespace zv {
 namespace {
@@ -14,7 +14,8 @@ TEST(StrToIntStrict, AcceptsSignedDecimals) {
 }
 
 TEST(StrToIntStrict, RejectsEverythingElseWithTheUsersText) {
-  for (const char* bad : {"", "-", "12a", "a12", " 1", "1 ", "$10", "0x10", "2147483648", "99999999999999999999"}) {
+  for (const char* bad :
+       {"", "-", "12a", "a12", " 1", "1 ", "$10", "0x10", "2147483648", "99999999999999999999"}) {
     try {
       StrToIntStrict(bad);
       ADD_FAILURE() << bad;

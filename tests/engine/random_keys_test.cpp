@@ -12,7 +12,6 @@
 namespace zv::testing_engine {
 namespace {
 
-
 TEST(RandomKeysTest, NothingStaysDownAfterAHundredThousandEvents) {
   EngineRig rig;
   TypingActions typing(rig.dispatcher);

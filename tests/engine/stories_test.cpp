@@ -75,7 +75,6 @@ TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   EXPECT_EQ(rig.run("-A"), "-A -C");  // the physical up goes on before the queued -C
 }
 
-
 TEST_F(StoriesTest, BurstsOfInjectedKeysAreAllTheProgramsOwn) {
   TypingActions typing(rig.dispatcher);
   rig.dispatcher.SetActionRunner(&typing);

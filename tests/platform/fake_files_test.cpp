@@ -1,4 +1,5 @@
 #include "platform/fake/fake_files.h"
+
 #include "tests/platform/files_contract.h"
 
 namespace zv::contract {
@@ -10,5 +11,7 @@ struct FakeEnv : FilesEnv {
   void MakeReadOnly(const std::string& path) override { fake.SetReadOnly(path, true); }
 };
 }  // namespace
-std::unique_ptr<FilesEnv> MakeFilesEnv() { return std::make_unique<FakeEnv>(); }
+std::unique_ptr<FilesEnv> MakeFilesEnv() {
+  return std::make_unique<FakeEnv>();
+}
 }  // namespace zv::contract

@@ -1,6 +1,7 @@
+#include "platform/win32/win32_files.h"
+
 #include <windows.h>
 
-#include "platform/win32/win32_files.h"
 #include "tests/platform/files_contract.h"
 #include "tests/win32/temp_folder.h"
 
@@ -16,5 +17,7 @@ struct Win32Env : FilesEnv {
   }
 };
 }  // namespace
-std::unique_ptr<FilesEnv> MakeFilesEnv() { return std::make_unique<Win32Env>(); }
+std::unique_ptr<FilesEnv> MakeFilesEnv() {
+  return std::make_unique<Win32Env>();
+}
 }  // namespace zv::contract

@@ -47,14 +47,16 @@ platform::FileStamp Win32Files::Stamp(const std::string& path) {
 }
 
 bool Win32Files::Read(const std::string& path, std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   bytes.clear();
   char buffer[16384];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(h, buffer, sizeof buffer, &got, nullptr)) && got > 0) bytes.append(buffer, got);
+  while ((ok = ReadFile(h, buffer, sizeof buffer, &got, nullptr)) && got > 0)
+    bytes.append(buffer, got);
   CloseHandle(h);
   return ok;
 }
@@ -73,7 +75,9 @@ bool Win32Files::Replace(const std::string& path, const std::string& bytes) {
   return true;
 }
 
-bool Win32Files::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32Files::Delete(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
 
 bool Win32Files::Copy(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
