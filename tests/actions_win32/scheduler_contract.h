@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/scheduler.h"
@@ -25,22 +26,34 @@ class SchedulerContract : public ::testing::Test {
  protected:
   std::unique_ptr<SchedulerEnv> env = MakeSchedulerEnv();
   platform::Scheduler& scheduler = env->scheduler();
-  std::string log;
-  std::function<void()> Say(const std::string& what) {
-    return [this, what] { log += what; };
+  // Work on the worker and on the main thread write the log at the same time.
+  void Append(const std::string& what) {
+    std::lock_guard<std::mutex> lock(logMutex_);
+    log_ += what;
   }
+  std::string Log() {
+    std::lock_guard<std::mutex> lock(logMutex_);
+    return log_;
+  }
+  std::function<void()> Say(const std::string& what) {
+    return [this, what] { Append(what); };
+  }
+
+ private:
+  std::mutex logMutex_;
+  std::string log_;
 };
 
 TEST_F(SchedulerContract, PostedWorkRunsLaterAndInOrder) {
   scheduler.Post(Say("a"));
   scheduler.Post([this] {
-    log += "b";
+    Append("b");
     scheduler.Post(Say("d"));
   });
   scheduler.Post(Say("c"));
-  EXPECT_EQ(log, "");
-  ASSERT_TRUE(env->RunUntil([this] { return log.size() == 4; }));
-  EXPECT_EQ(log, "abcd");
+  EXPECT_EQ(Log(), "");
+  ASSERT_TRUE(env->RunUntil([this] { return Log().size() == 4; }));
+  EXPECT_EQ(Log(), "abcd");
 }
 
 TEST_F(SchedulerContract, TimersFireByDueTimeAndCancelledOnesNever) {
@@ -49,18 +62,19 @@ TEST_F(SchedulerContract, TimersFireByDueTimeAndCancelledOnesNever) {
   scheduler.StartTimer(20, Say("early."));
   scheduler.CancelTimer(cancelled);
   scheduler.CancelTimer(cancelled);  // twice is harmless
-  EXPECT_EQ(log, "");
-  ASSERT_TRUE(env->RunUntil([this] { return log.find("late.") != std::string::npos; }));
-  EXPECT_EQ(log, "early.late.");
+  EXPECT_EQ(Log(), "");
+  ASSERT_TRUE(env->RunUntil([this] { return Log().find("late.") != std::string::npos; }));
+  EXPECT_EQ(Log(), "early.late.");
 }
 
 TEST_F(SchedulerContract, BackgroundWorkRunsOnTheWorkerAndThenComesBack) {
   auto where = [this](const std::string& name) {
-    return [this, name] { log += name + (env->OnWorker() ? "@worker." : "@main."); };
+    return [this, name] { Append(name + (env->OnWorker() ? "@worker." : "@main.")); };
   };
   scheduler.RunInBackground(where("w1"), where("t1"));
   scheduler.RunInBackground(where("w2"), where("t2"));
-  ASSERT_TRUE(env->RunUntil([this] { return log.find("t2") != std::string::npos; }));
+  ASSERT_TRUE(env->RunUntil([this] { return Log().find("t2") != std::string::npos; }));
+  std::string log = Log();
   EXPECT_NE(log.find("w1@worker."), std::string::npos) << log;
   EXPECT_NE(log.find("w2@worker."), std::string::npos) << log;
   EXPECT_LT(log.find("w1"), log.find("t1")) << log;
@@ -75,8 +89,8 @@ TEST_F(SchedulerContract, WorkPostedFromTheWorkerArrivesBeforeItsThen) {
         scheduler.Post(Say("p2."));
       },
       Say("then."));
-  ASSERT_TRUE(env->RunUntil([this] { return log.find("then.") != std::string::npos; }));
-  EXPECT_EQ(log, "p1.p2.then.");
+  ASSERT_TRUE(env->RunUntil([this] { return Log().find("then.") != std::string::npos; }));
+  EXPECT_EQ(Log(), "p1.p2.then.");
 }
 
 }  // namespace zv::contract
