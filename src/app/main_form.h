@@ -67,7 +67,7 @@ class TMainForm : public ErrorReporter {
   bool showingError_ = false;
 };
 
-// The folder of this executable, with its trailing backslash.
+// The full path of this executable (the settings file lives in its folder).
 std::string ExecutablePath();
 
 }  // namespace zv
