@@ -23,12 +23,15 @@ std::string KeyCodeKey(int number) {
 
 void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value,
                   int code) {
+  SettingsFile::Batch batch(file);
   file.WriteString(kSwapKey, source, value);
   file.WriteString(kSwapScrKeyCode, source, std::to_string(code));
+  batch.Commit();
 }
 
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
                   const std::string& parameter) {
+  SettingsFile::Batch batch(file);
   int code = SourceKeyCodeOfName(source);
   if (IsParameterizedAction(target)) {
     int count = ParameterCount(file, target);
@@ -41,10 +44,12 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
   }
   AddInterceptedCode(file, code);
   file.WriteString(kSettings, "Sign", "Zorvane");
+  batch.Commit();
   return true;
 }
 
 void RemoveMapping(SettingsFile& file, const std::string& source) {
+  SettingsFile::Batch batch(file);
   std::string value = file.ReadString(kSwapKey, source, " ");
   if (IsParameterizedAction(value)) {
     int n = NumberSuffixOf(value);
@@ -59,6 +64,7 @@ void RemoveMapping(SettingsFile& file, const std::string& source) {
   RemoveInterceptedCode(file, file.ReadInteger(kSwapScrKeyCode, source, 0));
   file.DeleteKey(kSwapKey, source);
   file.DeleteKey(kSwapScrKeyCode, source);
+  batch.Commit();
 }
 
 int ParameterCount(SettingsFile& file, const std::string& action) {
@@ -66,18 +72,22 @@ int ParameterCount(SettingsFile& file, const std::string& action) {
 }
 
 void MoveSection(SettingsFile& file, const std::string& from, const std::string& to) {
+  SettingsFile::Batch batch(file);
   for (const std::string& key : file.ReadSection(from))
     file.WriteString(to, key, file.ReadString(from, key, ""));
   file.EraseSection(from);
+  batch.Commit();
 }
 
 void RenumberReferences(SettingsFile& file, const std::string& action, int n) {
+  SettingsFile::Batch batch(file);
   int last = ParameterCount(file, action);
   for (const std::string& key : file.ReadSection(kSwapKey)) {
     std::string value = file.ReadString(kSwapKey, key, " ");
     if (NumberSuffixOf(value) == last && StripNumberSuffix(value) == action)
       file.WriteString(kSwapKey, key, action + std::to_string(n));
   }
+  batch.Commit();
 }
 
 std::vector<std::string> InterceptedCodes(const IniDocument& doc) {
@@ -101,13 +111,16 @@ bool IsInterceptedCode(SettingsFile& file, int code) {
 }
 
 void AddInterceptedCode(SettingsFile& file, int code) {
+  SettingsFile::Batch batch(file);
   int count = file.ReadIntegerStrict(kDisableKey, kIndex);
   if (IsInterceptedCode(file, code)) return;
   file.WriteString(kDisableKey, kIndex, std::to_string(count + 1));
   file.WriteString(kDisableKey, KeyCodeKey(count + 1), std::to_string(code));
+  batch.Commit();
 }
 
 void RemoveInterceptedCode(SettingsFile& file, int code) {
+  SettingsFile::Batch batch(file);
   int count = file.ReadIntegerStrict(kDisableKey, kIndex);
   if (count <= 0) return;
   int found = 0;
@@ -121,6 +134,7 @@ void RemoveInterceptedCode(SettingsFile& file, int code) {
   for (int i = 1; i <= count - 1 && static_cast<std::size_t>(i) <= codes.size(); ++i)
     file.WriteString(kDisableKey, KeyCodeKey(i), codes[static_cast<std::size_t>(i - 1)]);
   file.WriteString(kDisableKey, kIndex, std::to_string(count - 1));
+  batch.Commit();
 }
 
 }  // namespace zv

@@ -16,6 +16,7 @@ const IniDocument& SettingsFile::Current() {
 }
 
 const IniDocument& SettingsFile::Fresh() {
+  if (loaded_ && batches_ > 0) return doc_;  // pending writes live only here until stored
   // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
   // longer matches, so the next call reads again instead of missing it.
   platform::FileStamp stamp = files_.Stamp(path_);
@@ -112,6 +113,10 @@ bool SettingsFile::RemoveFile() {
 }
 
 void SettingsFile::Store() {
+  if (batches_ > 0) {
+    pending_ = true;
+    return;
+  }
   std::string text = doc_.Text();
   if (loaded_ && text == text_) return;  // nothing changed: the file stays as it is
   if (!files_.Replace(path_, text)) {
@@ -122,6 +127,33 @@ void SettingsFile::Store() {
   stamp_ = files_.Stamp(path_);
   loaded_ = true;
   ++version_;
+}
+
+void SettingsFile::Flush() {
+  if (!pending_) return;
+  pending_ = false;
+  int held = batches_;
+  batches_ = 0;
+  try {
+    Store();
+  } catch (...) {
+    batches_ = held;
+    throw;
+  }
+  batches_ = held;
+}
+
+SettingsFile::Batch::~Batch() {
+  try {
+    if (file_.batches_ == 1) file_.Flush();
+  } catch (const Error&) {
+    // Leaving because of an earlier error: that error is the one the user sees.
+  }
+  --file_.batches_;
+}
+
+void SettingsFile::Batch::Commit() {
+  if (file_.batches_ == 1) file_.Flush();
 }
 
 bool ParseLenientInteger(const std::string& text, int& value) {

@@ -44,6 +44,27 @@ class SettingsFile {
   // derived from the file and rebuild it only when this differs.
   std::uint64_t Version();
 
+  // Writes made while a Batch is held change the text at once but reach the disk together, in
+  // one replace, when the outermost Batch commits or ends: an operation of many writes (removing
+  // a mapping rewrites the whole intercepted-code list) flushes the file once, not per write.
+  // An operation that stops with an error still stores what it wrote before the error.
+  class Batch {
+   public:
+    explicit Batch(SettingsFile& file) : file_(file) {
+      file_.Fresh();  // the batch starts from the file as it is now
+      ++file_.batches_;
+    }
+    ~Batch();
+    // Stores the pending writes now (only the outermost Batch does); throws zv::Error
+    // "Unable to write to <path>" when the file cannot be replaced.
+    void Commit();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    SettingsFile& file_;
+  };
+
   bool ValueExists(const std::string& section, const std::string& key);
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def);
@@ -80,7 +101,10 @@ class SettingsFile {
   std::string text_;  // the bytes doc_ was parsed from or written as
   platform::FileStamp stamp_;
   bool loaded_ = false;
+  void Flush();                // stores what a Batch held back
   int looks_ = 0;              // OneLook objects held
+  int batches_ = 0;            // Batch objects held
+  bool pending_ = false;       // written under a Batch, not stored yet
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };

@@ -254,6 +254,31 @@ TEST_F(MappingStoreFailures, ABadCountStopsTheStoreWithItsText) {
   EXPECT_FALSE(file.ValueExists("SwapKey", "A"));
 }
 
+TEST_F(MappingStoreFailures, AnErrorPartWayStoresTheWritesBeforeIt) {
+  StoreMapping(file, "X", "TypeText", "x");
+  StoreMapping(file, "Y", "TypeText", "y");
+  WriteSetting(file, "DisableKey", "KeyCode1", "8S");  // X's entry, edited by hand
+  // The section move, the renumbering and the count come before the bad read, and stay.
+  EXPECT_THROW(RemoveMapping(file, "X"), Error);
+  SettingsFile disk{files, kPath};  // what reached the file, not only the cache
+  EXPECT_EQ(disk.ReadString("SwapKey", "Y", "Null"), "TypeText1");
+  EXPECT_EQ(disk.ReadString("TypeText1", "Parameter", "missing"), "y");
+  EXPECT_EQ(disk.ReadString("Settings", "TypeTextCount", "missing"), "1");
+  EXPECT_FALSE(disk.ValueExists("TypeText2", "Parameter"));
+}
+
+TEST_F(MappingStoreFailures, EachOperationReplacesTheFileOnce) {
+  const char* const sources[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
+  for (const char* source : sources) StoreMapping(file, source, "TypeText", source);
+  files.replaces = 0;
+  RemoveMapping(file, "A");  // moves a section, renumbers, rewrites the intercepted codes
+  EXPECT_EQ(files.replaces, 1);
+  StoreMapping(file, "A", "KeySequence", "KeyDown A,");
+  EXPECT_EQ(files.replaces, 2);
+  EXPECT_EQ(SwapKey("J"), "TypeText1");
+  EXPECT_EQ(InterceptedCodes(file).size(), 10u);
+}
+
 using SectionMoves = MappingStoreTest;
 
 TEST_F(SectionMoves, MoveCopiesEveryKeyInOrderThenErases) {
