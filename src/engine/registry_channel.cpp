@@ -58,18 +58,24 @@ void RegistryChannel::PublishWindowHandle(std::uint32_t window) {
   Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
 }
 
+RegistryRead RegistryChannel::Read(RegistryKey& slot, const char* path, const char* name,
+                                   std::uint32_t& value) {
+  RegistryRead status = registry_.ReadDword(Key(slot, path), name, value);
+  if (status == RegistryRead::Failed) {
+    // The key was deleted (Reset All): this read re-creates it.
+    Reopen(slot, path);
+    status = registry_.ReadDword(slot, name, value);
+  }
+  if (status == RegistryRead::WrongType) {
+    throw Error(FormatMessage("Invalid data type for '%s'", name));
+  }
+  return status;
+}
+
 std::uint32_t RegistryChannel::ReadHandle() {
   if (published_) return window_;
   std::uint32_t value = 0;
-  RegistryRead status = registry_.ReadDword(Key(property_, kPropertyKeyPath), kHandleValue, value);
-  if (status == RegistryRead::Failed) {
-    Reopen(property_, kPropertyKeyPath);
-    status = registry_.ReadDword(property_, kHandleValue, value);
-  }
-  if (status == RegistryRead::WrongType) {
-    throw Error(FormatMessage("Invalid data type for '%s'", kHandleValue));
-  }
-  if (status != RegistryRead::Ok) {
+  if (Read(property_, kPropertyKeyPath, kHandleValue, value) != RegistryRead::Ok) {
     throw Error(FormatMessage("Failed to get data for '%s'", kHandleValue));
   }
   return value;
@@ -77,15 +83,7 @@ std::uint32_t RegistryChannel::ReadHandle() {
 
 int RegistryChannel::TakeTempCode() {
   std::uint32_t value = 0;
-  RegistryRead status = registry_.ReadDword(Key(disable_, kDisableKeyPath), kTempCodeValue, value);
-  if (status == RegistryRead::Failed) {
-    // The key was deleted (Reset All): this event re-creates it.
-    Reopen(disable_, kDisableKeyPath);
-    status = registry_.ReadDword(disable_, kTempCodeValue, value);
-  }
-  if (status == RegistryRead::WrongType) {
-    throw Error(FormatMessage("Invalid data type for '%s'", kTempCodeValue));
-  }
+  RegistryRead status = Read(disable_, kDisableKeyPath, kTempCodeValue, value);
   if (status == RegistryRead::Ok && value == 0) return 0;  // already reset: nothing to write
   int expected = status == RegistryRead::Ok ? static_cast<int>(value) : 0;
   Write(disable_, kDisableKeyPath, kTempCodeValue, 0);

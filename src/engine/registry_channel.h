@@ -56,6 +56,9 @@ class RegistryChannel {
  private:
   platform::RegistryKey Key(platform::RegistryKey& slot, const char* path);
   void Reopen(platform::RegistryKey& slot, const char* path);
+  // Reads a REG_DWORD, re-creating a deleted key; throws "Invalid data type for '%s'".
+  platform::RegistryRead Read(platform::RegistryKey& slot, const char* path, const char* name,
+                              std::uint32_t& value);
   void Write(platform::RegistryKey& slot, const char* path, const char* name, std::uint32_t value);
 
   platform::Registry& registry_;

@@ -36,14 +36,17 @@ start_probe() {
   cp "$ZV_EXE" "$ZV_PROBE" "$work/"
   : > "$work/probe.txt"
   (cd "$work" && exec wine "$(basename "$ZV_PROBE")" probe.txt) &
-  pids+=($!)
+  local probe_pid=$!
+  pids+=($probe_pid)
   local wid=""
-  for _ in $(seq 100); do
+  # A busy machine can take a while to start a Wine process; a minute is plenty.
+  for _ in $(seq 300); do
     wid=$(xdotool search --name '^ZvProbe$' 2>/dev/null | head -n1 || true)
     [ -n "$wid" ] && grep -q ready "$work/probe.txt" && break
+    kill -0 "$probe_pid" 2>/dev/null || fail "the probe ended at start"
     sleep 0.2
   done
-  [ -n "$wid" ] || fail "the probe window did not appear"
+  [ -n "$wid" ] || fail "the probe window did not appear (probe.txt: $(head -c 200 "$work/probe.txt"))"
   # No window manager on the test display: give the probe the X input focus directly. Under
   # Wine, a low-level hook sees keys only while a Wine window has the focus.
   xdotool windowfocus --sync "$wid"
@@ -56,7 +59,7 @@ start_zorvane() {
   (cd "$work" && exec wine "$(basename "$ZV_EXE")" -Hide) &
   zorvane_pid=$!
   pids+=($zorvane_pid)
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
     kill -0 "$zorvane_pid" 2>/dev/null || fail "zorvane.exe ended at start"
     sleep 0.2

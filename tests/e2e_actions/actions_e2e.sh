@@ -24,7 +24,7 @@ cp "$TEXT_PROBE" "$work/"
 (cd "$work" && exec wine "$(basename "$TEXT_PROBE")" text.txt) &
 pids+=($!)
 wid=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   wid=$(xdotool search --name '^ZvTextProbe$' 2>/dev/null | head -n1 || true)
   [ -n "$wid" ] && [ -e "$work/text.txt" ] && break
   sleep 0.2

@@ -31,14 +31,14 @@ wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
 # Their output goes to a file: the desktop's own process inherits it and outlives the test.
 (cd "$work" && exec wine $bar_exe -Hide >>"$work/wine.log" 2>&1) &
 pids+=($!)
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
   sleep 0.2
 done
 [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] || fail "no Handle published"
 (cd "$work" && exec wine $bar_probe probe.txt >>"$work/wine.log" 2>&1) &
 pids+=($!)
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   grep -q ready "$work/probe.txt" && break
   sleep 0.2
 done
