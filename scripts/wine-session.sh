@@ -37,8 +37,5 @@ zv_wine_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   wineboot -i >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1 || true
-  # One server for the whole session: programs started one after another do not race a
-  # server that is shutting down, and start faster. zv_wine_cleanup ends it.
-  wineserver -p >/dev/null 2>&1
   echo "wine: prefix $WINEPREFIX on display $DISPLAY"
 }
