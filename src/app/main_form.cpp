@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/app_ids.h"
 #include "common/error.h"
 #include "engine/hidden_start.h"
 #include "engine/hook_messages.h"
@@ -20,6 +21,16 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     at += to.size();
   }
   return text;
+}
+
+// The program is per-monitor DPI aware (its manifest says so): sizes given for 96 DPI are
+// scaled to the screen's DPI, and Windows announces moves to another monitor with
+// WM_DPICHANGED.
+int ScaledToScreen(int pixels) {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI);
 }
 
 }  // namespace
@@ -41,12 +52,13 @@ bool TMainForm::Create() {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_ZORVANE));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
   CreateWindowExA(0, kClassName, kDesignerCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                  CW_USEDEFAULT, 560, 420, nullptr, nullptr, instance_, this);
+                  CW_USEDEFAULT, ScaledToScreen(560), ScaledToScreen(420), nullptr, nullptr,
+                  instance_, this);
   return window_ != nullptr;
 }
 
@@ -72,6 +84,16 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* r = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_EXITREQUEST:
+      // The uninstaller's request: end as the tray's "Exit" does, hook removed first.
+      DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);

@@ -19,11 +19,12 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "zorvane_version.h"
 
 namespace zv {
 
 inline constexpr const char* kApplicationTitle = "Zorvane";
-inline constexpr const char* kDesignerCaption = "Zorvane 3.96";
+inline constexpr const char* kDesignerCaption = "Zorvane " ZV_VERSION_SHORT;
 inline constexpr const char* kDisplayName = "Velmora";
 
 class TMainForm : public ErrorReporter {
