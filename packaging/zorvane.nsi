@@ -4,7 +4,8 @@
 ;            -DAPP_IDS=src/app/app_ids.h -DOUTFILE=... zorvane.nsi
 ; Switches: /S silent, /AUTORUN start with Windows (also in silent mode), /D=folder.
 
-Unicode true
+; 64-bit like the program: a 32-bit Windows is told at once that it cannot run it.
+Target amd64-unicode
 !include MUI2.nsh
 !include nsDialogs.nsh
 !include LogicLib.nsh
