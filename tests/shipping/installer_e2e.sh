@@ -9,6 +9,7 @@ setup=$1
 built_exe=$2
 version=$4
 source "$(dirname "$0")/../e2e/e2e_lib.sh" "$built_exe" "$3"
+source "$(dirname "$0")/shipping_lib.sh"
 
 win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
@@ -47,16 +48,7 @@ echo "ok: installed into $dir_win with shortcut, Apps entry and autorun value"
 # --- the installed program, started as Windows starts it at sign-in, remaps a key
 printf '%s\r\n' '[DisableKey]' 'Index=1' 'KeyCode1=65' '[SwapKey]' 'A=B' >"$dir/Keydat.qnp"
 start_probe
-wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
-(cd "$dir" && exec wine "$dir/zorvane.exe" -Hide) &
-zorvane_pid=$!
-pids+=($zorvane_pid)
-for _ in $(seq 300); do
-  [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
-  kill -0 "$zorvane_pid" 2>/dev/null || fail "the installed zorvane.exe ended at start"
-  sleep 0.2
-done
-sleep 0.5
+start_zorvane_in "$dir"
 typed "a" "+B -B"
 
 # What a longer use leaves behind, under both roots: recent files, channel keys, autorun.
