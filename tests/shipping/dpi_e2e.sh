@@ -9,9 +9,12 @@ checker=$2
 work=$(mktemp -d /tmp/zv-dpi.XXXXXX)
 pid=""
 desktop='HKCU\Control Panel\Desktop'
+unmanaged='HKCU\Software\Wine\AppDefaults\zorvane.exe\X11 Driver'
 cleanup() {
   [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  # The session's later tests get the prefix as they expect it.
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 || true
+  wine reg delete "$unmanaged" /f >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -23,8 +26,7 @@ fail() {
 cp "$exe" "$work/zorvane.exe"
 cp "$checker" "$work/text_fit.exe"
 # Without a window manager, Wine draws the frame itself, as Windows does.
-wine reg add 'HKCU\Software\Wine\AppDefaults\zorvane.exe\X11 Driver' /v Managed /d N /f \
-  >/dev/null 2>&1
+wine reg add "$unmanaged" /v Managed /d N /f >/dev/null 2>&1
 wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
 
 declare -A width
