@@ -11,19 +11,8 @@ version=$4
 source "$(dirname "$0")/../e2e/e2e_lib.sh" "$built_exe" "$3"
 source "$(dirname "$0")/shipping_lib.sh"
 
-win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
-reg_sz() {  # key value -> the string, empty when absent
-  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    sed -n "s/^ *$2 *REG_SZ *//p"
-}
-key_exists() { wine reg query "$1" >/dev/null 2>&1; }
-
-run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 run_key_machine='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 uninst_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorvane'
-dir_win="$(win_env LOCALAPPDATA)\\Programs\\Zorvane"
-dir=$(unix_path "$dir_win")
 shortcut="$(unix_path "$(win_env APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/Zorvane.lnk"
 rm -rf "$dir"
 

@@ -16,3 +16,28 @@ start_zorvane_in() {
   done
   sleep 0.5
 }
+
+# wait_for_window NAME_REGEX: prints the id of the first visible X window whose name matches.
+wait_for_window() {
+  local wid=""
+  for _ in $(seq 300); do
+    wid=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.2
+  done
+  [ -n "$wid" ] || fail "no window named $1"
+  echo "$wid"
+}
+
+win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+reg_sz() {  # key value -> the string, empty when absent
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    sed -n "s/^ *$2 *REG_SZ *//p"
+}
+key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+
+# Where the installer puts things for the user of the test prefix.
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+dir_win="$(win_env LOCALAPPDATA)\\Programs\\Zorvane"
+dir=$(unix_path "$dir_win")
