@@ -35,8 +35,8 @@ echo "ok: written beside the running instance"
 # Each refusal shows one message box; Enter answers it. The running instance has a window of
 # that name too: only a new one counts.
 others=$(xdotool search --name '^Zorvane$' 2>/dev/null || true)
-for bad in "" "${caps_to_ctrl:1}" "${caps_to_ctrl,,}" "$caps_to_ctrl 00" \
-           0000000000000000020000001D003A00000000FF; do
+# (The Wine unit test test_scancode_win32 goes through every kind of refusal.)
+for bad in "" "${caps_to_ctrl,,}" 0000000000000000020000001D003A00000000FF; do
   rc_file=$(mktemp -p "$work")
   # shellcheck disable=SC2086
   (
