@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "ui/scancode_elevation.h"
-
 namespace zv {
 
 // Starts this executable with "-WriteScancodeMap <hex>" through ShellExecuteExA's verb "runas"
@@ -15,16 +13,6 @@ namespace zv {
 // takes no other command meanwhile. True when the value was written (exit code 0); false when
 // the user declined, the start failed, the write was refused, or the program is ending.
 bool WriteScancodeMapElevated(HWND owner, const std::string& hex);
-
-// The editor's elevated writer: this program, elevated, owned by the main window.
-class ElevatedScancodeMapWriter : public ElevatedScancodeWriter {
- public:
-  explicit ElevatedScancodeMapWriter(HWND owner) : owner_(owner) {}
-  bool Write(const std::string& hex) override { return WriteScancodeMapElevated(owner_, hex); }
-
- private:
-  HWND owner_;
-};
 
 // The same for any program and parameters: true when it started and ended with exit code 0.
 bool RunElevatedAndWait(HWND owner, const std::string& program, const std::string& parameters);
