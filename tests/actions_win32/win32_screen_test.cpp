@@ -43,9 +43,9 @@ TEST(Win32BarWindow, ShowsTheBarAboveOtherWindowsAndHidingTouchesNoOtherWindow) 
   EXPECT_EQ(ScreenPixel(p.empty.right - 1, p.empty.top), kGreen);
   // Beside the percentage, inside the bar's window, the window below shows through.
   EXPECT_EQ(ScreenPixel(p.empty.right - 50, p.textY + 5), kWhite);
-  LONG style = GetWindowLongA(screen.Window(), GWL_EXSTYLE);
-  for (LONG flag :
-       {WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOPMOST, WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE})
+  DWORD style = static_cast<DWORD>(GetWindowLongA(screen.Window(), GWL_EXSTYLE));
+  for (DWORD flag : std::initializer_list<DWORD>{WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOPMOST,
+                                                 WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE})
     EXPECT_EQ(style & flag, flag) << std::hex << flag;
   EXPECT_NE(GetForegroundWindow(), screen.Window());
   // The mouse reaches the window below: the bar lets clicks through.
