@@ -1,7 +1,7 @@
 #pragma once
-// The volume bar in a window of its own: layered (a colour key makes all but the bar and its
-// text see-through), click-through, topmost, never activated and not on the taskbar. Hiding it
-// makes no other window repaint beyond what it covered.
+// The volume bar in a window of its own: layered (and shaped to the bar and its text),
+// click-through, topmost, never activated and not on the taskbar. Hiding it makes no other
+// window repaint beyond what it covered.
 //
 // The window belongs to the thread that creates this object (the main thread). The drawing
 // thread only leaves the picture here and posts a note, so neither thread ever waits for the
@@ -32,7 +32,8 @@ class Win32BarWindow : public platform::ScreenPainter {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Want(bool shown, const platform::BarPicture* picture);
   void Sync();
-  void Paint(HDC dc);
+  HRGN ShapeOf(SIZE size);
+  void Paint(HDC dc, SIZE size);
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
