@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/main_form.h"
+#include "app/scancode_switch.h"
 
 namespace {
 
@@ -29,6 +30,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // library is loaded before the first window is made.
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  // The elevated writer of Windows' key map runs while the normal instance does.
+  if (zv::IsWriteScancodeMapSwitch(__argc, __argv))
+    return zv::RunWriteScancodeMapSwitch(__argc, __argv);
   HANDLE mutex = CreateMutexA(nullptr, FALSE, zv::kApplicationTitle);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     // A second start ends at once and silently; the running one is not told.
