@@ -22,16 +22,25 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+# A registry write can meet the prefix busy with the previous test's programs ending.
+reg_write() {
+  for _ in 1 2 3; do
+    wine reg add "$@" /f >/dev/null 2>&1 && return 0
+    sleep 1
+  done
+  fail "could not write $*"
+}
 
 cp "$exe" "$work/zorvane.exe"
 cp "$checker" "$work/text_fit.exe"
 # Without a window manager, Wine draws the frame itself, as Windows does.
-wine reg add "$unmanaged" /v Managed /d N /f >/dev/null 2>&1
+reg_write "$unmanaged" /v Managed /d N
 wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
 
 declare -A width
 for dpi in 96 144 192; do
-  wine reg add "$desktop" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  reg_write "$desktop" /v LogPixels /t REG_DWORD /d $dpi
   (cd "$work" && exec wine zorvane.exe) &
   pid=$!
   wid=""
