@@ -2,10 +2,11 @@
 // The registry: keys opened per use, REG_DWORD and REG_SZ values, whole keys deleted.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zv::platform {
 
-enum class RegistryRoot { LocalMachine, CurrentUser };
+enum class RegistryRoot { LocalMachine, CurrentUser, Users, ClassesRoot };
 
 // An open key; 0 is no key.
 using RegistryKey = std::uintptr_t;
@@ -24,6 +25,9 @@ class Registry {
   virtual RegistryKey CreateKey(RegistryRoot root, const std::string& path) = 0;
   // RegOpenKeyExA with full access; never creates. 0 when absent or refused.
   virtual RegistryKey OpenKey(RegistryRoot root, const std::string& path) = 0;
+  // RegOpenKeyExA with read access only: works where a standard user may not write
+  // (HKEY_LOCAL_MACHINE). Writes through the key fail. 0 when absent.
+  virtual RegistryKey OpenKeyToRead(RegistryRoot root, const std::string& path) = 0;
   virtual void CloseKey(RegistryKey key) = 0;
   virtual RegistryRead ReadDword(RegistryKey key, const std::string& name,
                                  std::uint32_t& value) = 0;
@@ -31,6 +35,9 @@ class Registry {
   virtual RegistryRead ReadString(RegistryKey key, const std::string& name, std::string& value) = 0;
   virtual bool WriteString(RegistryKey key, const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(RegistryKey key, const std::string& name) = 0;
+  // The names of the key's values in the order RegEnumValueA lists them; empty when the key
+  // cannot be read.
+  virtual std::vector<std::string> ValueNames(RegistryKey key) = 0;
   // Deletes a key that has no subkeys, with its values. Handles still open on it stop working:
   // reads and writes through them fail until the key is opened again.
   virtual bool DeleteKey(RegistryRoot root, const std::string& path) = 0;

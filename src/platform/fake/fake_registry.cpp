@@ -15,7 +15,8 @@ std::string FakeRegistry::Fold(const std::string& text) {
 }
 
 std::string FakeRegistry::FullName(RegistryRoot root, const std::string& path) const {
-  return (root == RegistryRoot::LocalMachine ? "hklm\\" : "hkcu\\") + Fold(path);
+  static const char* const kRoots[] = {"hklm\\", "hkcu\\", "hku\\", "hkcr\\"};
+  return kRoots[static_cast<int>(root)] + Fold(path);
 }
 
 RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create) {
@@ -40,8 +41,18 @@ RegistryKey FakeRegistry::OpenKey(RegistryRoot root, const std::string& path) {
   return Open(root, path, false);
 }
 
+RegistryKey FakeRegistry::OpenKeyToRead(RegistryRoot root, const std::string& path) {
+  bool readOnly = readOnly_[root];
+  readOnly_[root] = false;
+  RegistryKey key = Open(root, path, false);
+  readOnly_[root] = readOnly;
+  if (key) readOnlyHandles_.insert(key);
+  return key;
+}
+
 void FakeRegistry::CloseKey(RegistryKey key) {
   handles_.erase(key);
+  readOnlyHandles_.erase(key);
 }
 
 FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
@@ -52,6 +63,19 @@ FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
     if (k.second == h->second) return k.second.get();
   }
   return nullptr;
+}
+
+FakeRegistry::Key* FakeRegistry::Writable(RegistryKey key) {
+  return readOnlyHandles_.count(key) ? nullptr : Live(key);
+}
+
+FakeRegistry::Value* FakeRegistry::Put(RegistryKey key, const std::string& name) {
+  Key* k = Writable(key);
+  if (!k || failWrites_) return nullptr;
+  Value& v = k->values[Fold(name)];
+  if (v.name.empty()) v.name = name;
+  ++writes;
+  return &v;
 }
 
 RegistryRead FakeRegistry::ReadDword(RegistryKey key, const std::string& name,
@@ -66,13 +90,11 @@ RegistryRead FakeRegistry::ReadDword(RegistryKey key, const std::string& name,
 }
 
 bool FakeRegistry::WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) {
-  Key* k = Live(key);
-  if (!k || failWrites_) return false;
-  Value& v = k->values[Fold(name)];
-  v.isDword = true;
-  v.dword = value;
-  v.text.clear();
-  ++writes;
+  Value* v = Put(key, name);
+  if (!v) return false;
+  v->isDword = true;
+  v->dword = value;
+  v->text.clear();
   return true;
 }
 
@@ -88,18 +110,24 @@ RegistryRead FakeRegistry::ReadString(RegistryKey key, const std::string& name,
 }
 
 bool FakeRegistry::WriteString(RegistryKey key, const std::string& name, const std::string& value) {
-  Key* k = Live(key);
-  if (!k || failWrites_) return false;
-  Value& v = k->values[Fold(name)];
-  v.isDword = false;
-  v.text = value;
-  ++writes;
+  Value* v = Put(key, name);
+  if (!v) return false;
+  v->isDword = false;
+  v->text = value;
   return true;
 }
 
 bool FakeRegistry::DeleteValue(RegistryKey key, const std::string& name) {
-  Key* k = Live(key);
+  Key* k = Writable(key);
   return k && k->values.erase(Fold(name)) != 0;
+}
+
+std::vector<std::string> FakeRegistry::ValueNames(RegistryKey key) {
+  std::vector<std::string> names;
+  if (Key* k = Live(key)) {
+    for (const auto& v : k->values) names.push_back(v.second.name);
+  }
+  return names;
 }
 
 bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {

@@ -1,7 +1,9 @@
 #pragma once
 // An in-memory registry for native tests. Key paths match without regard to case, as Windows'.
+// Values are listed sorted by name, as Wine lists them.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "platform/registry.h"
@@ -12,6 +14,8 @@ class FakeRegistry : public platform::Registry {
  public:
   platform::RegistryKey CreateKey(platform::RegistryRoot root, const std::string& path) override;
   platform::RegistryKey OpenKey(platform::RegistryRoot root, const std::string& path) override;
+  platform::RegistryKey OpenKeyToRead(platform::RegistryRoot root,
+                                      const std::string& path) override;
   void CloseKey(platform::RegistryKey key) override;
   platform::RegistryRead ReadDword(platform::RegistryKey key, const std::string& name,
                                    std::uint32_t& value) override;
@@ -21,10 +25,13 @@ class FakeRegistry : public platform::Registry {
   bool WriteString(platform::RegistryKey key, const std::string& name,
                    const std::string& value) override;
   bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  std::vector<std::string> ValueNames(platform::RegistryKey key) override;
   bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
 
   // Test controls.
-  void SetWritable(platform::RegistryRoot root, bool writable);  // false: opens are refused
+  // false: opens with full access are refused (a standard user under HKEY_LOCAL_MACHINE);
+  // OpenKeyToRead still works.
+  void SetWritable(platform::RegistryRoot root, bool writable);
   void SetFailWrites(bool fail) { failWrites_ = fail; }          // every value write fails
   bool KeyExists(platform::RegistryRoot root, const std::string& path) const;
   int openKeys() const { return static_cast<int>(handles_.size()); }
@@ -36,6 +43,7 @@ class FakeRegistry : public platform::Registry {
     bool isDword = false;
     std::uint32_t dword = 0;
     std::string text;
+    std::string name;  // as first written
   };
   struct Key {
     std::map<std::string, Value> values;  // by lower-case name
@@ -44,10 +52,13 @@ class FakeRegistry : public platform::Registry {
   static std::string Fold(const std::string& text);
   std::string FullName(platform::RegistryRoot root, const std::string& path) const;
   platform::RegistryKey Open(platform::RegistryRoot root, const std::string& path, bool create);
-  Key* Live(platform::RegistryKey key);  // null when closed or deleted since opening
+  Key* Live(platform::RegistryKey key);      // null when closed or deleted since opening
+  Key* Writable(platform::RegistryKey key);  // null as well when opened for reading only
+  Value* Put(platform::RegistryKey key, const std::string& name);
 
   std::map<std::string, KeyPtr> keys_;  // by folded full name
   std::map<platform::RegistryKey, KeyPtr> handles_;
+  std::set<platform::RegistryKey> readOnlyHandles_;
   std::map<platform::RegistryRoot, bool> readOnly_;
   platform::RegistryKey next_ = 0x100;
   bool failWrites_ = false;

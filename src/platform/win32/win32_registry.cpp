@@ -13,7 +13,17 @@ using platform::RegistryRoot;
 namespace {
 
 HKEY RootKey(RegistryRoot root) {
-  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+  switch (root) {
+    case RegistryRoot::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RegistryRoot::Users:
+      return HKEY_USERS;
+    case RegistryRoot::ClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case RegistryRoot::LocalMachine:
+      break;
+  }
+  return HKEY_LOCAL_MACHINE;
 }
 
 HKEY AsHkey(RegistryKey key) {
@@ -37,6 +47,12 @@ RegistryKey Win32Registry::CreateKey(RegistryRoot root, const std::string& path)
 RegistryKey Win32Registry::OpenKey(RegistryRoot root, const std::string& path) {
   HKEY key = nullptr;
   LONG rc = RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &key);
+  return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
+}
+
+RegistryKey Win32Registry::OpenKeyToRead(RegistryRoot root, const std::string& path) {
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ, &key);
   return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
 }
 
@@ -88,6 +104,20 @@ bool Win32Registry::WriteString(RegistryKey key, const std::string& name,
 
 bool Win32Registry::DeleteValue(RegistryKey key, const std::string& name) {
   return RegDeleteValueA(AsHkey(key), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> Win32Registry::ValueNames(RegistryKey key) {
+  std::vector<std::string> names;
+  for (DWORD index = 0;; ++index) {
+    char name[16384];  // the longest value name the registry allows
+    DWORD size = sizeof name;
+    if (RegEnumValueA(AsHkey(key), index, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    names.emplace_back(name, size);
+  }
+  return names;
 }
 
 bool Win32Registry::DeleteKey(RegistryRoot root, const std::string& path) {

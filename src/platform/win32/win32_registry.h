@@ -7,6 +7,8 @@ class Win32Registry : public platform::Registry {
  public:
   platform::RegistryKey CreateKey(platform::RegistryRoot root, const std::string& path) override;
   platform::RegistryKey OpenKey(platform::RegistryRoot root, const std::string& path) override;
+  platform::RegistryKey OpenKeyToRead(platform::RegistryRoot root,
+                                      const std::string& path) override;
   void CloseKey(platform::RegistryKey key) override;
   platform::RegistryRead ReadDword(platform::RegistryKey key, const std::string& name,
                                    std::uint32_t& value) override;
@@ -16,6 +18,7 @@ class Win32Registry : public platform::Registry {
   bool WriteString(platform::RegistryKey key, const std::string& name,
                    const std::string& value) override;
   bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  std::vector<std::string> ValueNames(platform::RegistryKey key) override;
   bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
 };
 
