@@ -54,28 +54,38 @@ int Scale(HDC dc, int pixels) {
   return MulDiv(pixels, GetDeviceCaps(dc, LOGPIXELSY), 96);
 }
 
-HFONT MenuFont(HDC dc, const char* face = nullptr) {
+HFONT MenuFont(HDC dc) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   LOGFONTA font = metrics.lfMenuFont;
-  if (face) {
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-    font.lfCharSet = SYMBOL_CHARSET;
-    font.lfWeight = FW_NORMAL;
-  }
   if (font.lfHeight == 0) font.lfHeight = -Scale(dc, 12);
   return CreateFontIndirectA(&font);
 }
 
-// A symbol of the Marlett font ("a" check mark, "8" arrow) centred in box.
-void DrawSymbol(HDC dc, char symbol, RECT box) {
-  HFONT font = MenuFont(dc, "Marlett");
-  HGDIOBJ old = SelectObject(dc, font);
-  char text[2] = {symbol, '\0'};
-  DrawTextA(dc, text, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+// Symbols are drawn, not taken from a symbol font: not every system has one.
+void DrawCheckMark(HDC dc, RECT box, COLORREF color) {
+  int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2, u = Scale(dc, 3);
+  POINT points[] = {{cx - u - u / 2, cy}, {cx - u / 2, cy + u}, {cx + u + u / 2, cy - u - u / 3}};
+  HPEN pen = CreatePen(PS_SOLID, Scale(dc, 2), color);
+  HGDIOBJ old = SelectObject(dc, pen);
+  Polyline(dc, points, 3);
   SelectObject(dc, old);
-  DeleteObject(font);
+  DeleteObject(pen);
+}
+
+void DrawSubmenuArrow(HDC dc, RECT box, COLORREF color) {
+  int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2, u = Scale(dc, 4);
+  POINT points[] = {{cx - u / 2, cy - u}, {cx + u / 2, cy}, {cx - u / 2, cy + u}};
+  HBRUSH brush = CreateSolidBrush(color);
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  Polygon(dc, points, 3);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(pen);
+  DeleteObject(brush);
 }
 
 }  // namespace
@@ -153,10 +163,11 @@ bool DrawFlatMenuItem(const DRAWITEMSTRUCT& item) {
     FillRect(dc, &bar, GetSysColorBrush(COLOR_HIGHLIGHT));
   }
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(grayed     ? COLOR_GRAYTEXT
-                                 : selected ? COLOR_HIGHLIGHTTEXT
-                                            : COLOR_MENUTEXT));
-  if (info.checked) DrawSymbol(dc, 'a', {r.left, r.top, r.left + gutter, r.bottom});
+  COLORREF ink = GetSysColor(grayed     ? COLOR_GRAYTEXT
+                             : selected ? COLOR_HIGHLIGHTTEXT
+                                        : COLOR_MENUTEXT);
+  SetTextColor(dc, ink);
+  if (info.checked) DrawCheckMark(dc, {r.left, r.top, r.left + gutter, r.bottom}, ink);
   HFONT font = MenuFont(dc);
   HGDIOBJ old = SelectObject(dc, font);
   RECT text = {r.left + gutter, r.top, r.right - Scale(dc, 24), r.bottom};
@@ -166,7 +177,7 @@ bool DrawFlatMenuItem(const DRAWITEMSTRUCT& item) {
   SelectObject(dc, old);
   DeleteObject(font);
   if (info.submenu) {
-    DrawSymbol(dc, '8', {r.right - Scale(dc, 24), r.top, r.right, r.bottom});
+    DrawSubmenuArrow(dc, {r.right - Scale(dc, 24), r.top, r.right, r.bottom}, ink);
     // The system paints its own arrow after this; the item is finished already.
     ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
   }
@@ -179,7 +190,8 @@ bool HandleFlatMenuMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       MakeMenuFlat(reinterpret_cast<HMENU>(wParam));
       return false;  // the window may want it as well
     case WM_MEASUREITEM:
-      return wParam == 0 && MeasureFlatMenuItem(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return wParam == 0 &&
+             MeasureFlatMenuItem(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM:
       return wParam == 0 && DrawFlatMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
   }

@@ -1,0 +1,222 @@
+#!/usr/bin/env bash
+# The program in the tray, start to end: the hidden start's icon, tooltip and balloon, the
+# autorun entry rewritten quoted, the tray menu and its captions, the keyboard lock, the toggle
+# from the tray and from both hotkeys, "Show", minimise and the close button, loading (valid,
+# foreign, missing) and saving settings files with the recent list, "Exit", the uninstaller's
+# exit request and the end of the session.
+source "$(dirname "$0")/../e2e/e2e_lib.sh"
+source "$(dirname "$0")/tray_lib.sh"
+
+standin_log=$work/standin.txt
+keys() { settings '[DisableKey]' 'Index=1' 'KeyCode1=65' '[SwapKey]' "A=$1" '[Settings]' 'Hotkey=1'; }
+
+keys B
+start_tray_tools
+start_probe
+work_win=$(winpath "$work")
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
+wine reg add 'HKLM\SOFTWARE\Quillon\RecentFiles' /v 1 /d "$work_win\\gone.qnp" /f >/dev/null 2>&1
+wine reg add "$run_key" /v zorvane.exe /d 'C:\Old Place\zorvane.exe -Hide' /f >/dev/null 2>&1
+
+echo "== hidden start"
+launch -Hide
+wait_for "$standin_log" "add id=1 icon=32x32 tip=Zorvane"
+wait_for "$standin_log" "tip=Zorvane: Activated"
+wait_for "$standin_log" "info=Zorvane Active!|title=Tips|timeout=10000|flags=1"
+wait_for "$standin_log" "info=|title=Tips"  # the balloon is taken away again
+visible && fail "the hidden start showed a window"
+echo "ok: icon, tooltip and balloon"
+[ "$(reg_text "$run_key" zorvane.exe)" = "\"$work_win\\zorvane.exe\" -Hide" ] ||
+  fail "autorun entry: $(reg_text "$run_key" zorvane.exe)"
+echo "ok: the autorun entry follows the program, quoted"
+typed "a" "+B -B"
+
+standin taskbarcreated
+for _ in $(seq 50); do [ "$(count_of "$standin_log" "add id=1")" -ge 2 ] && break; sleep 0.2; done
+[ "$(count_of "$standin_log" "add id=1")" -ge 2 ] || fail "the icon was not added again"
+echo "ok: the icon comes back with a new taskbar"
+
+echo "== tray menu"
+open_menu
+[ "$(menu_captions)" = "Settings File|Lock Keyboard|-|Show|&Suspend|Exit" ] ||
+  fail "menu: $(menu_captions)"
+menu_all_owner_drawn || fail "an item is not painted flat"
+open_submenu
+[ "$(menu_captions)" = "Load Settings File|Save Settings File As|-|GONE.QNP" ] ||
+  fail "submenu: $(menu_captions)"
+menu_all_owner_drawn || fail "a submenu item is not painted flat"
+if [ -n "${ZV_SHOT_DIR:-}" ]; then
+  import -window root -crop 460x180+400+285 "$ZV_SHOT_DIR/tray_menu.png"
+fi
+echo "ok: menu captions, all painted flat"
+xdotool key Escape Escape
+focus_probe
+
+echo "== keyboard lock"
+open_menu
+click_item 1
+focus_probe
+typed "a s" ""
+open_menu
+[ "$(menu_captions)" = "Settings File|UnLock Keyboard|-|Show|&Suspend|Exit" ] ||
+  fail "locked menu: $(menu_captions)"
+click_item 1
+focus_probe
+typed "a s" "+B -B +S -S"
+
+echo "== toggle from the tray"
+open_menu
+click_item 4
+wait_for "$standin_log" "tip=Zorvane: Suspend"
+focus_probe
+typed "a" "+A -A"
+open_menu
+[ "$(menu_captions)" = "Settings File|Lock Keyboard|-|Show|&Activate|Exit" ] ||
+  fail "suspended menu: $(menu_captions)"
+xdotool key Escape
+focus_probe
+
+echo "== hotkeys"
+suspends=$(count_of "$standin_log" "tip=Zorvane: Suspend")
+hotkey alt+2  # the suspension hotkey while suspended changes nothing
+sleep 1.5
+[ "$(count_of "$standin_log" "tip=Zorvane: Suspend")" = "$suspends" ] || fail "Alt+2 acted"
+activations=$(count_of "$standin_log" "tip=Zorvane: Activated")
+before=$(wc -l < "$work/probe.txt")
+hotkey alt+1
+for _ in $(seq 50); do
+  [ "$(count_of "$standin_log" "tip=Zorvane: Activated")" -gt "$activations" ] && break
+  sleep 0.2
+done
+[ "$(count_of "$standin_log" "tip=Zorvane: Activated")" -gt "$activations" ] || fail "Alt+1"
+for _ in $(seq 50); do
+  released=$(tail -n +"$((before + 1))" "$work/probe.txt" | tr -d '\r' | grep -E '^-\^?#1[678]$' | tr '\n' ' ' || true)
+  [[ $released =~ 17\ -\^?#18 ]] && break
+  sleep 0.2
+done
+[[ $released =~ -\^?#16\ -\^?#17\ -\^?#18 ]] ||
+  fail "Shift, Ctrl and Alt were not released in order: '$released' (probe: $(tail -n +"$((before + 1))" "$work/probe.txt" | tr '\n' ' '))"
+echo "ok: Alt+1 activates, releasing Shift, Ctrl, Alt ($released)"
+typed "a" "+B -B"
+hotkey alt+2
+wait_for "$standin_log" "tip=Zorvane: Suspend"
+sleep 0.5
+typed "a" "+A -A"
+echo "ok: Alt+2 suspends"
+
+echo "== show, minimise, close button"
+open_menu
+click_item 3
+wait_visible yes
+echo "ok: Show"
+standin post TMainForm 274 61472 0  # WM_SYSCOMMAND SC_MINIMIZE: the minimise button
+wait_visible no
+wait_for "$standin_log" "tip=Zorvane: Activated"
+echo "ok: minimise hides and activates"
+standin double
+wait_visible yes
+echo "ok: a double click on the icon shows the window"
+focus_probe
+hotkey alt+2
+wait_for "$standin_log" "tip=Zorvane: Suspend"
+tips=$(count_of "$standin_log" "info=Zorvane Active!")
+standin post TMainForm 274 61536 0  # WM_SYSCOMMAND SC_CLOSE: the close button
+wait_visible no
+for _ in $(seq 50); do [ "$(count_of "$standin_log" "info=Zorvane Active!")" -gt "$tips" ] && break; sleep 0.2; done
+[ "$(count_of "$standin_log" "info=Zorvane Active!")" -gt "$tips" ] || fail "no tip after closing"
+kill -0 "$zorvane_pid" || fail "the close button ended the program"
+echo "ok: the close button hides and activates"
+standin left
+wait_visible yes
+echo "ok: a click on the icon shows the window"
+standin post TMainForm 274 61536 0
+wait_visible no
+focus_probe
+
+echo "== settings files"
+printf '[Settings]\r\nSign=Zorvane\r\n[DisableKey]\r\nIndex=1\r\nKeyCode1=65\r\n[SwapKey]\r\nA=C\r\n' > "$work/mine.qnp"
+printf '[Settings]\r\nSign=zorvane\r\n[SwapKey]\r\nA=D\r\n' > "$work/foreign.qnp"
+load_via_dialog() {
+  open_menu
+  open_submenu
+  click_item 0
+  for _ in $(seq 50); do
+    standin texts Open
+    [[ $(tail -n 1 "$standin_log") != *"no window"* ]] && break
+    sleep 0.3
+  done
+  standin settext Open 0 "$1"
+  standin press Open "&Open"
+}
+recent1() { reg_text 'HKLM\SOFTWARE\Quillon\RecentFiles' 1; }
+recent1_is() {
+  for _ in $(seq 50); do [ "$(recent1)" = "$1" ] && return 0; sleep 0.2; done
+  fail "recent 1: $(recent1)"
+}
+load_via_dialog "$work_win\\mine.qnp"
+for _ in $(seq 50); do grep -q 'A=C' "$work/Keydat.qnp" && break; sleep 0.2; done
+grep -q 'A=C' "$work/Keydat.qnp" || fail "mine.qnp was not loaded"
+recent1_is "$work_win\\mine.qnp"
+focus_probe
+typed "a" "+C -C"  # the loaded mapping acts at once
+echo "ok: a valid file is loaded and remembered"
+load_via_dialog "$work_win\\foreign.qnp"
+message_box "foreign.qnp is not a Zorvane settings file."
+grep -q 'A=C' "$work/Keydat.qnp" || fail "a foreign file was loaded"
+recent1_is "$work_win\\foreign.qnp"
+echo "ok: a foreign file is refused and remembered"
+open_menu
+open_submenu
+[ "$(menu_captions)" = "Load Settings File|Save Settings File As|-|FOREIGN.QNP|MINE.QNP|GONE.QNP" ] ||
+  fail "recent entries: $(menu_captions)"
+click_item 5
+message_box "Cannot find the settings file $work_win\\gone.qnp."
+echo "ok: a recent entry whose file is gone says so"
+open_menu
+open_submenu
+click_item 1
+for _ in $(seq 50); do
+  standin texts Save
+  [[ $(tail -n 1 "$standin_log") != *"no window"* ]] && break
+  sleep 0.3
+done
+standin settext Save 0 "$work_win\\backup"
+standin press Save "&Save"
+for _ in $(seq 50); do [ -f "$work/backup.qnp" ] && break; sleep 0.2; done
+cmp -s "$work/backup.qnp" "$work/Keydat.qnp" || fail "backup.qnp is not a copy"
+echo "ok: Save As writes backup.qnp"
+focus_probe
+
+echo "== exit"
+open_menu
+click_item 5
+wait_ended
+wait_for "$standin_log" "delete id=1"
+standin hotkey 1 49
+standin hotkey 1 50
+wait_for "$standin_log" "hotkey 1 49 free"
+wait_for "$standin_log" "hotkey 1 50 free"
+grep -q 'StartHotKey=32817' "$work/Keydat.qnp" || fail "Exit did not save the Settings page"
+echo "ok: Exit removes the icon, withdraws the hotkeys, saves and ends"
+
+echo "== exit request"
+deletes=$(count_of "$standin_log" "delete id=1")
+launch -Hide
+wait_for "$standin_log" "info=|title=Tips"
+standin post TMainForm 33362 0 0  # WM_EXITREQUEST
+wait_ended
+[ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] || fail "the icon stayed"
+echo "ok: the uninstaller's request ends the program"
+
+echo "== end of session"
+deletes=$(count_of "$standin_log" "delete id=1")
+launch -Hide
+sleep 2
+standin post TMainForm 22 1 0  # WM_ENDSESSION: the session ends
+for _ in $(seq 50); do [ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] && break; sleep 0.2; done
+[ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] || fail "the icon stayed"
+frees=$(count_of "$standin_log" "hotkey 1 49 free")
+standin hotkey 1 49
+[ "$(count_of "$standin_log" "hotkey 1 49 free")" -gt "$frees" ] || fail "Alt+1 is still taken"
+echo "ok: the end of the session does what Exit does"
