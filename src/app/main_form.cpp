@@ -42,8 +42,10 @@ bool TMainForm::Create() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
-  CreateWindowExA(0, kClassName, kDesignerCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                  CW_USEDEFAULT, 560, 420, nullptr, nullptr, instance_, this);
+  // Sized to its controls while it is created.
+  CreateWindowExA(0, kClassName, kDesignerCaption,
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 400, 400, nullptr, nullptr, instance_, this);
   return window_ != nullptr;
 }
 
@@ -170,6 +172,15 @@ void TMainForm::MakeParts() {
   tray_->SetIcons(icon_, suspendedIcon_);
   commands_ = std::make_unique<SettingsFileCommands>(files_, settingsPath_, recent_,
                                                      static_cast<SettingsFileView&>(*this));
+  CreateMainWindow();
+}
+
+void TMainForm::CreateMainWindow() {
+  win32::MainWindowServices services{*settings_, scancodes_, input_,
+                                     [this] { channel_.DeleteTempCodeKey(); }, kApplicationTitle};
+  mainWindow_ = std::make_unique<win32::MainWindow>(window_, std::move(services));
+  mainWindow_->SetEvents(this);
+  fields_.SetControls(&mainWindow_->controls());
 }
 
 void TMainForm::ShowCentered() {
@@ -180,6 +191,7 @@ void TMainForm::ShowCentered() {
                (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
+  SetFocus(mainWindow_->controls().cbbOldKey);
 }
 
 void TMainForm::HiddenStart() {

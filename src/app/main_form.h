@@ -1,7 +1,8 @@
 #pragma once
-// TMainForm, the program's main window: it owns the engine (the registry channel, the keyboard
-// hook and its watchdog, the dispatcher, the actions), the engine switch, the tray icon with
-// its menu, the global hotkeys, the recent files and the settings file commands. It lives
+// TMainForm, the program's main window: the wiring of the mapping editor's window, the engine
+// (the registry channel, the keyboard hook and its watchdog, the dispatcher, the actions), the
+// engine switch, the tray icon with its menu, the global hotkeys, the recent files and the
+// settings file commands. It lives
 // hidden in the tray; only "Exit" (or the uninstaller's WM_EXITREQUEST, or the end of the
 // session) ends the program.
 #include <windows.h>
@@ -12,7 +13,8 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/settings_page_fields.h"
+#include "app/scancode_map_port.h"
+#include "app/settings_page_controls.h"
 #include "app/tray_menu.h"
 #include "engine/dispatcher.h"
 #include "engine/engine_switch.h"
@@ -33,6 +35,7 @@
 #include "settings/settings_file_commands.h"
 #include "ui/form_create.h"
 #include "ui/settings_page.h"
+#include "ui/win32/main_window.h"
 
 namespace zv {
 
@@ -41,6 +44,7 @@ inline constexpr const char* kDesignerCaption = "Zorvane 3.96";
 inline constexpr const char* kDisplayName = "Velmora";
 
 class TMainForm : public ErrorReporter,
+                  private win32::MainWindowEvents,
                   private EngineSwitchHost,
                   private platform::TraySink,
                   private FormCreateSteps,
@@ -54,6 +58,10 @@ class TMainForm : public ErrorReporter,
   // Creates the window; FormCreate runs inside. False when the window could not be made.
   bool Create();
   HWND handle() const { return window_; }
+  // The controls and the editor; null until the window has been created.
+  win32::MainWindow* mainWindow() { return mainWindow_.get(); }
+  // For the message loop: Tab, the "&" letters and the key boxes.
+  bool IsDialogMessage(MSG* msg) { return mainWindow_ && mainWindow_->IsMainWindowMessage(msg); }
   // Shows the window centred on the screen (the start without -Hide).
   void ShowCentered();
   // The start with -Hide: the application is minimised to the tray, which activates the
@@ -67,6 +75,7 @@ class TMainForm : public ErrorReporter,
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(UINT id);
   void MakeParts();
+  void CreateMainWindow();
   void ShowError(const std::string& text);
   void ShowNextError();
   // Runs a handler at a Win32 boundary: its error is shown, never let out.
@@ -78,6 +87,15 @@ class TMainForm : public ErrorReporter,
   void FormClose();
   void EndSession();
   void Timer1Timer();
+
+  // MainWindowEvents: the engine switch's button, the "Settings" and "About" pages.
+  void BitBtn3Click() override;
+  void CheckBox1Click() override;
+  void CheckBox2Click() override;
+  void HotKey1Change() override;
+  void HotKey2Change() override;
+  void Label14Click() override;
+  void EmailLabelClick() override;
 
   // EngineSwitchHost.
   bool MappingListEmpty() override;
@@ -137,9 +155,11 @@ class TMainForm : public ErrorReporter,
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
+  PendingScancodeMap scancodes_;
+  std::unique_ptr<win32::MainWindow> mainWindow_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   EngineSwitch switch_{*this, input_};
-  SettingsPageFields fields_;
+  SettingsPageControls fields_;
   HotKeySettings hotKeys_{hotKeySystem_, fields_};
   std::unique_ptr<SettingsPage> page_;
   std::unique_ptr<win32::Win32Tray> tray_;

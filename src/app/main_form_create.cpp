@@ -1,25 +1,16 @@
 // The creation steps of TMainForm, in the order FormCreate runs them.
 #include "app/main_form.h"
 #include "settings/settings.h"
+#include "ui/win32/flat_menu.h"
 
 namespace zv {
 
-namespace {
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-    text.replace(at, from.size(), to);
-    at += to.size();
-  }
-  return text;
-}
-
-}  // namespace
-
 void TMainForm::ApplyDisplayName() {
-  char caption[256] = {};
-  GetWindowTextA(window_, caption, sizeof caption);
-  SetWindowTextA(window_, Replaced(caption, kApplicationTitle, kDisplayName).c_str());
+  mainWindow_->ApplyDisplayName(kApplicationTitle, kDisplayName);
+  // The two links of the "About" page: the user guide beside the program, and the address
+  // the program was built with.
+  SetWindowTextA(mainWindow_->controls().Label14, "User guide");
+  SetWindowTextA(mainWindow_->controls().EmailLabel, ZV_SUPPORT_EMAIL);
 }
 
 void TMainForm::HideTaskbarButton() {
@@ -44,7 +35,7 @@ void TMainForm::ReadAutoRunBox() {
 }
 
 void TMainForm::ShowFirstPage() {
-  // The pages come with the mapping editor; the first one shows by default.
+  // The window is made with its first page, "Keyboard Map", showing.
 }
 
 void TMainForm::CreateVolume() {
@@ -67,7 +58,7 @@ void TMainForm::LoadRecentFiles() {
 }
 
 void TMainForm::LoadMappingLists() {
-  // The "Keyboard Map" and "Registry Map" lists come with the mapping editor.
+  mainWindow_->editor().LoadLists();
 }
 
 void TMainForm::LoadStartupSettings() {
@@ -80,7 +71,10 @@ void TMainForm::ShowTrayIcon() {
 }
 
 void TMainForm::BuildTargetMenu() {
-  // The target menu comes with the mapping editor.
+  // The target menu PopupMenu3 is built with the window's popup menus; it is painted flat
+  // like the tray menu.
+  ui::MakeMenuFlat(mainWindow_->menus().PopupMenu3());
+  ui::MakeMenuFlat(mainWindow_->menus().PopupMenu2());
 }
 
 void TMainForm::FillActionTable() {

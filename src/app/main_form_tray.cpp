@@ -2,7 +2,10 @@
 // file dialogs, and the end of the program.
 #include "app/main_form.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
+
+#include "app/user_guide.h"
 
 namespace zv {
 
@@ -54,7 +57,7 @@ void TMainForm::Timer1Timer() {
 }
 
 bool TMainForm::MappingListEmpty() {
-  return settings_->ReadSection("SwapKey").empty();
+  return ListView_GetItemCount(mainWindow_->controls().SwapKeyList) == 0;
 }
 
 bool TMainForm::HotkeysInUse() {
@@ -79,6 +82,7 @@ void TMainForm::SetTrayHint(const std::string& text) {
 }
 
 void TMainForm::SetToggleCaption(const std::string& caption) {
+  SetWindowTextA(mainWindow_->controls().BitBtn3, caption.c_str());
   trayMenu_.SetToggleCaption(caption);
 }
 
@@ -137,8 +141,37 @@ void TMainForm::ShowMessage(const std::string& text) {
 }
 
 void TMainForm::RefreshKeyboardMap() {
-  // The engine reads the settings file at every key event: the loaded mappings act at once.
-  // The "Keyboard Map" list shows them once the window has it.
+  mainWindow_->editor().RefreshKeyboardMap();
+}
+
+void TMainForm::BitBtn3Click() {
+  switch_.Toggle();
+}
+
+void TMainForm::CheckBox1Click() {
+  page_->AutoRunClick();
+}
+
+void TMainForm::CheckBox2Click() {
+  page_->UseHotkeyClick();
+}
+
+void TMainForm::HotKey1Change() {
+  hotKeys_.HotKeyChange(1);
+}
+
+void TMainForm::HotKey2Change() {
+  hotKeys_.HotKeyChange(2);
+}
+
+void TMainForm::Label14Click() {
+  shell_.Open(UserGuidePath(ExecutablePath()));
+}
+
+void TMainForm::EmailLabelClick() {
+  char address[256] = {};
+  GetWindowTextA(mainWindow_->controls().EmailLabel, address, sizeof address);
+  shell_.Open(std::string("mailto:") + address);
 }
 
 }  // namespace zv

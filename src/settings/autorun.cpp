@@ -21,7 +21,7 @@ std::string FileNameOf(const std::string& path) {
 bool IsAutoRun(platform::Registry& registry, const std::string& executablePath) {
   std::string name = FileNameOf(executablePath);
   for (RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
-    RegistryKey key = registry.OpenKeyToRead(root, kRunKeyPath);
+    RegistryKey key = registry.OpenKeyForReading(root, kRunKeyPath);
     if (!key) continue;
     std::string data;
     RegistryRead read = registry.ReadString(key, name, data);

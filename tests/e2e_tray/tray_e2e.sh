@@ -177,12 +177,12 @@ open_menu
 open_submenu
 click_item 1
 for _ in $(seq 50); do
-  standin texts Save
+  standin texts Save_As
   [[ $(tail -n 1 "$standin_log") != *"no window"* ]] && break
   sleep 0.3
 done
-standin settext Save 0 "$work_win\\backup"
-standin press Save "&Save"
+standin settext Save_As 0 "$work_win\\backup"
+standin press Save_As "&Save"
 for _ in $(seq 50); do [ -f "$work/backup.qnp" ] && break; sleep 0.2; done
 cmp -s "$work/backup.qnp" "$work/Keydat.qnp" || fail "backup.qnp is not a copy"
 echo "ok: Save As writes backup.qnp"

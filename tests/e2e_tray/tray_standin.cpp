@@ -6,7 +6,8 @@
 //   taskbarcreated                   the broadcast of a restarted taskbar
 //   post <class> <msg> <wp> <lp>     PostMessageA to the top-level window of that class
 //   hotkey <mods> <vk>               whether that combination can be registered now
-//   texts <title>                    the texts of that window's child controls
+//   texts <title>                    the texts of that window's child controls ("_" for a
+//                                    blank in the title)
 //   press <title> <button text>      clicks that button of that window (BM_CLICK)
 //   settext <title> <index> <text>   WM_SETTEXT to that window's index-th edit control
 #include <windows.h>
@@ -122,9 +123,10 @@ void Run(const std::string& line) {
     std::string title, rest;
     in >> std::ws;
     std::getline(in, rest);
-    // The title is the first word; windows of the tests have one-word titles.
+    // The title is the first word, with "_" for a blank ("Save_As").
     std::size_t blank = rest.find(' ');
     title = rest.substr(0, blank);
+    for (char& c : title) c = c == '_' ? ' ' : c;
     rest = blank == std::string::npos ? "" : rest.substr(blank + 1);
     HWND window = FindWindowA(nullptr, title.c_str());
     if (!window) {

@@ -33,7 +33,7 @@ struct Rig {
   BoxView view;
   HotKeySettings hotKeys{system, view};
   std::string Run(RegistryRoot root, const std::string& name = "zorvane.exe") {
-    platform::RegistryKey key = registry.OpenKeyToRead(root, kRunKeyPath);
+    platform::RegistryKey key = registry.OpenKeyForReading(root, kRunKeyPath);
     std::string data = "(none)";
     registry.ReadString(key, name, data);
     registry.CloseKey(key);

@@ -7,6 +7,7 @@ namespace zv::fake {
 using platform::RegistryKey;
 using platform::RegistryRead;
 using platform::RegistryRoot;
+using platform::RegistryType;
 
 std::string FakeRegistry::Fold(const std::string& text) {
   std::string out = text;
@@ -19,8 +20,9 @@ std::string FakeRegistry::FullName(RegistryRoot root, const std::string& path) c
   return kRoots[static_cast<int>(root)] + Fold(path);
 }
 
-RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create) {
-  if (readOnly_[root]) return 0;
+RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create,
+                               bool forWriting) {
+  if (forWriting && readOnly_[root]) return 0;
   std::string full = FullName(root, path);
   auto it = keys_.find(full);
   if (it == keys_.end()) {
@@ -29,6 +31,7 @@ RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool 
   }
   RegistryKey handle = ++next_;
   handles_[handle] = it->second;
+  if (!forWriting) readingHandles_.insert(handle);
   ++opens;
   return handle;
 }
@@ -41,18 +44,17 @@ RegistryKey FakeRegistry::OpenKey(RegistryRoot root, const std::string& path) {
   return Open(root, path, false);
 }
 
-RegistryKey FakeRegistry::OpenKeyToRead(RegistryRoot root, const std::string& path) {
-  bool readOnly = readOnly_[root];
-  readOnly_[root] = false;
-  RegistryKey key = Open(root, path, false);
-  readOnly_[root] = readOnly;
-  if (key) readOnlyHandles_.insert(key);
-  return key;
+RegistryKey FakeRegistry::OpenKeyForReading(RegistryRoot root, const std::string& path) {
+  return Open(root, path, false, false);
 }
 
 void FakeRegistry::CloseKey(RegistryKey key) {
   handles_.erase(key);
-  readOnlyHandles_.erase(key);
+  readingHandles_.erase(key);
+}
+
+FakeRegistry::Key* FakeRegistry::Writable(RegistryKey key) {
+  return readingHandles_.count(key) ? nullptr : Live(key);
 }
 
 FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
@@ -65,56 +67,66 @@ FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
   return nullptr;
 }
 
-FakeRegistry::Key* FakeRegistry::Writable(RegistryKey key) {
-  return readOnlyHandles_.count(key) ? nullptr : Live(key);
-}
-
-FakeRegistry::Value* FakeRegistry::Put(RegistryKey key, const std::string& name) {
+bool FakeRegistry::Store(RegistryKey key, const std::string& name, Value value) {
   Key* k = Writable(key);
-  if (!k || failWrites_) return nullptr;
-  Value& v = k->values[Fold(name)];
-  if (v.name.empty()) v.name = name;
+  if (!k || failWrites_) return false;
+  Value& stored = k->values[Fold(name)];
+  if (!stored.name.empty()) value.name = stored.name;  // a value keeps its first spelling
+  stored = std::move(value);
   ++writes;
-  return &v;
+  return true;
 }
 
 RegistryRead FakeRegistry::ReadDword(RegistryKey key, const std::string& name,
                                      std::uint32_t& value) {
-  Key* k = Live(key);
-  if (!k) return RegistryRead::Failed;
-  auto it = k->values.find(Fold(name));
-  if (it == k->values.end()) return RegistryRead::Missing;
-  if (!it->second.isDword) return RegistryRead::WrongType;
-  value = it->second.dword;
+  std::vector<std::uint8_t> bytes;
+  RegistryType type;
+  RegistryRead status = ReadBinary(key, name, bytes, type);
+  if (status != RegistryRead::Ok) return status;
+  if (type != RegistryType::Dword || bytes.size() != 4) return RegistryRead::WrongType;
+  value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
   return RegistryRead::Ok;
 }
 
 bool FakeRegistry::WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) {
-  Value* v = Put(key, name);
-  if (!v) return false;
-  v->isDword = true;
-  v->dword = value;
-  v->text.clear();
-  return true;
+  std::vector<std::uint8_t> bytes;
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back((value >> shift) & 0xFF);
+  return Store(key, name, {RegistryType::Dword, bytes, name});
 }
 
 RegistryRead FakeRegistry::ReadString(RegistryKey key, const std::string& name,
                                       std::string& value) {
-  Key* k = Live(key);
-  if (!k) return RegistryRead::Failed;
-  auto it = k->values.find(Fold(name));
-  if (it == k->values.end()) return RegistryRead::Missing;
-  if (it->second.isDword) return RegistryRead::WrongType;
-  value = it->second.text;
+  std::vector<std::uint8_t> bytes;
+  RegistryType type;
+  RegistryRead status = ReadBinary(key, name, bytes, type);
+  if (status != RegistryRead::Ok) return status;
+  if (type != RegistryType::String && type != RegistryType::ExpandString)
+    return RegistryRead::WrongType;
+  std::string text(bytes.begin(), bytes.end());
+  value = text.substr(0, text.find('\0'));
   return RegistryRead::Ok;
 }
 
 bool FakeRegistry::WriteString(RegistryKey key, const std::string& name, const std::string& value) {
-  Value* v = Put(key, name);
-  if (!v) return false;
-  v->isDword = false;
-  v->text = value;
-  return true;
+  std::vector<std::uint8_t> bytes(value.begin(), value.end());
+  bytes.push_back(0);
+  return Store(key, name, {RegistryType::String, bytes, name});
+}
+
+RegistryRead FakeRegistry::ReadBinary(RegistryKey key, const std::string& name,
+                                      std::vector<std::uint8_t>& bytes, RegistryType& type) {
+  Key* k = Live(key);
+  if (!k) return RegistryRead::Failed;
+  auto it = k->values.find(Fold(name));
+  if (it == k->values.end()) return RegistryRead::Missing;
+  bytes = it->second.bytes;
+  type = it->second.type;
+  return RegistryRead::Ok;
+}
+
+bool FakeRegistry::WriteBinary(RegistryKey key, const std::string& name,
+                               const std::vector<std::uint8_t>& bytes) {
+  return Store(key, name, {RegistryType::Binary, bytes, name});
 }
 
 bool FakeRegistry::DeleteValue(RegistryKey key, const std::string& name) {
@@ -144,6 +156,13 @@ bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
 
 void FakeRegistry::SetWritable(RegistryRoot root, bool writable) {
   readOnly_[root] = !writable;
+}
+
+void FakeRegistry::Plant(RegistryRoot root, const std::string& path, const std::string& name,
+                         RegistryType type, const std::vector<std::uint8_t>& bytes) {
+  auto& key = keys_[FullName(root, path)];
+  if (!key) key = std::make_shared<Key>();
+  key->values[Fold(name)] = {type, bytes, name};
 }
 
 bool FakeRegistry::KeyExists(RegistryRoot root, const std::string& path) const {
