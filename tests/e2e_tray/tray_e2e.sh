@@ -33,8 +33,7 @@ echo "ok: the autorun entry follows the program, quoted"
 typed "a" "+B -B"
 
 standin taskbarcreated
-for _ in $(seq 50); do [ "$(count_of "$standin_log" "add id=1")" -ge 2 ] && break; sleep 0.2; done
-[ "$(count_of "$standin_log" "add id=1")" -ge 2 ] || fail "the icon was not added again"
+wait_more "$standin_log" "add id=1" 1
 echo "ok: the icon comes back with a new taskbar"
 
 echo "== tray menu"
@@ -68,7 +67,7 @@ typed "a s" "+B -B +S -S"
 echo "== toggle from the tray"
 open_menu
 click_item 4
-wait_for "$standin_log" "tip=Zorvane: Suspend"
+wait_state Suspend
 focus_probe
 typed "a" "+A -A"
 open_menu
@@ -85,11 +84,7 @@ sleep 1.5
 activations=$(count_of "$standin_log" "tip=Zorvane: Activated")
 before=$(wc -l < "$work/probe.txt")
 hotkey alt+1
-for _ in $(seq 50); do
-  [ "$(count_of "$standin_log" "tip=Zorvane: Activated")" -gt "$activations" ] && break
-  sleep 0.2
-done
-[ "$(count_of "$standin_log" "tip=Zorvane: Activated")" -gt "$activations" ] || fail "Alt+1"
+wait_more "$standin_log" "tip=Zorvane: Activated" "$activations"
 for _ in $(seq 50); do
   released=$(tail -n +"$((before + 1))" "$work/probe.txt" | tr -d '\r' | grep -E '^-\^?#1[678]$' | tr '\n' ' ' || true)
   [[ $released =~ 17\ -\^?#18 ]] && break
@@ -100,38 +95,79 @@ done
 echo "ok: Alt+1 activates, releasing Shift, Ctrl, Alt ($released)"
 typed "a" "+B -B"
 hotkey alt+2
-wait_for "$standin_log" "tip=Zorvane: Suspend"
-sleep 0.5
+wait_state Suspend
 typed "a" "+A -A"
 echo "ok: Alt+2 suspends"
 
-echo "== show, minimise, close button"
+echo "== show, the button, minimise, close button"
+title=Velmora_3.96
 open_menu
 click_item 3
 wait_visible yes
 echo "ok: Show"
-standin post TMainForm 274 61472 0  # WM_SYSCOMMAND SC_MINIMIZE: the minimise button
+standin press $title "&Activate"
 wait_visible no
-wait_for "$standin_log" "tip=Zorvane: Activated"
-echo "ok: minimise hides and activates"
+wait_state Activated
+standin texts $title
+[[ $(tail -n 1 "$standin_log") == *"Button:&Suspend;"* ]] || fail "the button does not read &Suspend"
+echo "ok: the button hides the window, activates and reads &Suspend"
 standin double
 wait_visible yes
-echo "ok: a double click on the icon shows the window"
-focus_probe
-hotkey alt+2
-wait_for "$standin_log" "tip=Zorvane: Suspend"
-tips=$(count_of "$standin_log" "info=Zorvane Active!")
-standin post TMainForm 274 61536 0  # WM_SYSCOMMAND SC_CLOSE: the close button
+standin press $title "&Suspend"
+wait_state Suspend
+visible || fail "suspending hid the window"
+standin post TMainForm 274 61472 0  # WM_SYSCOMMAND SC_MINIMIZE: the minimise button
 wait_visible no
-for _ in $(seq 50); do [ "$(count_of "$standin_log" "info=Zorvane Active!")" -gt "$tips" ] && break; sleep 0.2; done
-[ "$(count_of "$standin_log" "info=Zorvane Active!")" -gt "$tips" ] || fail "no tip after closing"
-kill -0 "$zorvane_pid" || fail "the close button ended the program"
-echo "ok: the close button hides and activates"
+wait_state Activated
+echo "ok: minimise hides and activates"
 standin left
 wait_visible yes
 echo "ok: a click on the icon shows the window"
+standin press $title "&Suspend"
+wait_state Suspend
+tips=$(count_of "$standin_log" "info=Zorvane Active!")
+standin post TMainForm 274 61536 0  # WM_SYSCOMMAND SC_CLOSE: the close button
+wait_visible no
+wait_state Activated
+wait_more "$standin_log" "info=Zorvane Active!" "$tips"
+kill -0 "$zorvane_pid" || fail "the close button ended the program"
+echo "ok: the close button hides and activates, with the tip"
+
+echo "== the Settings and About pages"
+standin double
+wait_visible yes
+standin press $title "&Suspend"
+wait_state Suspend
+standin press $title "Start Velmora when Windows starts"
+for _ in $(seq 50); do [ "$(reg_text "$run_key" zorvane.exe)" = none ] && break; sleep 0.2; done
+[ "$(reg_text "$run_key" zorvane.exe)" = none ] || fail "unticking kept the autorun entry"
+standin press $title "Start Velmora when Windows starts"
+for _ in $(seq 50); do [ "$(reg_text "$run_key" zorvane.exe)" != none ] && break; sleep 0.2; done
+[ "$(reg_text "$run_key" zorvane.exe)" = "\"$work_win\\zorvane.exe\" -Hide" ] ||
+  fail "autorun entry after ticking: $(reg_text "$run_key" zorvane.exe)"
+echo "ok: the autorun box deletes and writes the quoted entry"
+frees=$(count_of "$standin_log" "hotkey 1 49 free")
+standin press $title "Use Hotkey  "
+sleep 0.5
+standin hotkey 1 49
+[ "$(count_of "$standin_log" "hotkey 1 49 free")" -gt "$frees" ] || fail "Alt+1 stayed registered"
+standin press $title "Use Hotkey  "
+sleep 0.5
+standin hotkey 1 49
+[ "$(tail -n 1 "$standin_log")" = "hotkey 1 49 taken" ] || fail "Alt+1 was not registered again"
+echo "ok: Use Hotkey withdraws and registers the hotkeys"
+if [ -n "${ZV_SHOT_DIR:-}" ]; then
+  wid=$(xdotool search --onlyvisible --name '^Velmora' | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  for page in settings:217 about:284; do
+    xdotool mousemove $((X + ${page#*:})) $((Y + 17)) click 1
+    sleep 1
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ZV_SHOT_DIR/page_${page%:*}.png"
+  done
+fi
 standin post TMainForm 274 61536 0
 wait_visible no
+wait_state Activated
 focus_probe
 
 echo "== settings files"
@@ -202,20 +238,21 @@ echo "ok: Exit removes the icon, withdraws the hotkeys, saves and ends"
 
 echo "== exit request"
 deletes=$(count_of "$standin_log" "delete id=1")
+removals=$(count_of "$standin_log" "info=|title=Tips")
 launch -Hide
-wait_for "$standin_log" "info=|title=Tips"
+wait_more "$standin_log" "info=|title=Tips" "$removals"
 standin post TMainForm 33362 0 0  # WM_EXITREQUEST
 wait_ended
-[ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] || fail "the icon stayed"
+wait_more "$standin_log" "delete id=1" "$deletes"
 echo "ok: the uninstaller's request ends the program"
 
 echo "== end of session"
 deletes=$(count_of "$standin_log" "delete id=1")
+removals=$(count_of "$standin_log" "info=|title=Tips")
 launch -Hide
-sleep 2
+wait_more "$standin_log" "info=|title=Tips" "$removals"
 standin post TMainForm 22 1 0  # WM_ENDSESSION: the session ends
-for _ in $(seq 50); do [ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] && break; sleep 0.2; done
-[ "$(count_of "$standin_log" "delete id=1")" -gt "$deletes" ] || fail "the icon stayed"
+wait_more "$standin_log" "delete id=1" "$deletes"
 frees=$(count_of "$standin_log" "hotkey 1 49 free")
 standin hotkey 1 49
 [ "$(count_of "$standin_log" "hotkey 1 49 free")" -gt "$frees" ] || fail "Alt+1 is still taken"

@@ -19,6 +19,16 @@ wait_for() {
 # count_of file text: how many lines hold text.
 count_of() { grep -cF -- "$2" "$1" 2>/dev/null || true; }
 
+# wait_more file text n: until more than n lines of file hold text.
+wait_more() {
+  local file=$1 text=$2 n=$3
+  for _ in $(seq 300); do
+    [ "$(count_of "$file" "$text")" -gt "$n" ] && return 0
+    sleep 0.2
+  done
+  fail "waited in vain for another '$text' in $(basename "$file")"
+}
+
 # The stand-in for the shell's notification area, then the menu spy.
 start_tray_tools() {
   cp "$ZV_STANDIN" "$ZV_SPY" "$ZV_SPY_DLL" "$work/"
@@ -59,9 +69,31 @@ wait_ended() {
   fail "zorvane.exe did not end"
 }
 
+# wait_state Activated|Suspend: until the icon's last tooltip is "Zorvane: <state>".
+wait_state() {
+  local last=""
+  for _ in $(seq 150); do
+    last=$(grep -o 'tip=Zorvane: [A-Za-z]*' "$work/standin.txt" | tail -n 1)
+    [ "$last" = "tip=Zorvane: $1" ] && return 0
+    sleep 0.2
+  done
+  fail "the tooltip is '$last', not 'Zorvane: $1'"
+}
+
 visible() { [ -n "$(xdotool search --onlyvisible --name '^Velmora' 2>/dev/null || true)" ]; }
 
-wait_visible() {  # wait_visible yes|no
+wait_# wait_state Activated|Suspend: until the icon's last tooltip is "Zorvane: <state>".
+wait_state() {
+  local last=""
+  for _ in $(seq 150); do
+    last=$(grep -o 'tip=Zorvane: [A-Za-z]*' "$work/standin.txt" | tail -n 1)
+    [ "$last" = "tip=Zorvane: $1" ] && return 0
+    sleep 0.2
+  done
+  fail "the tooltip is '$last', not 'Zorvane: $1'"
+}
+
+visible() {  # wait_visible yes|no
   for _ in $(seq 100); do
     if visible; then [ "$1" = yes ] && return 0; else [ "$1" = no ] && return 0; fi
     sleep 0.2

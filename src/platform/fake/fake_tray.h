@@ -10,15 +10,16 @@ namespace zv::fake {
 
 class FakeTray : public platform::Tray {
  public:
+  // The shell keeps 127 characters of a tooltip, 63 of a balloon's title and 255 of its text.
   void ShowTrayIcon(const std::string& tip) override {
     shown = true;
-    this->tip = tip;
+    this->tip = tip.substr(0, 127);
   }
-  void SetTrayHint(const std::string& tip) override { this->tip = tip; }
+  void SetTrayHint(const std::string& tip) override { this->tip = tip.substr(0, 127); }
   void ShowBalloon(const std::string& title, const std::string& text,
                    unsigned timeoutSeconds) override {
-    balloonTitle = title;
-    balloonText = text;
+    balloonTitle = title.substr(0, 63);
+    balloonText = text.substr(0, 255);
     balloonSeconds = timeoutSeconds;
   }
   void HideBalloon() override { balloonText.clear(); }
