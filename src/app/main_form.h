@@ -168,8 +168,8 @@ class TMainForm : public ErrorReporter,
   std::unique_ptr<SettingsFileCommands> commands_;
   HICON icon_ = nullptr;
   HICON suspendedIcon_ = nullptr;
-  bool minimizeHandler_ = false;  // AppMinimize runs on minimise from creation step 5 on
-  bool closed_ = false;           // FormClose ran: the hotkeys and the hook are gone
+  bool minimizeHandler_ = false;           // AppMinimize runs on minimise from creation step 5 on
+  bool closed_ = false;                    // FormClose ran: the hotkeys and the hook are gone
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once
   bool showingError_ = false;
 };

@@ -1,10 +1,9 @@
 // TMainForm in the tray: the engine switch's window side, the tray icon's clicks, the settings
 // file dialogs, and the end of the program.
-#include "app/main_form.h"
-
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "app/main_form.h"
 #include "app/user_guide.h"
 
 namespace zv {

@@ -9,8 +9,8 @@ namespace zv {
 
 inline std::string UserGuidePath(const std::string& executablePath) {
   std::string folder = executablePath.substr(0, executablePath.find_last_of("\\/") + 1);
-  for (const char* name : {"docs\\user-guide.html", "user-guide.html", "README.html", "README.md",
-                           "README.txt"}) {
+  for (const char* name :
+       {"docs\\user-guide.html", "user-guide.html", "README.html", "README.md", "README.txt"}) {
     std::string path = folder + name;
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return path;
   }

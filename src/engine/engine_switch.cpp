@@ -46,8 +46,7 @@ void EngineSwitch::ReleaseModifiers() {
 
 void EngineSwitch::WMHotKey(std::uint32_t lParam, std::uint16_t activationWord) {
   ShortcutParts activation = SplitShortcut(activationWord);
-  bool isActivation =
-      (lParam & 0xFFFF) == activation.modifiers && (lParam >> 16) == activation.key;
+  bool isActivation = (lParam & 0xFFFF) == activation.modifiers && (lParam >> 16) == activation.key;
   if (isActivation ? state_ == EngineState::Suspended : state_ == EngineState::Active) Toggle();
 }
 

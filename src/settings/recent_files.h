@@ -11,7 +11,8 @@
 
 namespace zv {
 
-inline constexpr const char* kRecentFilesPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillon\\RecentFiles";
+inline constexpr const char* kRecentFilesPath =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillon\\RecentFiles";
 
 // The "Settings File" submenu as the recent list sees it.
 class RecentMenu {
@@ -27,8 +28,7 @@ class RecentMenu {
 
 class TRecentFiles {
  public:
-  TRecentFiles(platform::Registry& registry, RecentMenu& menu)
-      : registry_(registry), menu_(menu) {}
+  TRecentFiles(platform::Registry& registry, RecentMenu& menu) : registry_(registry), menu_(menu) {}
 
   std::string RegPath = kRecentFilesPath;
   int Max = 4;

@@ -23,8 +23,8 @@ void SettingsPage::LoadStartupSettings(SettingsFile& file) {
   ReadAutoRunBox();
   view_.SetHotKeyWord(1, static_cast<std::uint16_t>(
                              file.ReadInteger(kSection, "StartHotKey", kDefaultStartHotKey)));
-  view_.SetHotKeyWord(2, static_cast<std::uint16_t>(
-                             file.ReadInteger(kSection, "StopHotKey", kDefaultStopHotKey)));
+  view_.SetHotKeyWord(
+      2, static_cast<std::uint16_t>(file.ReadInteger(kSection, "StopHotKey", kDefaultStopHotKey)));
   bool use = file.ReadBool(kSection, "Hotkey", false);
   bool changed = use != view_.UseHotkey();
   view_.SetUseHotkey(use);

@@ -146,15 +146,19 @@ for _ in $(seq 50); do [ "$(reg_text "$run_key" zorvane.exe)" != none ] && break
 [ "$(reg_text "$run_key" zorvane.exe)" = "\"$work_win\\zorvane.exe\" -Hide" ] ||
   fail "autorun entry after ticking: $(reg_text "$run_key" zorvane.exe)"
 echo "ok: the autorun box deletes and writes the quoted entry"
-frees=$(count_of "$standin_log" "hotkey 1 49 free")
 standin press $title "Use Hotkey  "
-sleep 0.5
-standin hotkey 1 49
-[ "$(count_of "$standin_log" "hotkey 1 49 free")" -gt "$frees" ] || fail "Alt+1 stayed registered"
+sleep 1
+activations=$(count_of "$standin_log" "tip=Zorvane: Activated")
+hotkey alt+1
+sleep 2
+[ "$(count_of "$standin_log" "tip=Zorvane: Activated")" = "$activations" ] ||
+  fail "Alt+1 acted with Use Hotkey cleared"
 standin press $title "Use Hotkey  "
-sleep 0.5
-standin hotkey 1 49
-[ "$(tail -n 1 "$standin_log")" = "hotkey 1 49 taken" ] || fail "Alt+1 was not registered again"
+sleep 1
+hotkey alt+1
+wait_state Activated
+standin double
+wait_visible yes
 echo "ok: Use Hotkey withdraws and registers the hotkeys"
 if [ -n "${ZV_SHOT_DIR:-}" ]; then
   wid=$(xdotool search --onlyvisible --name '^Velmora' | head -n 1)
@@ -229,10 +233,9 @@ open_menu
 click_item 5
 wait_ended
 wait_for "$standin_log" "delete id=1"
-standin hotkey 1 49
+hotkey_is free
 standin hotkey 1 50
-wait_for "$standin_log" "hotkey 1 49 free"
-wait_for "$standin_log" "hotkey 1 50 free"
+[ "$(tail -n 1 "$standin_log")" = "hotkey 1 50 free" ] || fail "Alt+2 is still registered"
 grep -q 'StartHotKey=32817' "$work/Keydat.qnp" || fail "Exit did not save the Settings page"
 echo "ok: Exit removes the icon, withdraws the hotkeys, saves and ends"
 
@@ -253,7 +256,5 @@ launch -Hide
 wait_more "$standin_log" "info=|title=Tips" "$removals"
 standin post TMainForm 22 1 0  # WM_ENDSESSION: the session ends
 wait_more "$standin_log" "delete id=1" "$deletes"
-frees=$(count_of "$standin_log" "hotkey 1 49 free")
-standin hotkey 1 49
-[ "$(count_of "$standin_log" "hotkey 1 49 free")" -gt "$frees" ] || fail "Alt+1 is still taken"
+hotkey_is free
 echo "ok: the end of the session does what Exit does"

@@ -80,20 +80,18 @@ wait_state() {
   fail "the tooltip is '$last', not 'Zorvane: $1'"
 }
 
+# hotkey_is free|taken: asks the stand-in until Alt+1 is that.
+hotkey_is() {
+  for _ in $(seq 30); do
+    standin hotkey 1 49
+    [ "$(tail -n 1 "$standin_log")" = "hotkey 1 49 $1" ] && return 0
+    sleep 0.3
+  done
+  fail "Alt+1 is not $1: $(tail -n 6 "$work/standin.txt" | tr '\n' '|')"
+}
 visible() { [ -n "$(xdotool search --onlyvisible --name '^Velmora' 2>/dev/null || true)" ]; }
 
-wait_# wait_state Activated|Suspend: until the icon's last tooltip is "Zorvane: <state>".
-wait_state() {
-  local last=""
-  for _ in $(seq 150); do
-    last=$(grep -o 'tip=Zorvane: [A-Za-z]*' "$work/standin.txt" | tail -n 1)
-    [ "$last" = "tip=Zorvane: $1" ] && return 0
-    sleep 0.2
-  done
-  fail "the tooltip is '$last', not 'Zorvane: $1'"
-}
-
-visible() {  # wait_visible yes|no
+wait_visible() {  # wait_visible yes|no
   for _ in $(seq 100); do
     if visible; then [ "$1" = yes ] && return 0; else [ "$1" = no ] && return 0; fi
     sleep 0.2

@@ -201,8 +201,8 @@ int main(int argc, char** argv) {
   wc.lpszClassName = "Shell_TrayWnd";
   RegisterClassA(&wc);
   // Topmost, so it comes before any tray window of Wine's own in the window list.
-  HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0,
-                           1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1,
+                           1, nullptr, nullptr, wc.hInstance, nullptr);
   SetTimer(w, 1, 100, nullptr);
   Log("ready");
   MSG msg;

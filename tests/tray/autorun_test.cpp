@@ -1,12 +1,13 @@
 // The autorun entry through the "Settings" page's box: ticked, unticked, moved, and for a user
 // who may not write under HKEY_LOCAL_MACHINE.
+#include "settings/autorun.h"
+
 #include <gtest/gtest.h>
 
 #include "common/error.h"
 #include "engine/hotkeys.h"
 #include "platform/fake/fake_hotkeys.h"
 #include "platform/fake/fake_registry.h"
-#include "settings/autorun.h"
 #include "ui/settings_page.h"
 
 namespace zv {

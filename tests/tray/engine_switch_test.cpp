@@ -1,12 +1,13 @@
 // The engine switch as one table: (state, event, list empty?, hotkeys in use?) gives the state
 // after it and the effects, in their order.
+#include "engine/engine_switch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/engine_switch.h"
-#include "platform/hotkeys.h"
 #include "platform/fake/fake_input.h"
+#include "platform/hotkeys.h"
 
 namespace zv {
 namespace {

@@ -1,12 +1,12 @@
 // The main window's creation runs every step in its order, and a failing step is shown while
 // the steps after it still run, so the tray icon, the hotkeys and "Exit" always exist.
+#include "ui/form_create.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <stdexcept>
 #include <string>
-
-#include "ui/form_create.h"
 
 namespace zv {
 namespace {

@@ -1,11 +1,12 @@
 // The hotkey settings over the system's hotkey table: the first start, a user's edits, the
 // same combination twice, the words excluded while typing, "Use Hotkey" cleared, Exit.
+#include "engine/hotkeys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 
-#include "engine/hotkeys.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_hotkeys.h"
 #include "platform/fake/fake_registry.h"

@@ -1,5 +1,7 @@
 // The recent settings files: the registry list and the submenu together, through stories of
 // loading files one after another, restarting, and choosing entries.
+#include "settings/recent_files.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 
 #include "common/error.h"
 #include "platform/fake/fake_registry.h"
-#include "settings/recent_files.h"
 
 namespace zv {
 namespace {

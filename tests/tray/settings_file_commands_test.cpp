@@ -1,9 +1,10 @@
 // Loading and saving settings files from the tray, with the recent list in the registry.
+#include "settings/settings_file_commands.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
-#include "settings/settings_file_commands.h"
 
 namespace zv {
 namespace {

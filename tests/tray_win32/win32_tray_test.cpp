@@ -1,12 +1,13 @@
 // The tray and the hotkeys on the real system under Wine. A window of the shell's tray class
 // in this process stands in for the notification area: Wine's Shell_NotifyIcon sends the
 // icon's data to it with WM_COPYDATA.
+#include "platform/win32/win32_tray.h"
+
 #include <windows.h>
 
 #include <string>
 
 #include "platform/win32/win32_hotkeys.h"
-#include "platform/win32/win32_tray.h"
 #include "tests/tray/tray_contract.h"
 
 namespace zv::contract {
@@ -40,8 +41,8 @@ class StandIn {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "Shell_TrayWnd";
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0,
-                              0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0,
+                              1, 1, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~StandIn() { DestroyWindow(window_); }

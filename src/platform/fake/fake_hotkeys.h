@@ -18,7 +18,9 @@ class FakeHotKeys : public platform::HotKeys {
   bool Unregister(int id) override;
 
   // Test controls and views.
-  void TakenByAnotherProgram(unsigned modifiers, unsigned key) { others_.push_back({modifiers, key}); }
+  void TakenByAnotherProgram(unsigned modifiers, unsigned key) {
+    others_.push_back({modifiers, key});
+  }
   // The registered combinations, "mods+key" by identifier (several when registered twice).
   std::multimap<int, std::pair<unsigned, unsigned>> registered;
   int registrations = 0;

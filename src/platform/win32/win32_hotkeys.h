@@ -10,9 +10,7 @@ class Win32HotKeys : public platform::HotKeys {
  public:
   explicit Win32HotKeys(HWND window = nullptr) : window_(window) {}
   void SetWindow(HWND window) { window_ = window; }
-  unsigned AddAtom(const std::string& name) override {
-    return GlobalAddAtomA(name.c_str());
-  }
+  unsigned AddAtom(const std::string& name) override { return GlobalAddAtomA(name.c_str()); }
   bool Register(int id, unsigned modifiers, unsigned key) override {
     return RegisterHotKey(window_, id, modifiers, key) != 0;
   }

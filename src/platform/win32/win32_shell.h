@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include "platform/shell.h"

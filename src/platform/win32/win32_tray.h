@@ -4,6 +4,7 @@
 // restarted, the icon is added again). A left click is reported only once the double-click
 // time has passed without a second press; a double click at once, without a click.
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <string>
