@@ -1,5 +1,7 @@
 // TMainForm in the tray: the engine switch's window side, the tray icon's clicks, the settings
 // file dialogs, and the end of the program.
+#include <windows.h>
+// after windows.h, which they need
 #include <commctrl.h>
 #include <commdlg.h>
 

@@ -46,7 +46,7 @@ open_submenu
   fail "submenu: $(menu_captions)"
 menu_all_owner_drawn || fail "a submenu item is not painted flat"
 if [ -n "${ZV_SHOT_DIR:-}" ]; then
-  import -window root -crop 460x180+400+285 "$ZV_SHOT_DIR/tray_menu.png"
+  import -window root -crop 340x140+412+292 +repage "$ZV_SHOT_DIR/tray_menu.png"
 fi
 echo "ok: menu captions, all painted flat"
 xdotool key Escape Escape
@@ -109,7 +109,7 @@ standin press $title "&Activate"
 wait_visible no
 wait_state Activated
 standin texts $title
-[[ $(tail -n 1 "$standin_log") == *"Button:&Suspend;"* ]] || fail "the button does not read &Suspend"
+[[ $(last_line) == *"Button:&Suspend;"* ]] || fail "the button does not read &Suspend"
 echo "ok: the button hides the window, activates and reads &Suspend"
 standin double
 wait_visible yes
@@ -181,11 +181,7 @@ load_via_dialog() {
   open_menu
   open_submenu
   click_item 0
-  for _ in $(seq 50); do
-    standin texts Open
-    [[ $(tail -n 1 "$standin_log") != *"no window"* ]] && break
-    sleep 0.3
-  done
+  wait_window Open
   standin settext Open 0 "$1"
   standin press Open "&Open"
 }
@@ -216,11 +212,7 @@ echo "ok: a recent entry whose file is gone says so"
 open_menu
 open_submenu
 click_item 1
-for _ in $(seq 50); do
-  standin texts Save_As
-  [[ $(tail -n 1 "$standin_log") != *"no window"* ]] && break
-  sleep 0.3
-done
+wait_window Save_As
 standin settext Save_As 0 "$work_win\\backup"
 standin press Save_As "&Save"
 for _ in $(seq 50); do [ -f "$work/backup.qnp" ] && break; sleep 0.2; done
@@ -235,7 +227,7 @@ wait_ended
 wait_for "$standin_log" "delete id=1"
 hotkey_is free
 standin hotkey 1 50
-[ "$(tail -n 1 "$standin_log")" = "hotkey 1 50 free" ] || fail "Alt+2 is still registered"
+[ "$(last_line)" = "hotkey 1 50 free" ] || fail "Alt+2 is still registered"
 grep -q 'StartHotKey=32817' "$work/Keydat.qnp" || fail "Exit did not save the Settings page"
 echo "ok: Exit removes the icon, withdraws the hotkeys, saves and ends"
 

@@ -16,6 +16,9 @@ wait_for() {
   fail "waited in vain for '$text' in $(basename "$file"): $(tail -n 5 "$file" 2>/dev/null | tr '\n' '|')"
 }
 
+# The stand-in's last log line (the Windows program writes CR LF).
+last_line() { tail -n 1 "$work/standin.txt" | tr -d '\r'; }
+
 # count_of file text: how many lines hold text.
 count_of() { grep -cF -- "$2" "$1" 2>/dev/null || true; }
 
@@ -73,7 +76,7 @@ wait_ended() {
 wait_state() {
   local last=""
   for _ in $(seq 150); do
-    last=$(grep -o 'tip=Zorvane: [A-Za-z]*' "$work/standin.txt" | tail -n 1)
+    last=$(grep -o 'tip=Zorvane: [A-Za-z]*' "$work/standin.txt" | tail -n 1 || true)
     [ "$last" = "tip=Zorvane: $1" ] && return 0
     sleep 0.2
   done
@@ -84,7 +87,7 @@ wait_state() {
 hotkey_is() {
   for _ in $(seq 30); do
     standin hotkey 1 49
-    [ "$(tail -n 1 "$standin_log")" = "hotkey 1 49 $1" ] && return 0
+    [ "$(last_line)" = "hotkey 1 49 $1" ] && return 0
     sleep 0.3
   done
   fail "Alt+1 is not $1: $(tail -n 6 "$work/standin.txt" | tr '\n' '|')"
@@ -160,15 +163,22 @@ open_submenu() {
   wait_for "$work/menu_spy.txt" placed
 }
 
+# wait_window title: until a window of that title (the stand-in's spelling) is there; its
+# controls' texts are then the stand-in log's last line.
+wait_window() {
+  for _ in $(seq 50); do
+    standin texts "$1"
+    [[ $(last_line) != *"no window"* ]] && return 0
+    sleep 0.3
+  done
+  fail "no window '$1'"
+}
+
 # A message box of the program: its texts, then OK pressed.
 message_box() {
   local want=$1 texts
-  for _ in $(seq 50); do
-    standin texts Zorvane
-    texts=$(tail -n 1 "$work/standin.txt")
-    [[ $texts != *"no window"* ]] && break
-    sleep 0.3
-  done
+  wait_window Zorvane
+  texts=$(last_line)
   [[ $texts == *"$want"* ]] || fail "message box: expected '$want', got '$texts'"
   standin press Zorvane OK
   echo "ok: message '$want'"

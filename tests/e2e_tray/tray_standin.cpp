@@ -18,24 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/wine_notify_data.h"
+
 namespace {
 
-// The data Wine's Shell_NotifyIcon sends, in its platform-independent layout.
-struct NotifyData {
-  LONG hWnd;
-  UINT uID;
-  UINT uFlags;
-  UINT uCallbackMessage;
-  WCHAR szTip[128];
-  DWORD dwState;
-  DWORD dwStateMask;
-  WCHAR szInfo[256];
-  UINT uTimeout;
-  WCHAR szInfoTitle[64];
-  DWORD dwInfoFlags;
-  GUID guidItem;
-  UINT width, height, planes, bpp;
-};
+using zv::testing_win32::Narrow;
+using zv::testing_win32::NotifyData;
 
 FILE* g_log = nullptr;
 std::string g_commands;
@@ -46,12 +34,6 @@ UINT g_iconId = 0, g_callback = 0;
 void Log(const std::string& line) {
   std::fputs((line + "\n").c_str(), g_log);
   std::fflush(g_log);
-}
-
-std::string Narrow(const WCHAR* text) {
-  char out[512] = {};
-  WideCharToMultiByte(CP_ACP, 0, text, -1, out, sizeof out - 1, nullptr, nullptr);
-  return out;
 }
 
 void OnNotify(DWORD operation, const NotifyData& d) {

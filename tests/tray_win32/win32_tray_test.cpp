@@ -9,29 +9,13 @@
 
 #include "platform/win32/win32_hotkeys.h"
 #include "tests/tray/tray_contract.h"
+#include "tests/win32/wine_notify_data.h"
 
 namespace zv::contract {
 namespace {
 
-// The layout in which Wine's Shell_NotifyIcon sends an icon's data.
-struct NotifyData {
-  LONG hWnd;
-  UINT uID, uFlags, uCallbackMessage;
-  WCHAR szTip[128];
-  DWORD dwState, dwStateMask;
-  WCHAR szInfo[256];
-  UINT uTimeout;
-  WCHAR szInfoTitle[64];
-  DWORD dwInfoFlags;
-  GUID guidItem;
-  UINT width, height, planes, bpp;
-};
-
-std::string Narrow(const WCHAR* text) {
-  char out[512] = {};
-  WideCharToMultiByte(CP_ACP, 0, text, -1, out, sizeof out - 1, nullptr, nullptr);
-  return out;
-}
+using testing_win32::Narrow;
+using testing_win32::NotifyData;
 
 class StandIn {
  public:
