@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/scancode_map_port.h"
+#include "app/elevated_scancode_write.h"
 #include "app/settings_page_controls.h"
 #include "app/tray_menu.h"
 #include "engine/dispatcher.h"
@@ -34,6 +34,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_file_commands.h"
 #include "ui/form_create.h"
+#include "ui/registry_scancode_map.h"
 #include "ui/settings_page.h"
 #include "ui/win32/main_window.h"
 
@@ -155,7 +156,8 @@ class TMainForm : public ErrorReporter,
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
-  PendingScancodeMap scancodes_;
+  RegistryScancodeMap scancodes_{
+      registry_, [this](const std::string& hex) { return WriteScancodeMapElevated(window_, hex); }};
   std::unique_ptr<win32::MainWindow> mainWindow_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   EngineSwitch switch_{*this, input_};
