@@ -231,22 +231,24 @@ standin hotkey 1 50
 grep -q 'StartHotKey=32817' "$work/Keydat.qnp" || fail "Exit did not save the Settings page"
 echo "ok: Exit removes the icon, withdraws the hotkeys, saves and ends"
 
+# end_with message wParam: a hidden start, then that message to the main window; waits until
+# the icon is gone.
+end_with() {
+  local deletes removals
+  deletes=$(count_of "$standin_log" "delete id=1")
+  removals=$(count_of "$standin_log" "info=|title=Tips")
+  launch -Hide
+  wait_more "$standin_log" "info=|title=Tips" "$removals"
+  standin post TMainForm "$1" "$2" 0
+  wait_more "$standin_log" "delete id=1" "$deletes"
+}
+
 echo "== exit request"
-deletes=$(count_of "$standin_log" "delete id=1")
-removals=$(count_of "$standin_log" "info=|title=Tips")
-launch -Hide
-wait_more "$standin_log" "info=|title=Tips" "$removals"
-standin post TMainForm 33362 0 0  # WM_EXITREQUEST
+end_with 33362 0  # WM_EXITREQUEST
 wait_ended
-wait_more "$standin_log" "delete id=1" "$deletes"
 echo "ok: the uninstaller's request ends the program"
 
 echo "== end of session"
-deletes=$(count_of "$standin_log" "delete id=1")
-removals=$(count_of "$standin_log" "info=|title=Tips")
-launch -Hide
-wait_more "$standin_log" "info=|title=Tips" "$removals"
-standin post TMainForm 22 1 0  # WM_ENDSESSION: the session ends
-wait_more "$standin_log" "delete id=1" "$deletes"
+end_with 22 1  # WM_ENDSESSION: the session ends
 hotkey_is free
 echo "ok: the end of the session does what Exit does"
