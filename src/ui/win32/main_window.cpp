@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "catalogue/key_lists.h"
+#include "ui/win32/flat_menu.h"
 #include "ui/win32/main_window_res.h"
 #include "ui/win32/map_list.h"
 
@@ -188,6 +189,11 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The list popup and the target menu are painted flat.
+  if (ui::HandleFlatMenuMessage(dialog, message, wParam, lParam)) {
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+  }
   switch (message) {
     case WM_INITDIALOG:
       return FALSE;  // the focus stays where the window puts it
