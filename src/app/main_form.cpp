@@ -76,6 +76,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
       if (hook_) hook_->RemoveKeyHook();
+      settingsWatch_.reset();
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {
@@ -103,6 +104,10 @@ void TMainForm::FormCreate() {
     actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
     actions_->actions().FillActionTable();
     dispatcher_->SetActionRunner(&actions_->actions());
+    settingsWatch_ =
+        std::make_unique<SettingsWatch>(*settings_, folderWatcher_, actions_->scheduler(),
+                                        [this](const std::string& text) { PostError(text); });
+    settingsWatch_->Start();
   } catch (const std::exception& e) {
     ShowError(e.what());
   }

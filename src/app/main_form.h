@@ -15,10 +15,12 @@
 #include "engine/key_hook.h"
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folder_watcher.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "settings/settings_watch.h"
 
 namespace zv {
 
@@ -63,6 +65,10 @@ class TMainForm : public ErrorReporter {
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
+  win32::Win32FolderWatcher folderWatcher_;
+  // Other programs' edits of the settings file reach the engine's snapshot through the
+  // scheduler's posted work; gone before the scheduler and the file.
+  std::unique_ptr<SettingsWatch> settingsWatch_;
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once
   bool showingError_ = false;
 };
