@@ -101,7 +101,12 @@ bool Win32Files::Replace(const std::string& path, const std::string& bytes) {
   // Scanners, indexers and editors hold a file for a moment: try again a few times, about
   // 100 ms in all, before the write counts as refused.
   for (int attempt = 1; done; ++attempt) {
-    if (PutInPlace(temp, path)) return true;
+    if (PutInPlace(temp, path)) {
+      // Wine's ReplaceFileA does not carry the attributes over; Windows' does already.
+      if (a != INVALID_FILE_ATTRIBUTES && GetFileAttributesA(path.c_str()) != a)
+        SetFileAttributesA(path.c_str(), a);
+      return true;
+    }
     if (attempt == kReplaceAttempts || !IsHeld(GetLastError())) break;
     Sleep(static_cast<DWORD>(attempt * kReplacePauseMs));
   }
