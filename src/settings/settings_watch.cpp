@@ -23,7 +23,8 @@ bool SettingsWatch::Start() {
 void SettingsWatch::Changed() {
   // A burst of notifications (an editor writes in pieces) costs one posted look at a time.
   if (posted_.exchange(true)) return;
-  scheduler_.Post([this] {
+  scheduler_.Post([this, alive = std::weak_ptr<char>(alive_)] {
+    if (alive.expired()) return;
     posted_ = false;
     Refresh();
   });

@@ -6,6 +6,7 @@
 // in force meanwhile. A file the program refuses to read (UTF-16) is reported once.
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/folder_watcher.h"
@@ -43,6 +44,8 @@ class SettingsWatch {
   platform::TimerId retry_ = 0;
   int retries_ = 0;
   std::string reported_;  // the refusal shown last, so it is shown once
+  // A look posted before this object went away finds the token gone and does nothing.
+  std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
 
 // The folder of a file path (without the trailing separator); "." for a bare name.

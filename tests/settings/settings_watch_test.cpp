@@ -86,8 +86,11 @@ TEST_F(SettingsWatchTest, ARefusedFileIsReportedOnceAndTheWatchStopsWithItsOwner
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(kPath), std::string::npos);
     EXPECT_EQ(A(), "B");
+    watcher.Fire();  // its look is still posted when the watch goes
   }
   EXPECT_FALSE(watcher.watching());
+  scheduler.RunPending();
+  EXPECT_EQ(reports.size(), 1u);
   watcher.watchable = false;
   EXPECT_FALSE(watch.Start());
   EXPECT_EQ(A(), "B");
