@@ -42,7 +42,7 @@ const IniDocument& SettingsFile::Fresh() {
 }
 
 SettingsFile::Refreshed SettingsFile::Refresh() {
-  if (batches_ > 0) return Refreshed::Unchanged;  // the batch's end stores and so refreshes
+  if (batches_ > 0) return Refreshed::Deferred;
   return Load();
 }
 

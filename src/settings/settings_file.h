@@ -37,7 +37,8 @@ class SettingsFile {
   std::uint64_t SnapshotVersion() const { return version_; }
 
   enum class Refreshed {
-    Unchanged,   // the file holds the text of the snapshot (or a batch is open)
+    Unchanged,   // the file holds the text of the snapshot
+    Deferred,    // a batch of writes is open: look again once it has ended
     Changed,     // the snapshot now holds the file's new text
     Unreadable,  // the file could not be read (held by another program): the snapshot stays
     Refused,     // the file is in an encoding the program does not read: the snapshot stays

@@ -34,7 +34,8 @@ void SettingsWatch::Refresh() {
   if (retry_) scheduler_.CancelTimer(retry_);
   retry_ = 0;
   SettingsFile::Refreshed result = file_.Refresh();
-  if (result == SettingsFile::Refreshed::Unreadable) {
+  if (result == SettingsFile::Refreshed::Unreadable ||
+      result == SettingsFile::Refreshed::Deferred) {
     int delay = retries_++ < kRetriesSoon ? kRetryMs : kRetryLaterMs;
     retry_ = scheduler_.StartTimer(delay, [this] {
       retry_ = 0;

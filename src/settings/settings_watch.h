@@ -2,8 +2,9 @@
 // Keeps a settings file's snapshot in step with the edits of other programs. The folder
 // watcher's thread only signals: it posts one look at the file to the main thread, where the
 // hook and the dispatcher read the snapshot, so the snapshot needs no lock. A look that finds
-// the file held by another program is tried again shortly by timer; the last good snapshot stays
-// in force meanwhile. A file the program refuses to read (UTF-16) is reported once.
+// the file held by another program (or in the middle of one of our own batches of writes) is
+// tried again shortly by timer; the last good snapshot stays in force meanwhile. A file the program
+// refuses to read (UTF-16) is reported once.
 #include <atomic>
 #include <functional>
 #include <memory>

@@ -70,6 +70,17 @@ TEST_F(SettingsWatchTest, AHeldFileIsTriedAgainUntilItCanBeRead) {
   scheduler.RunPending();
   EXPECT_EQ(A(), "E");
   EXPECT_TRUE(scheduler.Idle());
+  // A notification in the middle of our own batch of writes (a message box of the editor lets
+  // the message loop run) is looked at again once the batch has ended.
+  {
+    SettingsFile::Batch batch(file);
+    files.Put(kPath, Lines({"[SwapKey]", "A=F"}));
+    watcher.Fire();
+    scheduler.RunPending();
+    EXPECT_EQ(A(), "E");
+  }
+  scheduler.Advance(SettingsWatch::kRetryMs);
+  EXPECT_EQ(A(), "F");
   EXPECT_TRUE(reports.empty());
 }
 
