@@ -15,7 +15,6 @@ KeyHook::KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile&
       channel_(channel),
       windows_(windows),
       errors_(errors),
-      settings_(settings),
       intercepted_(settings) {}
 
 KeyHook::~KeyHook() {

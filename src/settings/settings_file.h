@@ -108,6 +108,7 @@ class SettingsFile {
   bool Take(std::string bytes);  // the bytes read; true when the content changed
   void Store();                  // writes doc_ to disk or throws
   void ThrowIfBlocked();         // a write over a file not read would lose its content
+  void Flush();                  // stores what a Batch held back
 
   platform::Files& files_;
   std::string path_;
@@ -116,7 +117,6 @@ class SettingsFile {
   platform::FileStamp stamp_;
   bool loaded_ = false;
   bool suspect_ = false;       // text_ was taken while a same-tick edit could keep the stamp
-  void Flush();                // stores what a Batch held back
   int batches_ = 0;            // Batch objects held
   bool pending_ = false;       // written under a Batch, not stored yet
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it

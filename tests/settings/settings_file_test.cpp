@@ -191,40 +191,16 @@ TEST_F(SettingsWrites, AKeyNameTheFileCannotHoldIsRefusedWithTheWriteFailure) {
 
 // A file that exists but cannot be read (another program holds it) must not be overwritten
 // with a text that lacks its content.
-class LockedFiles : public fake::FakeFiles {
- public:
-  bool locked = false;
-  bool Read(const std::string& path, std::string& bytes) override {
-    return !locked && FakeFiles::Read(path, bytes);
-  }
-};
-
-TEST_F(SettingsWrites, AFileHeldByAnotherProgramIsReportedAndNothingIsLost) {
-  file.WriteString("s", "k", "1");
-  files.Hold(kPath, true);
-  try {
-    file.WriteString("s", "k", "2");
-    FAIL() << "the file is held";
-  } catch (const Error& e) {
-    EXPECT_STREQ(e.what(), "Unable to write to C:\\zv\\Keydat.qnp");
-  }
-  EXPECT_EQ(file.Snapshot().ReadString("s", "k", "-"), "1");
-  files.Hold(kPath, false);
-  EXPECT_EQ(files.Get(kPath), Lines({"[s]", "k=1"}));
-  file.WriteString("s", "k", "2");
-  EXPECT_EQ(files.Get(kPath), Lines({"[s]", "k=2"}));
-}
-
 TEST(SettingsUnreadable, AFileThatCannotBeReadIsNeverOverwritten) {
-  LockedFiles files;
+  fake::FakeFiles files;
   SettingsFile file(files, kPath);
   files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
-  files.locked = true;
+  files.Hold(kPath, true);
   EXPECT_EQ(file.ReadString("SwapKey", "A", "none"), "none");
   EXPECT_THROW(file.WriteString("Settings", "Sign", "Zorvane"), Error);
   file.DeleteKey("SwapKey", "A");
   EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=B"}));
-  files.locked = false;
+  files.Hold(kPath, false);
   EXPECT_EQ(file.ReadString("SwapKey", "A", "none"), "B");
 }
 
