@@ -75,6 +75,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       MakeParts();
       FormCreate(*this, [this](const std::string& text) { ShowError(text); });
+      StartSettingsWatch();
       return 0;
     case WM_COMMAND:
       if (lParam == 0) OnCommand(LOWORD(wParam));
@@ -116,6 +117,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       KillTimer(window_, kWatchdogTimer);
       FormClose();
       if (hook_) hook_->RemoveKeyHook();
+      settingsWatch_.reset();
       if (tray_) tray_->RemoveTrayIcon();
       // The actions end while their window still exists: a clipboard lent to a paste goes back
       // under its owner, and a device command on the worker is waited for.

@@ -24,6 +24,7 @@
 #include "engine/key_hook.h"
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folder_watcher.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
@@ -33,6 +34,7 @@
 #include "settings/recent_files.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_commands.h"
+#include "settings/settings_watch.h"
 #include "ui/form_create.h"
 #include "ui/registry_scancode_map.h"
 #include "ui/settings_page.h"
@@ -139,6 +141,7 @@ class TMainForm : public ErrorReporter,
   void ShowTrayIcon() override;
   void BuildTargetMenu() override;
   void FillActionTable() override;
+  void StartSettingsWatch();
 
   static constexpr UINT_PTR kTipTimer = 2;  // Timer1: the balloon goes after two seconds
 
@@ -170,8 +173,12 @@ class TMainForm : public ErrorReporter,
   std::unique_ptr<SettingsFileCommands> commands_;
   HICON icon_ = nullptr;
   HICON suspendedIcon_ = nullptr;
-  bool minimizeHandler_ = false;           // AppMinimize runs on minimise from creation step 5 on
-  bool closed_ = false;                    // FormClose ran: the hotkeys and the hook are gone
+  bool minimizeHandler_ = false;  // AppMinimize runs on minimise from creation step 5 on
+  bool closed_ = false;           // FormClose ran: the hotkeys and the hook are gone
+  win32::Win32FolderWatcher folderWatcher_;
+  // Other programs' edits of the settings file reach the engine's snapshot through the
+  // scheduler's posted work; gone before the scheduler and the file.
+  std::unique_ptr<SettingsWatch> settingsWatch_;
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once
   bool showingError_ = false;
 };

@@ -83,4 +83,18 @@ void TMainForm::FillActionTable() {
   dispatcher_->SetActionRunner(&actions_->actions());
 }
 
+// Not a creation step of its own: it runs after them all, whichever failed, so other programs'
+// edits of the settings file reach the engine whenever there is a scheduler to bring them.
+void TMainForm::StartSettingsWatch() {
+  if (!actions_) return;  // the volume controller could not be made; its error was shown
+  try {
+    settingsWatch_ =
+        std::make_unique<SettingsWatch>(*settings_, folderWatcher_, actions_->scheduler(),
+                                        [this](const std::string& text) { PostError(text); });
+    settingsWatch_->Start();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
 }  // namespace zv
