@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/scancode_map_port.h"
 #include "engine/dispatcher.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_watchdog.h"
@@ -20,6 +19,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "ui/registry_scancode_map.h"
 #include "ui/win32/main_window.h"
 
 namespace zv {
@@ -70,7 +70,7 @@ class TMainForm : public ErrorReporter {
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
-  PendingScancodeMap scancodes_;
+  std::unique_ptr<RegistryScancodeMap> scancodes_;
   std::unique_ptr<win32::MainWindow> mainWindow_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once

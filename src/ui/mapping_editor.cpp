@@ -6,22 +6,15 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
 #include "common/error.h"
+#include "scancode/scancode_map.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
+#include "ui/tip_rules.h"
 
 namespace zv {
 namespace {
 
 const char* const kRowIndent = "            ";  // twelve blanks before the source key name
-
-// The success tips: the Keyboard Map's change applies through the engine, the Registry Map's
-// when Windows reads its key map again.
-const char* const kChangeTipKey = "ChangeSuc";
-const char* const kChangeTipText =
-    "  Change successfully!The change can be applied after\r\nclicking the Activate button.";
-const char* const kRegChangeTipKey = "RegChangeSuc";
-const char* const kRegChangeTipText =
-    "  Change successfully!The change can be applied after\r\nWindows restarts.";
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -88,12 +81,12 @@ void MappingEditor::Change() {
   const EditorPage page = view_.ActivePage();
   if (page == EditorPage::RegistryMap) {
     if (!StoreOnRegistryMap(source, target)) return;
-    view_.ShowTip(kRegChangeTipKey, kRegChangeTipText);
+    view_.ShowTip(kRegChangeSucTipKey, kRegChangeSucTipText);
   } else {
     // "Settings" and "About" store to the Keyboard Map too, and show it so the row is seen.
     if (!StoreOnKeyboardMap(source, target)) return;
     if (page != EditorPage::KeyboardMap) view_.ShowPage(EditorPage::KeyboardMap);
-    view_.ShowTip(kChangeTipKey, kChangeTipText);
+    view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
   }
   ClearBoxes();
   RefreshKeyboardMap();
@@ -112,8 +105,8 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
 
 bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
   // The system's map exchanges scan codes only: both keys need one.
-  if (ScancodeOfName(target) == "-1" || ScancodeOfName(source) == "-1") {
-    view_.ShowMessage(kRawMapMessage);
+  if (!HasScancode(target) || !HasScancode(source)) {
+    view_.ShowMessage(kRawMapRefusal);
     return false;
   }
   return WrittenOrElevated(parts_.scancodes.Add(source, target));
@@ -134,7 +127,7 @@ void MappingEditor::NewKeyPicked() {
   if (parameter == " " || source.empty()) return;
   StoreMapping(parts_.settings, source, target, parameter);
   RefreshKeyboardMap();
-  view_.ShowTip(kChangeTipKey, kChangeTipText);
+  view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
 }
 
 void MappingEditor::RowClicked(MapList list) {

@@ -2,6 +2,7 @@
 // After windows.h.
 #include <commctrl.h>
 
+#include "scancode/scancode_map.h"
 #include "settings/settings.h"
 #include "ui/win32/key_box.h"
 #include "ui/win32/main_window_res.h"
@@ -40,6 +41,9 @@ MainWindowRig::MainWindowRig() {
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40, 300, 300,
                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   PrepareSettingsFile(settings);
+  // Windows always has the key of its key map; a fresh Wine prefix does not.
+  registry.CloseKey(registry.CreateKey(platform::RegistryRoot::LocalMachine, kScancodeMapKeyPath));
+  DeleteScancodeMap(registry);
   window = std::make_unique<win32::MainWindow>(
       form, win32::MainWindowServices{settings, scancodes, keys, [this] { ++channelKeyDeletes; },
                                       "Zorvane"});
@@ -54,6 +58,7 @@ MainWindowRig::~MainWindowRig() {
   driver.reset();
   window.reset();
   DestroyWindow(form);
+  DeleteScancodeMap(registry);
 }
 
 void MainWindowRig::Pick(HWND box, const std::string& item) {

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_registry.h"
 #include "settings/settings_file.h"
 #include "tests/dialogs_win32/dialog_driver.h"
 #include "tests/dialogs_win32/live_key_state.h"
-#include "tests/editor/fake_scancode_map.h"
 #include "tests/win32/temp_folder.h"
+#include "ui/registry_scancode_map.h"
 #include "ui/win32/main_window.h"
 
 namespace zv::testing_win32 {
@@ -46,7 +47,8 @@ class MainWindowRig {
   TempFolder folder;
   win32::Win32Files files;
   SettingsFile settings{files, folder.Path("Keydat.qnp")};
-  testing_editor::FakeScancodeMap scancodes;
+  win32::Win32Registry registry;  // the real "Scancode Map", removed before and after
+  RegistryScancodeMap scancodes{registry, nullptr};
   LiveKeyState keys;
   int channelKeyDeletes = 0;
   HWND form = nullptr;

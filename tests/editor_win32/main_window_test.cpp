@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/key_catalogue.h"
+#include "scancode/scancode_map.h"
 #include "tests/editor_win32/main_window_rig.h"
 #include "ui/win32/key_box.h"
 #include "ui/win32/main_window_res.h"
@@ -154,7 +155,7 @@ TEST_F(MainWindowTest, TheThreeRefusalsAreShownAndStoreNothing) {
                    "Zorvane: Raw map do not support this change,please select other keys!"}));
   EXPECT_EQ(Text(c().cbbOldKey), "Caps Lock");
   EXPECT_TRUE(settings.ReadSection("SwapKey").empty());
-  EXPECT_TRUE(scancodes.entries.empty());
+  EXPECT_EQ(ReadScancodeMap(registry), "");
 }
 
 TEST_F(MainWindowTest, TypeTextThroughItsDialogThenModifyThenResetKey) {
@@ -233,17 +234,47 @@ TEST_F(MainWindowTest, ResetAllAsksFirstAndEmptiesTheFile) {
   EXPECT_EQ(settings.ReadString("DisableKey", "Index", ""), "0");
 }
 
-TEST_F(MainWindowTest, TheRegistryMapPageWritesTheSystemMap) {
+TEST_F(MainWindowTest, TheRegistryMapPageWritesTheSystemMapAndListsIt) {
   ShowPage(1);
   Answer(IDOK);
   Change("Caps Lock", "Left Ctrl");
-  EXPECT_EQ(scancodes.entries, Texts{"Left Ctrl@Caps Lock"});
+  EXPECT_EQ(ReadScancodeMap(registry), "0000000000000000020000001D003A0000000000");
   EXPECT_EQ(Rows(c().RegListView), Texts{"Caps Lock=Left Ctrl"});
   ASSERT_EQ(answered.size(), 1u);
+  EXPECT_EQ(answered[0].find("Velmora: "), 0u);
   EXPECT_NE(answered[0].find("Windows restarts"), std::string::npos);
+  EXPECT_TRUE(Rows(c().SwapKeyList).empty());
+  // A map written by another program shows when the list is filled again.
+  WriteScancodeMap(registry,
+                   "000000000000000003000000"
+                   "30001E00"
+                   "01003A00"
+                   "00000000");
+  window->editor().RefreshRegistryMap();
+  EXPECT_EQ(Rows(c().RegListView), (Texts{"A=B", "Caps Lock=Esc"}));
+
   SelectRow(c().RegListView, 0);
   Click(c().BitBtn9);
-  EXPECT_TRUE(scancodes.entries.empty());
+  EXPECT_EQ(ReadScancodeMap(registry),
+            "000000000000000002000000"
+            "01003A00"
+            "00000000");
+  EXPECT_EQ(Rows(c().RegListView), Texts{"Caps Lock=Esc"});
+  Answer(IDOK);
+  Click(c().BitBtn10);
+  EXPECT_EQ(ReadScancodeMap(registry), "");
+  EXPECT_TRUE(Rows(c().RegListView).empty());
+}
+
+TEST_F(MainWindowTest, AMapOfTheWrongTypeIsReportedAndTheListStaysEmpty) {
+  platform::RegistryKey key =
+      registry.OpenKey(platform::RegistryRoot::LocalMachine, kScancodeMapKeyPath);
+  ASSERT_NE(key, 0u);
+  registry.WriteString(key, kScancodeMapValueName, "text");
+  registry.CloseKey(key);
+  Answer(IDOK);
+  window->editor().LoadLists();
+  EXPECT_EQ(answered, Texts{"Zorvane: Invalid data type for 'Scancode Map'"});
   EXPECT_TRUE(Rows(c().RegListView).empty());
 }
 
