@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A mapping made in the real program's window, with real clicks and keys: the program started
+# without a switch, "A" pressed in the Original Key box, "B" in the Changed to box, "&Change"
+# clicked and the tip confirmed. Then the program is ended, started hidden, and it types B for
+# A in another program. Arguments: zorvane.exe, the probe, the control locator.
+source "$(dirname "$0")/e2e_lib.sh"
+LOCATE=$3
+cp "$LOCATE" "$ZV_EXE" "$work/"
+
+wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
+(cd "$work" && exec wine "$(basename "$ZV_EXE")") &
+editor_pid=$!
+pids+=($editor_pid)
+form=""
+for _ in $(seq 300); do
+  form=$(xdotool search --onlyvisible --name '^Velmora 3\.96$' 2>/dev/null | head -n1 || true)
+  [ -n "$form" ] && break
+  kill -0 "$editor_pid" 2>/dev/null || fail "zorvane.exe ended at start"
+  sleep 0.2
+done
+[ -n "$form" ] || fail "the window \"Velmora 3.96\" did not appear"
+xdotool windowfocus --sync "$form"
+echo "ok: the window is shown"
+
+click() {  # control id [x fraction]: a left click inside the control
+  local at
+  at=$(cd "$work" && wine "$(basename "$LOCATE")" "$@" | tr -d '\r')
+  [ -n "$at" ] || fail "control $1 not found"
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $at click 1
+  sleep 0.3
+}
+
+click 3003 0.3  # cbbOldKey
+xdotool key a
+click 3005 0.3  # cbbNewKey
+xdotool key b
+click 3007      # BitBtn8 "&Change"
+tip=""
+for _ in $(seq 100); do
+  tip=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n1 || true)
+  [ -n "$tip" ] && break
+  sleep 0.2
+done
+[ -n "$tip" ] || fail "no tip after Change (settings: $(tr -d '\r' < "$work/Keydat.qnp" 2>/dev/null | tr '\n' ' '))"
+xdotool windowfocus --sync "$tip" key Return
+sleep 0.5
+grep -q '^A=B' "$work/Keydat.qnp" || fail "A=B was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
+echo "ok: A=B stored through the window"
+
+kill "$editor_pid"
+wait "$editor_pid" 2>/dev/null || true
+start_probe
+start_zorvane
+typed "a" "+B -B"
+typed "c" "+C -C"
