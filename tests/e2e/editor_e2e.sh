@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A mapping made in the real program's window, with real clicks and keys: the program started
-# without a switch, "A" pressed in the Original Key box, "B" in the Changed to box, "&Change"
+# without a switch, "A" pressed in the Original Key box (focused at the start), "B" in the Changed to box, "&Change"
 # clicked and the tip confirmed. Then the program is ended, started hidden, and it types B for
 # A in another program. Arguments: zorvane.exe, the probe, the control locator.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -31,8 +31,7 @@ click() {  # control id [x fraction]: a left click inside the control
   sleep 0.3
 }
 
-click 3003 0.3  # cbbOldKey
-xdotool key a
+xdotool key a   # the Original Key box has the focus when the window opens
 click 3005 0.3  # cbbNewKey
 xdotool key b
 click 3007      # BitBtn8 "&Change"

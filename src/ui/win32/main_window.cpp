@@ -171,6 +171,15 @@ bool MainWindow::IsMainWindowMessage(MSG* msg) {
   return panel_ != nullptr && IsDialogMessageA(panel_, msg) != FALSE;
 }
 
+void MainWindow::FormActivated(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(form_, focus)) lastFocus_ = focus;
+    return;
+  }
+  SetFocus(lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_ : c_.cbbOldKey);
+}
+
 template <class F>
 void MainWindow::Guarded(F&& handler) {
   try {

@@ -80,6 +80,9 @@ class MainWindow : private MappingEditorView, private KeyCapture {
 
   // For the message loop: Tab, the "&" letters and the boxes' key capture.
   bool IsMainWindowMessage(MSG* msg);
+  // The form's WM_ACTIVATE: the control that had the focus gets it back (at first the
+  // Original Key box).
+  void FormActivated(bool active);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -129,7 +132,8 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MainWindowEvents* events_ = &noEvents_;
   HFONT boldFont_ = nullptr;
   HFONT linkFont_ = nullptr;
-  bool pickedWhileOpen_ = false;  // an item of the open drop-down list was chosen
+  bool pickedWhileOpen_ = false;
+  HWND lastFocus_ = nullptr;  // an item of the open drop-down list was chosen
 };
 
 }  // namespace zv::win32
