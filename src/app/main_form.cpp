@@ -108,10 +108,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::CreateMainWindow() {
-  // The elevated writer of the scancode map is not part of the program yet: a write the
-  // registry refuses ends in "Failed to set data for 'Scancode Map'".
-  scancodes_ = std::make_unique<RegistryScancodeMap>(registry_, nullptr);
-  win32::MainWindowServices services{*settings_, *scancodes_, input_,
+  win32::MainWindowServices services{*settings_, scancodes_, input_,
                                      [this] { channel_.DeleteTempCodeKey(); }, kApplicationTitle};
   mainWindow_ = std::make_unique<win32::MainWindow>(window_, std::move(services));
 }

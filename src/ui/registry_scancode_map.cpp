@@ -4,34 +4,34 @@
 
 namespace zv {
 
+namespace {
+
+template <class Change>
+ScancodeWrite Attempt(Change change) {
+  try {
+    change();
+  } catch (const ScancodeWriteDenied& denied) {
+    return {true, denied.hex()};
+  }
+  return {};
+}
+
+}  // namespace
+
 std::vector<std::string> RegistryScancodeMap::List() {
   return ListScancodeMappings(registry_);
 }
 
 ScancodeWrite RegistryScancodeMap::Add(const std::string& source, const std::string& target) {
-  try {
-    AddScancodeMapping(registry_, source, target);
-    return {};
-  } catch (const ScancodeWriteDenied& denied) {
-    return {true, denied.hex()};
-  }
+  return Attempt([&] { AddScancodeMapping(registry_, source, target); });
 }
 
 ScancodeWrite RegistryScancodeMap::Remove(const std::string& source, const std::string& target) {
-  try {
-    RemoveScancodeMapping(registry_, source, target);
-    return {};
-  } catch (const ScancodeWriteDenied& denied) {
-    return {true, denied.hex()};
-  }
+  return Attempt([&] { RemoveScancodeMapping(registry_, source, target); });
 }
 
 void RegistryScancodeMap::DeleteAll() {
   DeleteScancodeMap(registry_);
-}
-
-bool RegistryScancodeMap::WriteElevated(const std::string& hex) {
-  return writeElevated_ && writeElevated_(hex);
 }
 
 }  // namespace zv

@@ -1,7 +1,7 @@
 #pragma once
-// The editor's scancode map port over the registry: the scancode map's own operations, with a
-// write the registry refuses for lack of rights handed back instead of thrown, so the editor
-// can offer to write it as administrator.
+// The editor's reach into Windows' key map: the scancode map operations over the registry. A
+// write the registry refuses for lack of rights comes back as the value it meant to store, for
+// the elevated writer.
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,20 +13,22 @@ namespace zv {
 
 class RegistryScancodeMap : public ScancodeMapPort {
  public:
-  // writeElevated stores a value through an elevated copy of the program; true when it did.
-  RegistryScancodeMap(platform::Registry& registry,
-                      std::function<bool(const std::string& hex)> writeElevated)
+  // writeElevated stores a whole value with more rights; true when it did.
+  using ElevatedWrite = std::function<bool(const std::string& hex)>;
+  RegistryScancodeMap(platform::Registry& registry, ElevatedWrite writeElevated)
       : registry_(registry), writeElevated_(std::move(writeElevated)) {}
 
   std::vector<std::string> List() override;
   ScancodeWrite Add(const std::string& source, const std::string& target) override;
   ScancodeWrite Remove(const std::string& source, const std::string& target) override;
   void DeleteAll() override;
-  bool WriteElevated(const std::string& hex) override;
+  bool WriteElevated(const std::string& hex) override {
+    return writeElevated_ && writeElevated_(hex);
+  }
 
  private:
   platform::Registry& registry_;
-  std::function<bool(const std::string&)> writeElevated_;
+  ElevatedWrite writeElevated_;
 };
 
 }  // namespace zv

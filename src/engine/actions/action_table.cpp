@@ -4,7 +4,9 @@ namespace zv {
 
 Actions::Actions(const ActionDevices& devices, platform::Scheduler& scheduler,
                  ActionQueue::ErrorSink showError)
-    : devices_(devices), queue_(scheduler, std::move(showError)) {}
+    : devices_(devices),
+      keeper_(devices.clipboard, scheduler),
+      queue_(scheduler, std::move(showError)) {}
 
 void Actions::FillActionTable() {
   ActionTable_ = {{
