@@ -32,9 +32,9 @@ click() {  # control id [x fraction]: a left click inside the control
 }
 
 xdotool key a   # the Original Key box has the focus when the window opens
-click 3005 0.3  # cbbNewKey
+click 2005 0.3  # cbbNewKey
 xdotool key b
-click 3007      # BitBtn8 "&Change"
+click 2007      # BitBtn8 "&Change"
 tip=""
 for _ in $(seq 100); do
   tip=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n1 || true)

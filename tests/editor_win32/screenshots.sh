@@ -49,7 +49,7 @@ shoot() {
 }
 shoot main_window.png
 # The "Registry Map" tab is the second of the page control's buttons.
-at=$(cd "$work" && wine zv_locate.exe 3001 0.37 | tr -d '\r')
+at=$(cd "$work" && wine zv_locate.exe 2001 0.37 | tr -d '\r')
 # shellcheck disable=SC2086
 xdotool mousemove --sync $at click 1
 sleep 1
