@@ -47,6 +47,35 @@ sleep 0.5
 grep -q '^A=B' "$work/Keydat.qnp" || fail "A=B was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
 echo "ok: A=B stored through the window"
 
+wait_window() {  # title -> the window id, once it is shown
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || fail "no window \"$1\""
+  echo "$id"
+}
+
+# "TypeText" picked with the mouse from the open list of the Changed to box: its dialog opens
+# once the list has closed, and the mapping is stored without "&Change".
+click 2003 0.3  # cbbOldKey
+xdotool key F1
+click 2005 0.95  # the drop-down button of cbbNewKey
+at=$(cd "$work" && wine "$(basename "$LOCATE")" 2005 0.3 | tr -d '\r')
+read -r x y <<< "$at"
+xdotool mousemove --sync "$x" $((y + 31)) click 1  # the list's second item, "TypeText"
+dialog=$(wait_window "Enter simple text")
+xdotool windowfocus --sync "$dialog" type "hi"
+xdotool key Tab Return
+xdotool windowfocus --sync "$(wait_window Velmora)" key Return
+sleep 0.5
+grep -q '^F1=TypeText1' "$work/Keydat.qnp" && grep -q '^TypeTextCount=1' "$work/Keydat.qnp" &&
+  grep -q '^Parameter=hi' "$work/Keydat.qnp" ||
+  fail "F1=TypeText1 was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
+echo "ok: TypeText picked from the list stored F1=TypeText1"
+
 kill "$editor_pid"
 wait "$editor_pid" 2>/dev/null || true
 start_probe
