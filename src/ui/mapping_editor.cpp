@@ -105,7 +105,7 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
 
 bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
   // The system's map exchanges scan codes only: both keys need one.
-  if (!HasScancode(target) || !HasScancode(source)) {
+  if (ScancodeOfName(target) == "-1" || ScancodeOfName(source) == "-1") {
     view_.ShowMessage(kRawMapRefusal);
     return false;
   }
