@@ -60,6 +60,15 @@ TEST_F(MainWindowTest, TheWindowShowsItsPagesControlsAndTexts) {
   ShowPage(3);
   EXPECT_TRUE(IsWindowVisible(c().EmailLabel));
 
+  char hint[64] = {};
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = c().TabSheet4;
+  tool.uId = reinterpret_cast<UINT_PTR>(c().RegListView);
+  tool.lpszText = hint;
+  SendMessageA(c().RegListViewHint, TTM_GETTEXTA, sizeof hint, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(hint, "Change here makes use of registry.");
+
   EXPECT_EQ(Text(c().BitBtn8), "&Change");
   EXPECT_EQ(Text(c().BitBtn9), "&Reset Key");
   EXPECT_EQ(Text(c().BitBtn10), "Reset A&ll");

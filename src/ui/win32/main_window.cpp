@@ -18,6 +18,21 @@ void FillBox(HWND box, const std::vector<std::string>& names) {
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
+// A tooltip shown while the mouse rests on control.
+HWND AddHint(HWND control, const char* text) {
+  HWND tip =
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                      GetAncestor(control, GA_ROOT), nullptr, GetModuleHandleA(nullptr), nullptr);
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text);
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  return tip;
+}
+
 HFONT DerivedFont(HWND control, bool bold, bool underline) {
   LOGFONTA font = {};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -42,8 +57,10 @@ MainWindow::MainWindow(HWND form, MainWindowServices services)
 }
 
 MainWindow::~MainWindow() {
-  if (panel_ != nullptr) DestroyWindow(panel_);
-  if (c_.StatusBar1 != nullptr) DestroyWindow(c_.StatusBar1);
+  // Gone already when the form was destroyed first.
+  for (HWND window : {panel_, c_.StatusBar1, c_.RegListViewHint}) {
+    if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+  }
   if (boldFont_ != nullptr) DeleteObject(boldFont_);
   if (linkFont_ != nullptr) DeleteObject(linkFont_);
 }
@@ -108,6 +125,7 @@ void MainWindow::CreateControls() {
   MakeTSACombo(c_.cbbNewKey, *this);
   SetUpMapList(c_.SwapKeyList);
   SetUpMapList(c_.RegListView);
+  c_.RegListViewHint = AddHint(c_.RegListView, "Change here makes use of registry.");
 
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
   SendMessageA(c_.img1, STM_SETICON,

@@ -29,6 +29,7 @@ struct MainWindowControls {
   HWND Button3 = nullptr, BitBtn8 = nullptr, BitBtn9 = nullptr, BitBtn10 = nullptr;
   HWND BitBtn3 = nullptr;  // "&Activate"
   HWND SwapKeyList = nullptr, RegListView = nullptr, RegMapNote = nullptr;
+  HWND RegListViewHint = nullptr;  // the tooltip "Change here makes use of registry."
   // "Settings"
   HWND GroupBox2 = nullptr, CheckBox1 = nullptr, CheckBox2 = nullptr, GroupBox1 = nullptr;
   HWND Label1 = nullptr, HotKey1 = nullptr, Label2 = nullptr, HotKey2 = nullptr;
