@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/key_catalogue.h"
+#include "common/error.h"
 #include "scancode/scancode_map.h"
 #include "tests/editor_win32/main_window_rig.h"
 #include "ui/win32/key_box.h"
@@ -285,6 +286,36 @@ TEST_F(MainWindowTest, AMapOfTheWrongTypeIsReportedAndTheListStaysEmpty) {
   window->editor().LoadLists();
   EXPECT_EQ(answered, Texts{"Zorvane: Invalid data type for 'Scancode Map'"});
   EXPECT_TRUE(Rows(c().RegListView).empty());
+}
+
+// The engine switch and the "Settings" and "About" pages get their behaviour elsewhere; the
+// window reports their controls' events to whoever is set.
+TEST_F(MainWindowTest, TheActivateButtonAndThePagesControlsReachTheirHandlers) {
+  struct Recorder : win32::MainWindowEvents {
+    Texts calls;
+    void BitBtn3Click() override { calls.push_back("BitBtn3Click"); }
+    void CheckBox1Click() override { calls.push_back("CheckBox1Click"); }
+    void CheckBox2Click() override { calls.push_back("CheckBox2Click"); }
+    void HotKey1Change() override { throw Error("Register HotKey Fail,Please reset Hotkey!"); }
+    void EmailLabelClick() override { calls.push_back("EmailLabelClick"); }
+  } recorder;
+  Click(c().BitBtn3);  // nobody set: nothing happens
+  window->SetEvents(&recorder);
+  Click(c().BitBtn3);
+  ShowPage(2);
+  Click(c().CheckBox1);
+  Click(c().CheckBox2);
+  EXPECT_EQ(SendMessageA(c().CheckBox2, BM_GETCHECK, 0, 0), BST_CHECKED);
+  Answer(IDOK);
+  SendMessageA(c().TabSheet2, WM_COMMAND, MAKEWPARAM(IDC_HotKey1, EN_CHANGE),
+               reinterpret_cast<LPARAM>(c().HotKey1));
+  ShowPage(3);
+  SendMessageA(c().TabSheet5, WM_COMMAND, MAKEWPARAM(IDC_EmailLabel, STN_CLICKED),
+               reinterpret_cast<LPARAM>(c().EmailLabel));
+  EXPECT_EQ(recorder.calls,
+            (Texts{"BitBtn3Click", "CheckBox1Click", "CheckBox2Click", "EmailLabelClick"}));
+  EXPECT_EQ(answered, Texts{"Zorvane: Register HotKey Fail,Please reset Hotkey!"});
+  window->SetEvents(nullptr);
 }
 
 }  // namespace

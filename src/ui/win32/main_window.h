@@ -73,7 +73,8 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MappingEditor& editor() { return editor_; }
   const MainWindowControls& controls() const { return c_; }
   const PopupMenus& menus() const { return menus_; }
-  void SetEvents(MainWindowEvents* events) { events_ = events; }
+  // null: the controls do nothing again.
+  void SetEvents(MainWindowEvents* events) { events_ = events != nullptr ? events : &noEvents_; }
 
   // In every "Zorvane" of the caption, CheckBox1 and Label4 the display name replaces the
   // product name; the status bar and the "About" texts name the display brand.
