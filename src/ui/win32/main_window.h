@@ -8,6 +8,7 @@
 // MainWindowEvents.
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,7 +100,13 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   void ShowActivePage();
   // Runs a handler at the window's boundary: an error is shown in the standard error box.
   template <class F>
-  void Guarded(F&& handler);
+  void Guarded(F&& handler) {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      ShowError(e.what());
+    }
+  }
 
   // MappingEditorView (main_window_view.cpp)
   std::string BoxText(KeyBox box) override;
