@@ -73,6 +73,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
       if (hook_) hook_->RemoveKeyHook();
+      // The actions end while their window still exists: a clipboard lent to a paste goes back
+      // under its owner, and a device command on the worker is waited for.
+      if (dispatcher_) dispatcher_->SetActionRunner(nullptr);
+      actions_.reset();
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {
