@@ -109,6 +109,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWERROR:
       ShowNextError();
       return 0;
+    case WM_ACTIVATE:
+      if (mainWindow_) mainWindow_->FormActivated(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
     case WM_TIMER:
       if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
       if (wParam == kTipTimer) Timer1Timer();
@@ -198,7 +201,6 @@ void TMainForm::ShowCentered() {
                (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
-  SetFocus(mainWindow_->controls().cbbOldKey);
 }
 
 void TMainForm::HiddenStart() {
