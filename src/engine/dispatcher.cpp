@@ -38,11 +38,11 @@ bool Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyN
 }
 
 void Dispatcher::WMHookKeyDown(int virtualKey) {
-  // One look at the file per event: the reads below share it (a write refreshes it).
-  const IniDocument& doc = settings_.Current();
+  // The mapping comes from the settings file's snapshot in memory (a write updates it).
+  const IniDocument& doc = settings_.Snapshot();
   std::string name = SourceName(doc, virtualKey);
   bool wrote = NoteShiftTarget(doc, name);
-  int code = Apply(wrote ? settings_.Current() : doc, name, true);
+  int code = Apply(wrote ? settings_.Snapshot() : doc, name, true);
   if (code < 0) return;
   std::vector<int>& pressed = held_[virtualKey];
   if (std::find(pressed.begin(), pressed.end(), code) == pressed.end()) pressed.push_back(code);
@@ -51,7 +51,7 @@ void Dispatcher::WMHookKeyDown(int virtualKey) {
 void Dispatcher::WMHookKeyUp(int virtualKey) {
   auto it = held_.find(virtualKey);
   if (it == held_.end()) {
-    const IniDocument& doc = settings_.Current();
+    const IniDocument& doc = settings_.Snapshot();
     Apply(doc, SourceName(doc, virtualKey), false);
     return;
   }
@@ -61,7 +61,7 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
-  return Apply(settings_.Current(), keyName, isDown);
+  return Apply(settings_.Snapshot(), keyName, isDown);
 }
 
 int Dispatcher::Apply(const IniDocument& doc, const std::string& keyName, bool isDown) {

@@ -15,7 +15,6 @@ KeyHook::KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile&
       channel_(channel),
       windows_(windows),
       errors_(errors),
-      settings_(settings),
       intercepted_(settings) {}
 
 KeyHook::~KeyHook() {
@@ -95,8 +94,8 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down) {
   bool marked = (event.flags & platform::kLlkhfInjected) && event.extraInfo == kInjectionMarker;
   if (static_cast<int>(event.vkCode) == expected || marked) return HookAnswer::PassOn;
 
-  // The decision here and the dispatcher's, inside Send below, rest on one look at the file.
-  SettingsFile::OneLook look(settings_);
+  // The decision comes from the settings file's snapshot in memory: nothing here waits for
+  // the disk.
   bool swallow = intercepted_.Contains(event.vkCode);
   if (!down && passedDown_[vk]) swallow = false;
   // Without a window of our own to tell, nobody would carry the mapping out: pass the event on.

@@ -13,6 +13,17 @@ EngineRig::EngineRig() {
     DispatchHookMessage(dispatcher, errors, message, wParam);
   });
   dispatcher.SetActionRunner(&actions);
+  settingsWatch.Start();
+}
+
+void EngineRig::WriteFile(const std::string& text) {
+  files.Put(kPath, text);
+  Notify();
+}
+
+void EngineRig::Notify() {
+  folderWatcher.Fire();
+  scheduler.RunPending();
 }
 
 void EngineRig::Map(const std::string& source, const std::string& target,
