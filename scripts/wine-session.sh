@@ -19,7 +19,10 @@ zv_wine_cleanup() {
 # Starts a private Xvfb on a free display number and exports DISPLAY; its pid is ZV_XVFB_PID.
 zv_start_xvfb() {
   ZV_DISPLAY_FILE=$(mktemp)
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
+  # Room for the main window with an open drop-down list below it, also with Wine's own fonts
+  # (Tahoma), whose dialog units are larger than the fallback's: a list without room below its
+  # box opens upwards.
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
   ZV_XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$ZV_DISPLAY_FILE" ] && break

@@ -63,9 +63,11 @@ wait_window() {  # title -> the window id, once it is shown
 click 2003 0.3  # cbbOldKey
 xdotool key F1
 click 2005 0.95  # the drop-down button of cbbNewKey
-at=$(cd "$work" && wine "$(basename "$LOCATE")" 2005 0.3 | tr -d '\r')
-read -r x y <<< "$at"
-xdotool mousemove --sync "$x" $((y + 31)) click 1  # the list's second item, "TypeText"
+sleep 0.3
+at=$(cd "$work" && wine "$(basename "$LOCATE")" list 1 | tr -d '\r' || true)  # "TypeText"
+[ -n "$at" ] || fail "the list of the Changed to box did not open"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $at click 1
 dialog=$(wait_window "Enter simple text")
 xdotool windowfocus --sync "$dialog" type "hi"
 xdotool key Tab Return
