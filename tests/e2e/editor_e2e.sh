@@ -63,8 +63,12 @@ wait_window() {  # title -> the window id, once it is shown
 click 2003 0.3  # cbbOldKey
 xdotool key F1
 click 2005 0.95  # the drop-down button of cbbNewKey
-sleep 0.3
-at=$(cd "$work" && wine "$(basename "$LOCATE")" list 1 | tr -d '\r' || true)  # "TypeText"
+at=""
+for _ in $(seq 25); do  # "TypeText", once the list is open
+  at=$(cd "$work" && wine "$(basename "$LOCATE")" list 1 | tr -d '\r' || true)
+  [ -n "$at" ] && break
+  sleep 0.2
+done
 [ -n "$at" ] || fail "the list of the Changed to box did not open"
 # shellcheck disable=SC2086
 xdotool mousemove --sync $at click 1
