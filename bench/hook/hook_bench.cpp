@@ -176,8 +176,13 @@ int main(int argc, char** argv) {
   bench.Add("    parts: the settings file's stamp check", n, [&](int) { settings.Version(); });
   bench.Add("    parts: SendMessageA to the main window", n,
             [&](int) { windows.Send(handle, WM_NULL, 0); });
-  bench.Add("    parts: keybd_event", n, [&](int i) {
-    input.KeybdEvent('K', 0x25, (i % 2) ? platform::kKeyEventfKeyUp : 0, kInjectionMarker);
+  bench.Add("    parts: SendInput", n, [&](int i) {
+    platform::KeyInput k;
+    k.vk = 'K';
+    k.scan = 0x25;
+    k.flags = (i % 2) ? platform::kKeyEventfKeyUp : 0;
+    k.extraInfo = kInjectionMarker;
+    input.SendKeys(&k, 1);
   });
   bench.Add("    parts: the dispatcher's TempCode write", n,
             [&](int i) { channel.WriteTempCode(i % 2); });

@@ -32,6 +32,7 @@ class ActionWiring {
                  scheduler_, [&errors](const std::string& text) { errors.PostError(text); }) {}
 
   Actions& actions() { return actions_; }
+  platform::Scheduler& scheduler() { return scheduler_; }
   TVolume& volume() { return volume_; }
 
  private:

@@ -75,7 +75,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
-      if (hook_) hook_->RemoveKeyHook();
+      if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {
@@ -93,6 +93,7 @@ void TMainForm::FormCreate() {
   settings_ = std::make_unique<SettingsFile>(files_, SettingsPathFor(ExecutablePath()));
   dispatcher_ = std::make_unique<Dispatcher>(*settings_, channel_, input_);
   hook_ = std::make_unique<KeyHook>(input_, channel_, *settings_, windows_, *this);
+  hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
   try {
@@ -103,6 +104,7 @@ void TMainForm::FormCreate() {
     actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
     actions_->actions().FillActionTable();
     dispatcher_->SetActionRunner(&actions_->actions());
+    dispatcher_->SetScheduler(&actions_->scheduler());
   } catch (const std::exception& e) {
     ShowError(e.what());
   }

@@ -16,6 +16,7 @@
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_input.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_scheduler.h"
 #include "platform/fake/fake_windows.h"
 #include "settings/settings_file.h"
 
@@ -59,7 +60,8 @@ class EngineRig {
   void Unmap(const std::string& source);
   // Replaces the settings file's text as a person editing it would.
   void WriteFile(const std::string& text) { files.Put(kPath, text); }
-  // Types keys and returns what the focused program received meanwhile.
+  // Types keys and returns what the focused program received meanwhile. After each key the
+  // message loop turns: work the dispatcher posted runs.
   std::string run(const std::string& keys);
   // What the program injected meanwhile (keybd_event calls), in the same notation.
   std::string injectedSince(std::size_t from) const;
@@ -72,6 +74,7 @@ class EngineRig {
   fake::FakeWindows windows;
   RecordingErrors errors;
   RecordingActions actions;
+  fake::FakeScheduler scheduler;
   SettingsFile settings{files, kPath};
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
