@@ -7,7 +7,11 @@
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
 //       KeyCode100) read through GetPrivateProfileStringA, as the hook reads it when every
 //       value goes to the file.
+// Then the calls to the system per event (every platform call counted), and the tail: 100,000
+// events, one in four mapped, while another process rewrites the settings file in a loop; the
+// longest single event and the 99.9th percentile.
 // Usage: zv_bench_hook [scale]  (scale multiplies the iteration counts; default 1)
+//        zv_bench_hook --rewrite <file>  (the other process: rewrites file until told to stop)
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/hook/counting_platform.h"
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
 #include "engine/dispatcher.h"
@@ -91,9 +96,51 @@ struct Bench {
   double operator[](std::size_t i) const { return variants[i].best; }
 };
 
+constexpr const char* kStopEvent = "ZvBenchStopRewriting";
+
+// The other process: replaces the settings file with its own text, one blank line more or
+// less each time (so its size and stamp change), until the stop event is set. Its exit code is
+// the number of rewrites.
+int Rewrite(const std::string& path) {
+  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, kStopEvent);
+  win32::Win32Files files;
+  std::string text;
+  files.Read(path, text);
+  int rewrites = 0;
+  while (WaitForSingleObject(stop, 0) != WAIT_OBJECT_0) {
+    files.Replace(path, rewrites % 2 ? text : text + "\r\n");
+    ++rewrites;
+  }
+  CloseHandle(stop);
+  return rewrites;
+}
+
+PROCESS_INFORMATION StartRewriter(const std::string& path) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string line = "\"" + std::string(exe) + "\" --rewrite \"" + path + "\"";
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::fprintf(stderr, "could not start the rewriting process\n");
+  }
+  return pi;
+}
+
+// Every event's time in microseconds, sorted.
+struct Tail {
+  std::vector<double> us;
+  double Max() const { return us.empty() ? 0 : us.back(); }
+  double Percentile(double p) const {
+    return us.empty() ? 0 : us[std::min(us.size() - 1, static_cast<std::size_t>(p * us.size()))];
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--rewrite") return Rewrite(argv[2]);
   int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
@@ -101,10 +148,15 @@ int main(int argc, char** argv) {
   CreateDirectoryA(folder.c_str(), nullptr);
   std::string path = folder + "\\Keydat.qnp";
 
-  win32::Win32Files files;
-  win32::Win32Registry registry;
-  win32::Win32Input input;
-  win32::Win32WindowMessages windows;
+  win32::Win32Files realFiles;
+  win32::Win32Registry realRegistry;
+  win32::Win32Input realInput;
+  win32::Win32WindowMessages realWindows;
+  bench::CallCounts calls;
+  bench::CountingFiles files(realFiles, calls.files);
+  bench::CountingRegistry registry(realRegistry, calls.registry);
+  bench::CountingInput input(realInput, calls.input);
+  bench::CountingWindows windows(realWindows, calls.windows);
   SettingsFile settings(files, path);
   PrepareSettingsFile(settings);
   // 100 mappings of real keys; "Z" stays unmapped. Targets are letters, so a mapped event
@@ -120,6 +172,7 @@ int main(int argc, char** argv) {
   Dispatcher dispatcher(settings, channel, input);
   g_dispatcher = &dispatcher;
   KeyHook hook(input, channel, settings, windows, g_errors);
+  hook.SetClient(&dispatcher);
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
@@ -197,6 +250,68 @@ int main(int argc, char** argv) {
               mapped / roundTrip, whole / roundTrip);
   std::printf("(b) over: unmapped %.0f, mapped %.0f, whole key %.0f\n", profile / unmapped,
               profile / mapped, profile / whole);
+
+  // Calls to the system per event, averaged over many events.
+  auto perEvent = [&](const char* name, const std::function<void(int)>& body) {
+    const int count = 200;
+    Pump();
+    bench::CallCounts before = calls;
+    for (int i = 0; i < count; ++i) body(i);
+    auto avg = [&](long now, long then) { return static_cast<double>(now - then) / count; };
+    std::printf("%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f)\n", name,
+                avg(calls.total(), before.total()), avg(calls.registry, before.registry),
+                avg(calls.files, before.files), avg(calls.input, before.input),
+                avg(calls.windows, before.windows));
+    Pump();
+  };
+  std::printf("calls to the system per event:\n");
+  perEvent("  unmapped key event", [&](int i) { hook.KeyHookProc(event('Z', i)); });
+  perEvent("  mapped key event", [&](int i) { hook.KeyHookProc(event('A', i)); });
+  perEvent("  its injected event coming back", [&](int i) {
+    platform::KeyEvent back = event('K', i);
+    back.flags = platform::kLlkhfInjected;
+    back.extraInfo = kInjectionMarker;
+    hook.KeyHookProc(back);
+  });
+
+  // The tail, while another process rewrites the settings file.
+  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, kStopEvent);
+  PROCESS_INFORMATION rewriter = StartRewriter(path);
+  Sleep(200);  // let it get going
+  LARGE_INTEGER f;
+  QueryPerformanceFrequency(&f);
+  Tail all, plain;
+  const int events = 100000;
+  all.us.reserve(events);
+  for (int i = 0; i < events; ++i) {
+    bool mapped = i % 8 >= 6;  // one event pair in four is a mapped key's
+    LARGE_INTEGER a, b;
+    QueryPerformanceCounter(&a);
+    hook.KeyHookProc(event(mapped ? 'A' : 'Z', i));
+    QueryPerformanceCounter(&b);
+    double us =
+        1e6 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
+    all.us.push_back(us);
+    if (!mapped) plain.us.push_back(us);
+    if (i % 256 == 255) Pump();  // the injected keys reach the window between events
+  }
+  if (stop) SetEvent(stop);
+  DWORD rewrites = 0;
+  if (rewriter.hProcess) {
+    WaitForSingleObject(rewriter.hProcess, 10000);
+    GetExitCodeProcess(rewriter.hProcess, &rewrites);
+    CloseHandle(rewriter.hProcess);
+    CloseHandle(rewriter.hThread);
+  }
+  if (stop) CloseHandle(stop);
+  std::sort(all.us.begin(), all.us.end());
+  std::sort(plain.us.begin(), plain.us.end());
+  std::printf("tail over %d events while the file was rewritten %lu times:\n", events,
+              static_cast<unsigned long>(rewrites));
+  std::printf("  all events:      longest %9.1f us, 99.9th percentile %7.1f us, median %5.1f us\n",
+              all.Max(), all.Percentile(0.999), all.Percentile(0.5));
+  std::printf("  unmapped events: longest %9.1f us, 99.9th percentile %7.1f us, median %5.1f us\n",
+              plain.Max(), plain.Percentile(0.999), plain.Percentile(0.5));
   if (g_errors.count) std::printf("errors: %d\n", g_errors.count);
 
   DestroyWindow(window);

@@ -75,6 +75,15 @@ void KeyHook::ReinstallKeyHook() {
   LoseSight();
 }
 
+bool KeyHook::IsOwnWindow(std::uint32_t window) {
+  // The published window stays the same while the program runs: asked once, not per event.
+  if (window != checkedWindow_) {
+    checkedWindow_ = window;
+    ownWindow_ = windows_.IsOwnWindow(window);
+  }
+  return ownWindow_;
+}
+
 bool KeyHook::HeldElsewhere(std::uint32_t vk, bool down) {
   if (unseen_[vk]) {
     unseen_[vk] = false;
@@ -137,7 +146,7 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   std::uint32_t window = wanted ? channel_.ReadHandle() : 0;
   // Without a window of our own to tell, nobody would carry the mapping out: pass the event on.
   // (Broadcasting the private messages would reach every program's windows.)
-  bool tell = window != 0 && windows_.IsOwnWindow(window);
+  bool tell = window != 0 && IsOwnWindow(window);
   if (!tell) swallow = false;
   // A repeat swallowed after the key got mapped leaves the program's key down all the same.
   passedDown_[vk] = down && (elsewhere || !swallow);

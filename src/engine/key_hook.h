@@ -77,6 +77,7 @@ class KeyHook : public platform::KeyHookSink {
   // The program cannot know what happened to the keys meanwhile.
   void LoseSight();
   platform::HookAnswer Decide(const platform::KeyEvent& event, bool down, bool marked);
+  bool IsOwnWindow(std::uint32_t window);
   // Whether the programs may hold vk down: its down went on to them, or went by unseen.
   bool HeldElsewhere(std::uint32_t vk, bool down);
 
@@ -96,6 +97,8 @@ class KeyHook : public platform::KeyHookSink {
   // Keys of which the hook has seen no event since it last lost sight of the keyboard.
   std::bitset<256> unseen_;
   HookClient* client_ = nullptr;
+  std::uint32_t checkedWindow_ = 0;
+  bool ownWindow_ = false;
 };
 
 }  // namespace zv

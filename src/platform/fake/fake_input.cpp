@@ -99,11 +99,10 @@ unsigned FakeInput::MapKey(unsigned code, unsigned mapType) {
   if (code == 0x20) return 0x39;  // space
   if (code == 0x0D) return 0x1C;  // enter
   if (code == 0xA0) return 0x2A;  // left shift
-  // The arrows and the block above them share their scan codes with the number pad.
+  // The arrows and the block above them share their scan codes with the number pad (whose own
+  // keys Wine maps to 0, so neither does the fake).
   static const unsigned char block[] = {0x49, 0x51, 0x4F, 0x47, 0x4B, 0x48, 0x4D, 0x50};
   if (code >= 0x21 && code <= 0x28) return block[code - 0x21];
-  static const unsigned char pad[] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49};
-  if (code >= 0x60 && code <= 0x69) return pad[code - 0x60];  // Num 0 to Num 9
   if (code == 0x2D) return 0x52;                              // insert
   if (code == 0x2E) return 0x53;                              // delete
   if (code == 0xA2 || code == 0xA3) return 0x1D;              // left, right ctrl
