@@ -103,10 +103,10 @@ unsigned FakeInput::MapKey(unsigned code, unsigned mapType) {
   // keys Wine maps to 0, so neither does the fake).
   static const unsigned char block[] = {0x49, 0x51, 0x4F, 0x47, 0x4B, 0x48, 0x4D, 0x50};
   if (code >= 0x21 && code <= 0x28) return block[code - 0x21];
-  if (code == 0x2D) return 0x52;                              // insert
-  if (code == 0x2E) return 0x53;                              // delete
-  if (code == 0xA2 || code == 0xA3) return 0x1D;              // left, right ctrl
-  if (code == 0xA4 || code == 0xA5) return 0x38;              // left, right alt
+  if (code == 0x2D) return 0x52;                  // insert
+  if (code == 0x2E) return 0x53;                  // delete
+  if (code == 0xA2 || code == 0xA3) return 0x1D;  // left, right ctrl
+  if (code == 0xA4 || code == 0xA5) return 0x38;  // left, right alt
   return 0;
 }
 
