@@ -24,6 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (form.IsDialogMessage(&msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

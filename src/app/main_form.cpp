@@ -14,14 +14,6 @@ constexpr const char* kClassName = "TMainForm";
 constexpr UINT WM_SHOWERROR = WM_APP + 0x260;
 constexpr UINT_PTR kWatchdogTimer = 1;
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-    text.replace(at, from.size(), to);
-    at += to.size();
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string ExecutablePath() {
@@ -45,8 +37,10 @@ bool TMainForm::Create() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
-  CreateWindowExA(0, kClassName, kDesignerCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                  CW_USEDEFAULT, 560, 420, nullptr, nullptr, instance_, this);
+  // Sized to its controls while it is created.
+  CreateWindowExA(0, kClassName, kDesignerCaption,
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 400, 400, nullptr, nullptr, instance_, this);
   return window_ != nullptr;
 }
 
@@ -96,10 +90,12 @@ void TMainForm::FormCreate() {
   hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
+  CreateMainWindow();
   try {
     ApplyDisplayName();
     PrepareSettingsFile(*settings_);
     channel_.PublishWindowHandle(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
+    mainWindow_->editor().LoadLists();
     // The last step: the volume controller and the action table; actions run from now on.
     actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
     actions_->actions().FillActionTable();
@@ -110,10 +106,14 @@ void TMainForm::FormCreate() {
   }
 }
 
+void TMainForm::CreateMainWindow() {
+  win32::MainWindowServices services{*settings_, scancodes_, input_,
+                                     [this] { channel_.DeleteTempCodeKey(); }, kApplicationTitle};
+  mainWindow_ = std::make_unique<win32::MainWindow>(window_, std::move(services));
+}
+
 void TMainForm::ApplyDisplayName() {
-  char caption[256] = {};
-  GetWindowTextA(window_, caption, sizeof caption);
-  SetWindowTextA(window_, Replaced(caption, kApplicationTitle, kDisplayName).c_str());
+  mainWindow_->ApplyDisplayName(kApplicationTitle, kDisplayName);
 }
 
 void TMainForm::ShowCentered() {
@@ -124,6 +124,7 @@ void TMainForm::ShowCentered() {
                (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
+  SetFocus(mainWindow_->controls().cbbOldKey);
 }
 
 void TMainForm::HiddenStart() {

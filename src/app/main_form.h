@@ -1,7 +1,7 @@
 #pragma once
-// TMainForm, the program's main window. At this stage it publishes the registry channel, owns
-// the dispatcher and the keyboard hook, receives the hook's messages, shows the errors posted
-// from inside the hook, and runs the hook's watchdog.
+// TMainForm, the program's main window: the wiring of the mapping editor's window, the
+// registry channel, the dispatcher and the keyboard hook. It receives the hook's messages, shows
+// the errors posted from inside the hook, and runs the hook's watchdog.
 #include <windows.h>
 
 #include <deque>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/action_wiring.h"
+#include "app/scancode_map_port.h"
 #include "engine/dispatcher.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_watchdog.h"
@@ -19,6 +20,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "ui/win32/main_window.h"
 
 namespace zv {
 
@@ -36,6 +38,11 @@ class TMainForm : public ErrorReporter {
   // Creates the window; FormCreate runs inside. False when the window could not be made.
   bool Create();
   HWND handle() const { return window_; }
+  // The controls, the editor and the hook point of the engine switch and the start-up pages;
+  // null until the window has been created.
+  win32::MainWindow* mainWindow() { return mainWindow_.get(); }
+  // For the message loop: Tab, the "&" letters and the key boxes.
+  bool IsDialogMessage(MSG* msg) { return mainWindow_ && mainWindow_->IsMainWindowMessage(msg); }
   // Shows the window centred on the screen (the start without -Hide).
   void ShowCentered();
   // The start with -Hide: activates the engine when the settings file holds a mapping.
@@ -48,6 +55,7 @@ class TMainForm : public ErrorReporter {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void FormCreate();
   void ApplyDisplayName();
+  void CreateMainWindow();
   void ShowError(const std::string& text);
   void ShowNextError();
 
@@ -62,6 +70,8 @@ class TMainForm : public ErrorReporter {
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
+  PendingScancodeMap scancodes_;
+  std::unique_ptr<win32::MainWindow> mainWindow_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once
   bool showingError_ = false;

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Takes a screenshot of each parameter dialog under Wine on a private Xvfb display and writes
-# them to docs/images/. Usage: tests/dialogs_win32/screenshots.sh [mingw build folder]
+# Takes a screenshot of each parameter dialog and of the tip dialog under Wine on a private Xvfb
+# display and writes them to docs/images/.
+# Usage: tests/dialogs_win32/screenshots.sh [mingw build folder [names]]
+# (names: pastetext hotkey keysequence delay tip; all of them by default)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build/mingw}
@@ -12,15 +14,19 @@ zv_wine_start
 wine reg add 'HKCU\Software\Wine\AppDefaults\dialog_preview.exe\X11 Driver' /v Managed /d N /f \
   >/dev/null 2>&1
 mkdir -p docs/images
-for name in pastetext hotkey keysequence delay; do
+names=("${@:2}")
+[ ${#names[@]} -gt 0 ] || names=(pastetext hotkey keysequence delay tip)
+for name in "${names[@]}"; do
+  image="docs/images/dialog_${name}.png"
+  [ "$name" = tip ] && image=docs/images/tip_dialog.png
   out=$(mktemp)
   wine "$preview" "$name" 4 >"$out" 2>/dev/null &
   pid=$!
   for _ in $(seq 100); do [ -s "$out" ] && break; sleep 0.1; done
   sleep 1
   read -r x y w h <"$out"
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "docs/images/dialog_${name}.png"
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$image"
   wait "$pid" || true
   rm -f "$out"
-  echo "docs/images/dialog_${name}.png ${w}x${h}"
+  echo "$image ${w}x${h}"
 done

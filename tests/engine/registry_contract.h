@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -68,6 +69,46 @@ TEST_F(RegistryContract, DwordsAndStringsKeepTheirTypes) {
   EXPECT_FALSE(reg.DeleteValue(key, "Text"));
   EXPECT_EQ(reg.ReadDword(key, "Text", dword), RegistryRead::Missing);
   reg.CloseKey(key);
+}
+
+TEST_F(RegistryContract, BinaryValuesKeepTheirBytesAndEveryValueReadsWithItsType) {
+  platform::RegistryKey key = reg.CreateKey(hkcu, base + "\\Layout");
+  ASSERT_NE(key, 0u);
+  std::vector<std::uint8_t> bytes = {9};
+  platform::RegistryType type = platform::RegistryType::Other;
+  EXPECT_EQ(reg.ReadBinary(key, "Scancode Map", bytes, type), RegistryRead::Missing);
+  const std::vector<std::uint8_t> map = {0, 0, 0,    0, 0,    0, 0, 0, 2, 0,
+                                         0, 0, 0x1D, 0, 0x3A, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(reg.WriteBinary(key, "Scancode Map", map));
+  EXPECT_EQ(reg.ReadBinary(key, "scancode map", bytes, type), RegistryRead::Ok);
+  EXPECT_EQ(bytes, map);
+  EXPECT_EQ(type, platform::RegistryType::Binary);
+  std::string text;
+  std::uint32_t dword = 0;
+  EXPECT_EQ(reg.ReadString(key, "Scancode Map", text), RegistryRead::WrongType);
+  EXPECT_EQ(reg.ReadDword(key, "Scancode Map", dword), RegistryRead::WrongType);
+  ASSERT_TRUE(reg.WriteBinary(key, "Empty", {}));
+  EXPECT_EQ(reg.ReadBinary(key, "Empty", bytes, type), RegistryRead::Ok);
+  EXPECT_TRUE(bytes.empty());
+
+  // Other types read as their stored bytes: a DWORD little-endian, a string with its NUL.
+  ASSERT_TRUE(reg.WriteDword(key, "Scancode Map", 0x01020304));
+  EXPECT_EQ(reg.ReadBinary(key, "Scancode Map", bytes, type), RegistryRead::Ok);
+  EXPECT_EQ(type, platform::RegistryType::Dword);
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{4, 3, 2, 1}));
+  ASSERT_TRUE(reg.WriteString(key, "Scancode Map", "AB"));
+  EXPECT_EQ(reg.ReadBinary(key, "Scancode Map", bytes, type), RegistryRead::Ok);
+  EXPECT_EQ(type, platform::RegistryType::String);
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{'A', 'B', 0}));
+  reg.CloseKey(key);
+
+  // A key opened for reading reads; it never creates.
+  EXPECT_EQ(reg.OpenKeyForReading(hkcu, base + "\\Absent"), 0u);
+  platform::RegistryKey reader = reg.OpenKeyForReading(hkcu, base + "\\LAYOUT");
+  ASSERT_NE(reader, 0u);
+  EXPECT_EQ(reg.ReadBinary(reader, "Scancode Map", bytes, type), RegistryRead::Ok);
+  EXPECT_EQ(bytes.size(), 3u);
+  reg.CloseKey(reader);
 }
 
 TEST_F(RegistryContract, DeletedKeyGoesWithItsValuesAndOpenHandlesStopWorking) {

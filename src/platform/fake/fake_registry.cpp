@@ -7,6 +7,7 @@ namespace zv::fake {
 using platform::RegistryKey;
 using platform::RegistryRead;
 using platform::RegistryRoot;
+using platform::RegistryType;
 
 std::string FakeRegistry::Fold(const std::string& text) {
   std::string out = text;
@@ -18,8 +19,9 @@ std::string FakeRegistry::FullName(RegistryRoot root, const std::string& path) c
   return (root == RegistryRoot::LocalMachine ? "hklm\\" : "hkcu\\") + Fold(path);
 }
 
-RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create) {
-  if (readOnly_[root]) return 0;
+RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create,
+                               bool forWriting) {
+  if (forWriting && readOnly_[root]) return 0;
   std::string full = FullName(root, path);
   auto it = keys_.find(full);
   if (it == keys_.end()) {
@@ -40,6 +42,10 @@ RegistryKey FakeRegistry::OpenKey(RegistryRoot root, const std::string& path) {
   return Open(root, path, false);
 }
 
+RegistryKey FakeRegistry::OpenKeyForReading(RegistryRoot root, const std::string& path) {
+  return Open(root, path, false, false);
+}
+
 void FakeRegistry::CloseKey(RegistryKey key) {
   handles_.erase(key);
 }
@@ -54,47 +60,64 @@ FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
   return nullptr;
 }
 
+bool FakeRegistry::Store(RegistryKey key, const std::string& name, Value value) {
+  Key* k = Live(key);
+  if (!k || failWrites_) return false;
+  k->values[Fold(name)] = std::move(value);
+  ++writes;
+  return true;
+}
+
 RegistryRead FakeRegistry::ReadDword(RegistryKey key, const std::string& name,
                                      std::uint32_t& value) {
-  Key* k = Live(key);
-  if (!k) return RegistryRead::Failed;
-  auto it = k->values.find(Fold(name));
-  if (it == k->values.end()) return RegistryRead::Missing;
-  if (!it->second.isDword) return RegistryRead::WrongType;
-  value = it->second.dword;
+  std::vector<std::uint8_t> bytes;
+  RegistryType type;
+  RegistryRead status = ReadBinary(key, name, bytes, type);
+  if (status != RegistryRead::Ok) return status;
+  if (type != RegistryType::Dword || bytes.size() != 4) return RegistryRead::WrongType;
+  value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
   return RegistryRead::Ok;
 }
 
 bool FakeRegistry::WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) {
-  Key* k = Live(key);
-  if (!k || failWrites_) return false;
-  Value& v = k->values[Fold(name)];
-  v.isDword = true;
-  v.dword = value;
-  v.text.clear();
-  ++writes;
-  return true;
+  std::vector<std::uint8_t> bytes;
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back((value >> shift) & 0xFF);
+  return Store(key, name, {RegistryType::Dword, bytes});
 }
 
 RegistryRead FakeRegistry::ReadString(RegistryKey key, const std::string& name,
                                       std::string& value) {
-  Key* k = Live(key);
-  if (!k) return RegistryRead::Failed;
-  auto it = k->values.find(Fold(name));
-  if (it == k->values.end()) return RegistryRead::Missing;
-  if (it->second.isDword) return RegistryRead::WrongType;
-  value = it->second.text;
+  std::vector<std::uint8_t> bytes;
+  RegistryType type;
+  RegistryRead status = ReadBinary(key, name, bytes, type);
+  if (status != RegistryRead::Ok) return status;
+  if (type != RegistryType::String && type != RegistryType::ExpandString)
+    return RegistryRead::WrongType;
+  std::string text(bytes.begin(), bytes.end());
+  value = text.substr(0, text.find('\0'));
   return RegistryRead::Ok;
 }
 
 bool FakeRegistry::WriteString(RegistryKey key, const std::string& name, const std::string& value) {
+  std::vector<std::uint8_t> bytes(value.begin(), value.end());
+  bytes.push_back(0);
+  return Store(key, name, {RegistryType::String, bytes});
+}
+
+RegistryRead FakeRegistry::ReadBinary(RegistryKey key, const std::string& name,
+                                      std::vector<std::uint8_t>& bytes, RegistryType& type) {
   Key* k = Live(key);
-  if (!k || failWrites_) return false;
-  Value& v = k->values[Fold(name)];
-  v.isDword = false;
-  v.text = value;
-  ++writes;
-  return true;
+  if (!k) return RegistryRead::Failed;
+  auto it = k->values.find(Fold(name));
+  if (it == k->values.end()) return RegistryRead::Missing;
+  bytes = it->second.bytes;
+  type = it->second.type;
+  return RegistryRead::Ok;
+}
+
+bool FakeRegistry::WriteBinary(RegistryKey key, const std::string& name,
+                               const std::vector<std::uint8_t>& bytes) {
+  return Store(key, name, {RegistryType::Binary, bytes});
 }
 
 bool FakeRegistry::DeleteValue(RegistryKey key, const std::string& name) {
@@ -116,6 +139,13 @@ bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
 
 void FakeRegistry::SetWritable(RegistryRoot root, bool writable) {
   readOnly_[root] = !writable;
+}
+
+void FakeRegistry::Plant(RegistryRoot root, const std::string& path, const std::string& name,
+                         RegistryType type, const std::vector<std::uint8_t>& bytes) {
+  auto& key = keys_[FullName(root, path)];
+  if (!key) key = std::make_shared<Key>();
+  key->values[Fold(name)] = {type, bytes};
 }
 
 bool FakeRegistry::KeyExists(RegistryRoot root, const std::string& path) const {

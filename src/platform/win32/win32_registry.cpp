@@ -9,6 +9,7 @@ namespace zv::win32 {
 using platform::RegistryKey;
 using platform::RegistryRead;
 using platform::RegistryRoot;
+using platform::RegistryType;
 
 namespace {
 
@@ -25,6 +26,27 @@ RegistryRead Status(LONG rc) {
   return rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA ? RegistryRead::Ok : RegistryRead::Failed;
 }
 
+RegistryType TypeOf(DWORD type) {
+  switch (type) {
+    case REG_BINARY:
+      return RegistryType::Binary;
+    case REG_SZ:
+      return RegistryType::String;
+    case REG_EXPAND_SZ:
+      return RegistryType::ExpandString;
+    case REG_DWORD:
+      return RegistryType::Dword;
+    default:
+      return RegistryType::Other;
+  }
+}
+
+RegistryKey Open(RegistryRoot root, const std::string& path, REGSAM access) {
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExA(RootKey(root), path.c_str(), 0, access, &key);
+  return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
+}
+
 }  // namespace
 
 RegistryKey Win32Registry::CreateKey(RegistryRoot root, const std::string& path) {
@@ -35,9 +57,11 @@ RegistryKey Win32Registry::CreateKey(RegistryRoot root, const std::string& path)
 }
 
 RegistryKey Win32Registry::OpenKey(RegistryRoot root, const std::string& path) {
-  HKEY key = nullptr;
-  LONG rc = RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &key);
-  return rc == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : 0;
+  return Open(root, path, KEY_ALL_ACCESS);
+}
+
+RegistryKey Win32Registry::OpenKeyForReading(RegistryRoot root, const std::string& path) {
+  return Open(root, path, KEY_READ);
 }
 
 void Win32Registry::CloseKey(RegistryKey key) {
@@ -84,6 +108,32 @@ bool Win32Registry::WriteString(RegistryKey key, const std::string& name,
   return RegSetValueExA(AsHkey(key), name.c_str(), 0, REG_SZ,
                         reinterpret_cast<const BYTE*>(value.c_str()),
                         static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+RegistryRead Win32Registry::ReadBinary(RegistryKey key, const std::string& name,
+                                       std::vector<std::uint8_t>& bytes, RegistryType& type) {
+  // The size first, then the data; another writer may change the size in between.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    DWORD stored = 0, size = 0;
+    LONG rc = RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &stored, nullptr, &size);
+    if (Status(rc) != RegistryRead::Ok) return Status(rc);
+    std::vector<std::uint8_t> data(size);
+    rc = RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &stored, data.data(), &size);
+    if (rc == ERROR_MORE_DATA) continue;
+    if (rc != ERROR_SUCCESS)
+      return rc == ERROR_FILE_NOT_FOUND ? RegistryRead::Missing : RegistryRead::Failed;
+    data.resize(size);
+    bytes.swap(data);
+    type = TypeOf(stored);
+    return RegistryRead::Ok;
+  }
+  return RegistryRead::Failed;
+}
+
+bool Win32Registry::WriteBinary(RegistryKey key, const std::string& name,
+                                const std::vector<std::uint8_t>& bytes) {
+  return RegSetValueExA(AsHkey(key), name.c_str(), 0, REG_BINARY, bytes.data(),
+                        static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteValue(RegistryKey key, const std::string& name) {

@@ -1,0 +1,246 @@
+#include "ui/mapping_editor.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "catalogue/key_catalogue.h"
+#include "catalogue/key_lists.h"
+#include "common/error.h"
+#include "settings/mapping_store.h"
+#include "settings/settings.h"
+
+namespace zv {
+namespace {
+
+const char* const kRowIndent = "            ";  // twelve blanks before the source key name
+
+// The success tips: the Keyboard Map's change applies through the engine, the Registry Map's
+// when Windows reads its key map again.
+const char* const kChangeTipKey = "ChangeSuc";
+const char* const kChangeTipText =
+    "  Change successfully!The change can be applied after\r\nclicking the Activate button.";
+const char* const kRegChangeTipKey = "RegChangeSuc";
+const char* const kRegChangeTipText =
+    "  Change successfully!The change can be applied after\r\nWindows restarts.";
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool IsShiftKey(const std::string& name) {
+  return name == "Left Shift" || name == "Right Shift";
+}
+
+bool IsNumPadDigit(int code) {
+  return code >= 96 && code <= 105;
+}
+
+}  // namespace
+
+std::string RowName(const MapRow& row) {
+  const std::size_t first = row.caption.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  const std::size_t last = row.caption.find_last_not_of(' ');
+  return row.caption.substr(first, last - first + 1);
+}
+
+bool IsListedName(const std::vector<std::string>& list, const std::string& text) {
+  return std::any_of(list.begin(), list.end(),
+                     [&](const std::string& item) { return EqualIgnoringCase(item, text); });
+}
+
+MappingEditor::MappingEditor(MappingEditorParts parts)
+    : parts_(std::move(parts)), view_(parts_.view) {}
+
+void MappingEditor::LoadLists() {
+  LoadKeyboardMap();
+  try {
+    LoadRegistryMap();
+  } catch (const Error& e) {
+    // A "Scancode Map" of the wrong type must not stop the window's creation.
+    view_.ClearRows(MapList::RegListView);
+    view_.ShowError(e.what());
+  }
+}
+
+int MappingEditor::BoxKeyDown(KeyBox box, int virtualKey) {
+  const std::string_view name = KeyNameOfCode(SidedModifierCode(virtualKey, parts_.keys));
+  if (name != " ") view_.SetBoxText(box, std::string(name));
+  return kCapturedKey;
+}
+
+void MappingEditor::Change() {
+  const std::string source = view_.BoxText(KeyBox::OldKey);
+  const std::string target = view_.BoxText(KeyBox::NewKey);
+  if (source.empty() || target.empty()) return;
+  if (!IsListedName(OriginalKeyList(), source) || !IsListedName(ChangedToList(), target)) return;
+  if (source == target) {
+    view_.ShowMessage(kSameKeyMessage);
+    return;
+  }
+  if (IsShiftKey(source) && IsNumPadDigit(ResolveKeyCode(target))) {
+    view_.ShowMessage(kShiftToNumPadMessage);
+    return;
+  }
+  const EditorPage page = view_.ActivePage();
+  if (page == EditorPage::RegistryMap) {
+    if (!StoreOnRegistryMap(source, target)) return;
+    view_.ShowTip(kRegChangeTipKey, kRegChangeTipText);
+  } else {
+    // "Settings" and "About" store to the Keyboard Map too, and show it so the row is seen.
+    if (!StoreOnKeyboardMap(source, target)) return;
+    if (page != EditorPage::KeyboardMap) view_.ShowPage(EditorPage::KeyboardMap);
+    view_.ShowTip(kChangeTipKey, kChangeTipText);
+  }
+  ClearBoxes();
+  RefreshKeyboardMap();
+  RefreshRegistryMap();
+}
+
+bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::string& target) {
+  std::string parameter = " ";
+  if (IsParameterizedAction(target)) {
+    parameter = EditParameter(target);
+    if (parameter == " ") return false;
+  }
+  StoreMapping(parts_.settings, source, target, parameter);
+  return true;
+}
+
+bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
+  // The system's map exchanges scan codes only: both keys need one.
+  if (ScancodeOfName(target) == "-1" || ScancodeOfName(source) == "-1") {
+    view_.ShowMessage(kRawMapMessage);
+    return false;
+  }
+  return WrittenOrElevated(parts_.scancodes.Add(source, target));
+}
+
+bool MappingEditor::WrittenOrElevated(const ScancodeWrite& write) {
+  if (!write.denied) return true;
+  if (!view_.AskYesNo(kElevateQuestion)) throw Error(kScancodeWriteFailed);
+  if (!parts_.scancodes.WriteElevated(write.hex)) throw Error(kScancodeWriteFailed);
+  return true;
+}
+
+void MappingEditor::NewKeyPicked() {
+  const std::string target = view_.BoxText(KeyBox::NewKey);
+  if (!IsParameterizedAction(target)) return;
+  const std::string parameter = EditParameter(target);
+  const std::string source = view_.BoxText(KeyBox::OldKey);
+  if (parameter == " " || source.empty()) return;
+  StoreMapping(parts_.settings, source, target, parameter);
+  RefreshKeyboardMap();
+  view_.ShowTip(kChangeTipKey, kChangeTipText);
+}
+
+void MappingEditor::RowClicked(MapList list) {
+  const int index = view_.SelectedIndex(list);
+  if (index < 0) return;
+  const MapRow row = view_.Row(list, index);
+  view_.SetBoxText(KeyBox::OldKey, RowName(row));
+  view_.SetBoxText(KeyBox::NewKey, row.target);
+}
+
+void MappingEditor::ResetKey() {
+  switch (view_.ActivePage()) {
+    case EditorPage::KeyboardMap: {
+      const int index = view_.SelectedIndex(MapList::SwapKeyList);
+      if (index < 0) return;
+      RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)));
+      view_.DeleteRow(MapList::SwapKeyList, index);
+      return;
+    }
+    case EditorPage::RegistryMap: {
+      const int index = view_.SelectedIndex(MapList::RegListView);
+      if (index < 0) return;
+      const MapRow row = view_.Row(MapList::RegListView, index);
+      if (!WrittenOrElevated(parts_.scancodes.Remove(RowName(row), row.target))) return;
+      view_.DeleteRow(MapList::RegListView, index);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void MappingEditor::ResetAll() {
+  if (!view_.ConfirmOkCancel(kResetAllQuestion)) return;
+  switch (view_.ActivePage()) {
+    case EditorPage::KeyboardMap:
+      if (view_.RowCount(MapList::SwapKeyList) == 0) return;
+      view_.ClearRows(MapList::SwapKeyList);
+      parts_.settings.RemoveFile();
+      if (parts_.deleteChannelKey) parts_.deleteChannelKey();
+      WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+      return;
+    case EditorPage::RegistryMap:
+      view_.ClearRows(MapList::RegListView);
+      parts_.scancodes.DeleteAll();
+      return;
+    default:
+      return;
+  }
+}
+
+void MappingEditor::Modify() {
+  // Always the Keyboard Map's row, whichever list the popup menu was opened on.
+  const int index = view_.SelectedIndex(MapList::SwapKeyList);
+  if (index < 0) return;
+  const MapRow row = view_.Row(MapList::SwapKeyList, index);
+  if (!IsParameterizedAction(row.target)) return;
+  ReplaceMappingParameter(RowName(row), row.target);
+}
+
+void MappingEditor::ReplaceMappingParameter(const std::string& source, const std::string& value) {
+  const std::string parameter = EditParameter(value);
+  if (parameter == " ") return;
+  RemoveMapping(parts_.settings, source);
+  StoreMapping(parts_.settings, source, StripNumberSuffix(value), parameter);
+  RefreshKeyboardMap();
+  ClearBoxes();
+}
+
+std::string MappingEditor::EditParameter(const std::string& target) {
+  return EditParameterOfCode(ResolveKeyCode(target),
+                             ReadSetting(parts_.settings, target, "Parameter"), parts_.prompter);
+}
+
+void MappingEditor::LoadKeyboardMap() {
+  // Only the section spelt exactly "SwapKey" holds the mappings.
+  const std::vector<std::string> sections = parts_.settings.ReadSections();
+  if (std::find(sections.begin(), sections.end(), "SwapKey") == sections.end()) return;
+  for (const std::string& key : parts_.settings.ReadSection("SwapKey")) {
+    view_.AppendRow(MapList::SwapKeyList,
+                    {kRowIndent + key, parts_.settings.ReadString("SwapKey", key, "")});
+  }
+}
+
+void MappingEditor::RefreshKeyboardMap() {
+  view_.ClearRows(MapList::SwapKeyList);
+  LoadKeyboardMap();
+}
+
+void MappingEditor::LoadRegistryMap() {
+  for (const std::string& entry : parts_.scancodes.List()) {
+    const std::size_t at = entry.find('@');
+    const std::string target = entry.substr(0, at);
+    const std::string source = at == std::string::npos ? "" : entry.substr(at + 1);
+    view_.AppendRow(MapList::RegListView, {kRowIndent + source, target});
+  }
+}
+
+void MappingEditor::RefreshRegistryMap() {
+  view_.ClearRows(MapList::RegListView);
+  LoadRegistryMap();
+}
+
+void MappingEditor::ClearBoxes() {
+  view_.SetBoxText(KeyBox::OldKey, "");
+  view_.SetBoxText(KeyBox::NewKey, "");
+}
+
+}  // namespace zv

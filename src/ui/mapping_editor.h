@@ -1,0 +1,81 @@
+#pragma once
+// The rules of the main window's mapping editor: key capture in the two boxes, Change, target
+// selection, row click, Reset Key, Reset All, Modify, and filling the two lists. The window
+// turns its messages into these calls; the editor never calls the engine, it writes the
+// settings file (the engine reads it at every key event) or the system's scancode map.
+#include <functional>
+#include <string>
+
+#include "platform/key_state.h"
+#include "settings/settings_file.h"
+#include "ui/mapping_editor_view.h"
+#include "ui/parameter_prompter.h"
+
+namespace zv {
+
+inline constexpr const char* kSameKeyMessage = "Can not change the same key!";
+inline constexpr const char* kShiftToNumPadMessage =
+    "Do not support this change,please select other keys!";
+inline constexpr const char* kRawMapMessage =
+    "Raw map do not support this change,please select other keys!";
+inline constexpr const char* kResetAllQuestion = "Are you sure you want to reset all keys?";
+inline constexpr const char* kElevateQuestion =
+    "Windows lets only administrators change its key map. Write it as administrator?";
+inline constexpr const char* kScancodeWriteFailed = "Failed to set data for 'Scancode Map'";
+
+// The code a captured key hands on to the box, so that the box's own handling does nothing.
+inline constexpr int kCapturedKey = 300;
+
+struct MappingEditorParts {
+  MappingEditorView& view;
+  SettingsFile& settings;
+  ScancodeMapPort& scancodes;
+  ParameterPrompter& prompter;
+  platform::KeyState& keys;
+  // Reset All removes the registry channel's "DisableKey" key with the settings file.
+  std::function<void()> deleteChannelKey;
+};
+
+class MappingEditor {
+ public:
+  explicit MappingEditor(MappingEditorParts parts);
+
+  // Window creation: both lists. A Registry Map that cannot be read is shown once and leaves
+  // its list empty; creation goes on.
+  void LoadLists();
+
+  // cbbOldKeyKeyDown, cbbNewKeyKeyDown: names the key in the box; returns the code to hand on.
+  int BoxKeyDown(KeyBox box, int virtualKey);
+  void Change();        // BitBtn8Click
+  void NewKeyPicked();  // cbbNewKeyChange: an item of the box's list or of the target menu
+  void RowClicked(MapList list);  // SwapKeyListClick, RegListViewClick
+  void ResetKey();                // BitBtn9Click, N4Click, Delete on SwapKeyList
+  void ResetAll();                // BitBtn10Click
+  void Modify();                  // N7Click
+
+  void LoadKeyboardMap();
+  void RefreshKeyboardMap();
+  void LoadRegistryMap();
+  void RefreshRegistryMap();
+
+  // Opens the target's parameter dialog with its stored parameter; " " when there is none.
+  std::string EditParameter(const std::string& target);
+  void ReplaceMappingParameter(const std::string& source, const std::string& value);
+
+ private:
+  bool StoreOnKeyboardMap(const std::string& source, const std::string& target);
+  bool StoreOnRegistryMap(const std::string& source, const std::string& target);
+  // Carries out a denied scancode write elevated when the user agrees; false when not written.
+  bool WrittenOrElevated(const ScancodeWrite& write);
+  void ClearBoxes();
+
+  MappingEditorParts parts_;
+  MappingEditorView& view_;
+};
+
+// The row name: the caption without its leading and trailing blanks.
+std::string RowName(const MapRow& row);
+// Membership in a box's list, ignoring letter case as the combo box's own search does.
+bool IsListedName(const std::vector<std::string>& list, const std::string& text);
+
+}  // namespace zv

@@ -1,0 +1,348 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "catalogue/key_lists.h"
+#include "ui/win32/main_window_res.h"
+#include "ui/win32/map_list.h"
+
+namespace zv::win32 {
+namespace {
+
+constexpr UINT WM_BOXPICKED = WM_APP + 0x261;  // a pick in the open list, after it closed
+const char* const kPageCaptions[] = {"Keyboard Map", "Registry Map", "Settings", "About"};
+constexpr int kStatusPanelWidths[] = {170, 50};
+
+void FillBox(HWND box, const std::vector<std::string>& names) {
+  for (const std::string& name : names)
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+HFONT DerivedFont(HWND control, bool bold, bool underline) {
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  if (bold) font.lfWeight = FW_BOLD;
+  font.lfUnderline = underline ? TRUE : FALSE;
+  return CreateFontIndirectA(&font);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HWND form, MainWindowServices services)
+    : form_(form),
+      services_(std::move(services)),
+      prompter_(form, services_.keys),
+      editor_(MappingEditorParts{*this, services_.settings, services_.scancodes, prompter_,
+                                 services_.keys, services_.deleteChannelKey}) {
+  INITCOMMONCONTROLSEX classes = {sizeof(classes),
+                                  ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&classes);
+  CreateControls();
+  LayOut();
+}
+
+MainWindow::~MainWindow() {
+  if (panel_ != nullptr) DestroyWindow(panel_);
+  if (c_.StatusBar1 != nullptr) DestroyWindow(c_.StatusBar1);
+  if (boldFont_ != nullptr) DeleteObject(boldFont_);
+  if (linkFont_ != nullptr) DeleteObject(linkFont_);
+}
+
+HWND MainWindow::CreatePage(int resource) {
+  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), panel_,
+                            &MainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void MainWindow::CreateControls() {
+  panel_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MainPanel), form_,
+                              &MainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
+  auto item = [](HWND dialog, int id) { return GetDlgItem(dialog, id); };
+  c_.PageControl1 = item(panel_, IDC_PageControl1);
+  c_.Label7 = item(panel_, IDC_Label7);
+  c_.cbbOldKey = item(panel_, IDC_cbbOldKey);
+  c_.Label12 = item(panel_, IDC_Label12);
+  c_.cbbNewKey = item(panel_, IDC_cbbNewKey);
+  c_.Button3 = item(panel_, IDC_Button3);
+  c_.BitBtn8 = item(panel_, IDC_BitBtn8);
+  c_.BitBtn9 = item(panel_, IDC_BitBtn9);
+  c_.BitBtn10 = item(panel_, IDC_BitBtn10);
+  c_.BitBtn3 = item(panel_, IDC_BitBtn3);
+
+  c_.TabSheet1 = CreatePage(IDD_TabSheet1);
+  c_.TabSheet4 = CreatePage(IDD_TabSheet4);
+  c_.TabSheet2 = CreatePage(IDD_TabSheet2);
+  c_.TabSheet5 = CreatePage(IDD_TabSheet5);
+  c_.SwapKeyList = item(c_.TabSheet1, IDC_SwapKeyList);
+  c_.RegListView = item(c_.TabSheet4, IDC_RegListView);
+  c_.RegMapNote = item(c_.TabSheet4, IDC_RegMapNote);
+  c_.GroupBox2 = item(c_.TabSheet2, IDC_GroupBox2);
+  c_.CheckBox1 = item(c_.TabSheet2, IDC_CheckBox1);
+  c_.CheckBox2 = item(c_.TabSheet2, IDC_CheckBox2);
+  c_.GroupBox1 = item(c_.TabSheet2, IDC_GroupBox1);
+  c_.Label1 = item(c_.TabSheet2, IDC_Label1);
+  c_.HotKey1 = item(c_.TabSheet2, IDC_HotKey1);
+  c_.Label2 = item(c_.TabSheet2, IDC_Label2);
+  c_.HotKey2 = item(c_.TabSheet2, IDC_HotKey2);
+  c_.Panel2 = item(c_.TabSheet5, IDC_Panel2);
+  c_.img1 = item(c_.TabSheet5, IDC_img1);
+  c_.Label4 = item(c_.TabSheet5, IDC_Label4);
+  c_.Label8 = item(c_.TabSheet5, IDC_Label8);
+  c_.Label13 = item(c_.TabSheet5, IDC_Label13);
+  c_.Label14 = item(c_.TabSheet5, IDC_Label14);
+  c_.Label9 = item(c_.TabSheet5, IDC_Label9);
+  c_.EmailLabel = item(c_.TabSheet5, IDC_EmailLabel);
+  c_.Label10 = item(c_.TabSheet5, IDC_Label10);
+  c_.StatusBar1 =
+      CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, form_,
+                      reinterpret_cast<HMENU>(IDC_StatusBar1), GetModuleHandleA(nullptr), nullptr);
+
+  for (int page = 0; page < 4; ++page) {
+    TCITEMA tab = {};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<char*>(kPageCaptions[page]);
+    SendMessageA(c_.PageControl1, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
+  }
+  FillBox(c_.cbbOldKey, OriginalKeyList());
+  FillBox(c_.cbbNewKey, ChangedToList());
+  MakeTSACombo(c_.cbbOldKey, *this);
+  MakeTSACombo(c_.cbbNewKey, *this);
+  SetUpMapList(c_.SwapKeyList);
+  SetUpMapList(c_.RegListView);
+
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
+  SendMessageA(c_.img1, STM_SETICON,
+               reinterpret_cast<WPARAM>(icon ? icon : LoadIconA(nullptr, IDI_APPLICATION)), 0);
+  boldFont_ = DerivedFont(c_.Label4, true, false);
+  linkFont_ = DerivedFont(c_.Label14, false, true);
+  SendMessageA(c_.Label4, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+  SendMessageA(c_.Label14, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+  SendMessageA(c_.EmailLabel, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+}
+
+void MainWindow::LayOut() {
+  // The pages fill the page control's display area; the window fits the panel and the bar.
+  RECT area;
+  GetWindowRect(c_.PageControl1, &area);
+  MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&area), 2);
+  SendMessageA(c_.PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  for (HWND page : {c_.TabSheet1, c_.TabSheet4, c_.TabSheet2, c_.TabSheet5}) {
+    SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOACTIVATE);
+  }
+  ShowActivePage();
+  FitListsToPages();
+
+  int edges[2] = {ScaledPixels(kStatusPanelWidths[0]), 0};
+  edges[1] = edges[0] + ScaledPixels(kStatusPanelWidths[1]);
+  SendMessageA(c_.StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+  RECT panel, bar;
+  GetWindowRect(panel_, &panel);
+  GetWindowRect(c_.StatusBar1, &bar);
+  RECT frame = {0, 0, panel.right - panel.left,
+                (panel.bottom - panel.top) + (bar.bottom - bar.top)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_EXSTYLE)));
+  SetWindowPos(form_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(c_.StatusBar1, WM_SIZE, 0, 0);
+}
+
+void MainWindow::FitListsToPages() {
+  RECT page, note;
+  GetClientRect(c_.TabSheet1, &page);
+  SetWindowPos(c_.SwapKeyList, nullptr, 0, 0, page.right, page.bottom, SWP_NOZORDER);
+  // The Registry Map's note keeps its height under the list.
+  GetWindowRect(c_.RegMapNote, &note);
+  const int noteHeight = note.bottom - note.top;
+  const int gap = noteHeight / 4;
+  SetWindowPos(c_.RegListView, nullptr, 0, 0, page.right, page.bottom - noteHeight - gap,
+               SWP_NOZORDER);
+  SetWindowPos(c_.RegMapNote, nullptr, 0, page.bottom - noteHeight, page.right, noteHeight,
+               SWP_NOZORDER);
+}
+
+void MainWindow::ShowActivePage() {
+  const HWND pages[] = {c_.TabSheet1, c_.TabSheet4, c_.TabSheet2, c_.TabSheet5};
+  const int active = static_cast<int>(ActivePage());
+  for (int page = 0; page < 4; ++page) ShowWindow(pages[page], page == active ? SW_SHOW : SW_HIDE);
+}
+
+bool MainWindow::IsMainWindowMessage(MSG* msg) {
+  return panel_ != nullptr && IsDialogMessageA(panel_, msg) != FALSE;
+}
+
+template <class F>
+void MainWindow::Guarded(F&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
+INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (self == nullptr) return FALSE;
+  return self->OnMessage(hwnd, message, wParam, lParam);
+}
+
+INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return FALSE;  // the focus stays where the window puts it
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return TRUE;
+    case WM_NOTIFY:
+      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<NMHDR*>(lParam)));
+      return TRUE;
+    case WM_BOXPICKED:
+      Guarded([&] { editor_.NewKeyPicked(); });
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      HWND control = reinterpret_cast<HWND>(lParam);
+      if (control != c_.Label14 && control != c_.EmailLabel) return FALSE;
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, RGB(0, 0, 255));  // the links are blue
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR: {
+      HWND control = reinterpret_cast<HWND>(wParam);
+      if (control != c_.Label14 && control != c_.EmailLabel) return FALSE;
+      SetCursor(LoadCursor(nullptr, IDC_HAND));
+      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+void MainWindow::OnCommand(int id, int code, HWND control) {
+  if (id >= IDM_TargetMenu && !PopupMenus::TargetCaption(id).empty()) {
+    // Target menu: the item's caption becomes the Changed to text, then target selection.
+    SetBoxText(KeyBox::NewKey, PopupMenus::TargetCaption(id));
+    Guarded([&] { editor_.NewKeyPicked(); });
+    return;
+  }
+  switch (id) {
+    case IDC_cbbOldKey:
+    case IDC_cbbNewKey:
+      OnBoxCommand(control, code);
+      return;
+    case IDC_Button3:
+      if (code == BN_CLICKED) PopupMenus::TrackAtCursor(menus_.PopupMenu3(), panel_);
+      return;
+    case IDC_BitBtn8:
+      if (code == BN_CLICKED) Guarded([&] { editor_.Change(); });
+      return;
+    case IDC_BitBtn9:
+    case IDM_N4:
+      if (code == BN_CLICKED) Guarded([&] { editor_.ResetKey(); });
+      return;
+    case IDC_BitBtn10:
+      if (code == BN_CLICKED) Guarded([&] { editor_.ResetAll(); });
+      return;
+    case IDM_N7:
+      Guarded([&] { editor_.Modify(); });
+      return;
+    case IDC_BitBtn3:
+      if (code == BN_CLICKED) Guarded([&] { events_->BitBtn3Click(); });
+      return;
+    case IDC_CheckBox1:
+      if (code == BN_CLICKED) Guarded([&] { events_->CheckBox1Click(); });
+      return;
+    case IDC_CheckBox2:
+      if (code == BN_CLICKED) Guarded([&] { events_->CheckBox2Click(); });
+      return;
+    case IDC_HotKey1:
+      if (code == EN_CHANGE) Guarded([&] { events_->HotKey1Change(); });
+      return;
+    case IDC_HotKey2:
+      if (code == EN_CHANGE) Guarded([&] { events_->HotKey2Change(); });
+      return;
+    case IDC_Label14:
+      if (code == STN_CLICKED) Guarded([&] { events_->Label14Click(); });
+      return;
+    case IDC_EmailLabel:
+      if (code == STN_CLICKED) Guarded([&] { events_->EmailLabelClick(); });
+      return;
+    default:
+      return;
+  }
+}
+
+void MainWindow::OnBoxCommand(HWND box, int code) {
+  // A pick shows in the box's field only after the notification: show it first.
+  auto showPick = [box] {
+    const LRESULT index = SendMessageA(box, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return false;
+    char text[256] = {};
+    if (SendMessageA(box, CB_GETLBTEXTLEN, index, 0) >= static_cast<LRESULT>(sizeof text))
+      return false;
+    SendMessageA(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    SetWindowTextA(box, text);
+    return true;
+  };
+  const bool open = SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+  switch (code) {
+    case CBN_DROPDOWN:
+      pickedWhileOpen_ = false;
+      return;
+    case CBN_SELENDOK:
+      if (open) pickedWhileOpen_ = true;
+      return;
+    case CBN_CLOSEUP:
+      // Picked with the mouse in the open list: react once the list has closed.
+      if (pickedWhileOpen_ && box == c_.cbbNewKey) PostMessageA(panel_, WM_BOXPICKED, 0, 0);
+      pickedWhileOpen_ = false;
+      return;
+    case CBN_SELCHANGE:
+      if (open || !showPick()) return;
+      if (box == c_.cbbNewKey) Guarded([&] { editor_.NewKeyPicked(); });
+      return;
+    default:
+      return;
+  }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  const bool isList = header.hwndFrom == c_.SwapKeyList || header.hwndFrom == c_.RegListView;
+  if (header.hwndFrom == c_.PageControl1 && header.code == TCN_SELCHANGE) {
+    ShowActivePage();
+    return 0;
+  }
+  if (!isList) return 0;
+  const MapList list =
+      header.hwndFrom == c_.SwapKeyList ? MapList::SwapKeyList : MapList::RegListView;
+  switch (header.code) {
+    case NM_CUSTOMDRAW:
+      return MapListCustomDraw(header.hwndFrom);
+    case NM_CLICK:
+      Guarded([&] { editor_.RowClicked(list); });
+      return 0;
+    case NM_RCLICK:
+      PopupMenus::TrackAtCursor(menus_.PopupMenu2(), panel_);
+      return 0;
+    case LVN_KEYDOWN:
+      if (list == MapList::SwapKeyList &&
+          reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) {
+        Guarded([&] { editor_.ResetKey(); });
+      }
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+int MainWindow::BoxKeyDown(HWND box, int virtualKey) noexcept {
+  int code = virtualKey;
+  Guarded([&] {
+    code = editor_.BoxKeyDown(box == c_.cbbOldKey ? KeyBox::OldKey : KeyBox::NewKey, virtualKey);
+  });
+  return code;
+}
+
+}  // namespace zv::win32

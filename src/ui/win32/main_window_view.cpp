@@ -1,0 +1,109 @@
+// The main window as the mapping editor's view: box texts, the lists, the active page and the
+// message boxes.
+#include "ui/win32/main_window.h"
+// After windows.h.
+#include <commctrl.h>
+
+#include "ui/win32/map_list.h"
+#include "ui/win32/modal_dialog.h"
+
+namespace zv::win32 {
+namespace {
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+  return text;
+}
+
+}  // namespace
+
+HWND MainWindow::ListOf(MapList list) const {
+  return list == MapList::SwapKeyList ? c_.SwapKeyList : c_.RegListView;
+}
+
+HWND MainWindow::BoxOf(KeyBox box) const {
+  return box == KeyBox::OldKey ? c_.cbbOldKey : c_.cbbNewKey;
+}
+
+std::string MainWindow::BoxText(KeyBox box) {
+  return WindowText(BoxOf(box));
+}
+
+void MainWindow::SetBoxText(KeyBox box, const std::string& text) {
+  SetWindowTextA(BoxOf(box), text.c_str());
+}
+
+EditorPage MainWindow::ActivePage() {
+  const LRESULT page = SendMessageA(c_.PageControl1, TCM_GETCURSEL, 0, 0);
+  return page < 0 ? EditorPage::KeyboardMap : static_cast<EditorPage>(page);
+}
+
+void MainWindow::ShowPage(EditorPage page) {
+  SendMessageA(c_.PageControl1, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+  ShowActivePage();
+}
+
+int MainWindow::RowCount(MapList list) {
+  return MapListCount(ListOf(list));
+}
+
+int MainWindow::SelectedIndex(MapList list) {
+  return MapListSelectedIndex(ListOf(list));
+}
+
+MapRow MainWindow::Row(MapList list, int index) {
+  return MapListRow(ListOf(list), index);
+}
+
+void MainWindow::AppendRow(MapList list, const MapRow& row) {
+  MapListAppend(ListOf(list), row);
+}
+
+void MainWindow::DeleteRow(MapList list, int index) {
+  MapListDelete(ListOf(list), index);
+}
+
+void MainWindow::ClearRows(MapList list) {
+  MapListClear(ListOf(list));
+}
+
+void MainWindow::ShowMessage(const std::string& text) {
+  MessageBoxA(form_, text.c_str(), services_.messageTitle.c_str(), MB_OK);
+}
+
+void MainWindow::ShowError(const std::string& text) {
+  MessageBoxA(form_, text.c_str(), services_.messageTitle.c_str(), MB_OK | MB_ICONERROR);
+}
+
+bool MainWindow::ConfirmOkCancel(const std::string& text) {
+  return MessageBoxA(form_, text.c_str(), services_.messageTitle.c_str(), MB_OKCANCEL) == IDOK;
+}
+
+bool MainWindow::AskYesNo(const std::string& text) {
+  return MessageBoxA(form_, text.c_str(), services_.messageTitle.c_str(),
+                     MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void MainWindow::ShowTip(const std::string&, const std::string& text) {
+  // Until the tip dialog with its "don't show again" box is wired: a plain box with the text.
+  MessageBoxA(form_, text.c_str(), "Velmora", MB_OK | MB_ICONINFORMATION);
+}
+
+void MainWindow::ApplyDisplayName(const std::string& product, const std::string& display) {
+  for (HWND control : {form_, c_.CheckBox1, c_.Label4}) {
+    SetWindowTextA(control, Replaced(WindowText(control), product, display).c_str());
+  }
+  const std::string status = "  Powered by " + display + "  ";
+  SendMessageA(c_.StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+  SetWindowTextA(c_.Label8, (display + " changes what your keys do, in every program.").c_str());
+  SetWindowTextA(c_.Label14, "http://www.velmora.net");
+  SetWindowTextA(c_.EmailLabel, "support@velmora.net");
+  SetWindowTextA(c_.Label10, ("Keys mapped on the \"Keyboard Map\" page work while " + display +
+                              " is activated.")
+                                 .c_str());
+}
+
+}  // namespace zv::win32

@@ -1,0 +1,108 @@
+// The editor on the Registry Map page: the system's scancode map through its port, the refusals
+// of keys without scan codes, the administrator question, and a map that cannot be read.
+#include <gtest/gtest.h>
+
+#include "tests/editor/editor_rig.h"
+
+namespace zv::testing_editor {
+namespace {
+
+using Texts = std::vector<std::string>;
+constexpr auto kRegistry = MapList::RegListView;
+const char* const kElevate =
+    "yes? Windows lets only administrators change its key map. Write it as administrator?";
+
+class RegistryMapEditing : public ::testing::Test, public EditorRig {
+ protected:
+  void SetUp() override { window.page = EditorPage::RegistryMap; }
+};
+
+TEST_F(RegistryMapEditing, ChangeWritesTheMapAndBothListsFollow) {
+  Change("A", "B");
+  Change("Caps Lock", "Left Ctrl");
+  EXPECT_EQ(scancodes.entries, (Texts{"B@A", "Left Ctrl@Caps Lock"}));
+  EXPECT_EQ(window.Listed(kRegistry), (Texts{"A=B", "Caps Lock=Left Ctrl"}));
+  EXPECT_EQ(window.Rows(kRegistry)[0].caption, "            A");
+  EXPECT_EQ(Shown(), (Texts{"tip RegChangeSuc", "tip RegChangeSuc"}));
+  EXPECT_EQ(SwapKey("A"), "none");  // the settings file is not touched
+  EXPECT_EQ(window.boxes[0], "");
+  // Changing A again moves its entry behind the other.
+  Change("A", "DisableKey");
+  EXPECT_EQ(window.Listed(kRegistry), (Texts{"Caps Lock=Left Ctrl", "A=DisableKey"}));
+}
+
+TEST_F(RegistryMapEditing, KeysWithoutAScanCodeAreRefusedBeforeAnythingIsWritten) {
+  Change("A", "TypeText");
+  Change("Print Screen", "B");
+  EXPECT_EQ(Shown(),
+            (Texts{"message Raw map do not support this change,please select other keys!",
+                   "message Raw map do not support this change,please select other keys!"}));
+  EXPECT_TRUE(scancodes.entries.empty());
+  EXPECT_TRUE(prompter.asked.empty());  // no parameter dialog on this page
+  EXPECT_EQ(window.boxes[0], "Print Screen");
+  // The Shift rule holds here too, before the page is consulted.
+  Change("Right Shift", "Num 0");
+  EXPECT_EQ(Shown(), Texts{"message Do not support this change,please select other keys!"});
+}
+
+TEST_F(RegistryMapEditing, ResetKeyRemovesTheSelectedEntryAndResetAllTheValue) {
+  Change("A", "B");
+  Change("C", "D");
+  window.Select(kRegistry, "A");
+  editor.ResetKey();
+  EXPECT_EQ(scancodes.entries, Texts{"D@C"});
+  EXPECT_EQ(window.Listed(kRegistry), Texts{"C=D"});
+  window.answers = {true};
+  editor.ResetAll();
+  EXPECT_TRUE(scancodes.entries.empty());
+  EXPECT_TRUE(window.Rows(kRegistry).empty());
+}
+
+TEST_F(RegistryMapEditing, ARefusedWriteIsOfferedToAnAdministrator) {
+  Change("A", "B");
+  scancodes.denied = true;
+  Shown();
+  // Yes: the value that was refused is written elevated, then the list shows it.
+  window.answers = {true};
+  Change("Caps Lock", "Esc");
+  EXPECT_EQ(scancodes.elevated, Texts{"HEX2"});
+  EXPECT_EQ(window.Listed(kRegistry), (Texts{"A=B", "Caps Lock=Esc"}));
+  EXPECT_EQ(Shown(), (Texts{kElevate, "tip RegChangeSuc"}));
+  // No: the plain failure; nothing changes and the boxes keep their texts.
+  window.answers = {false};
+  window.boxes[0] = "C";
+  window.boxes[1] = "D";
+  EXPECT_THROW(
+      try { editor.Change(); } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'Scancode Map'");
+        throw;
+      },
+      Error);
+  EXPECT_EQ(window.boxes[0], "C");
+  EXPECT_EQ(scancodes.entries.size(), 2u);
+  // An elevated write that did not happen is the same failure; Reset Key keeps its row then.
+  scancodes.elevatedWorks = false;
+  window.answers = {true};
+  window.Select(kRegistry, "A");
+  EXPECT_THROW(editor.ResetKey(), Error);
+  EXPECT_EQ(window.Rows(kRegistry).size(), 2u);
+  EXPECT_EQ(Shown(), (Texts{kElevate, kElevate}));
+}
+
+TEST_F(RegistryMapEditing, AnUnreadableMapAtCreationIsShownOnceAndTheRestLoads) {
+  files.Put("C:\\zv\\Keydat.qnp", "[SwapKey]\r\nA=B\r\n");
+  scancodes.entries = {"B@A"};
+  scancodes.wrongType = true;
+  editor.LoadLists();
+  EXPECT_EQ(Shown(), Texts{"error Invalid data type for 'Scancode Map'"});
+  EXPECT_EQ(window.Listed(MapList::SwapKeyList), Texts{"A=B"});
+  EXPECT_TRUE(window.Rows(kRegistry).empty());
+  // An entry whose scan code has no name lists with an empty name on that side.
+  scancodes.wrongType = false;
+  scancodes.entries = {"@A", "B@"};
+  editor.RefreshRegistryMap();
+  EXPECT_EQ(window.Listed(kRegistry), (Texts{"A=", "=B"}));
+}
+
+}  // namespace
+}  // namespace zv::testing_editor
