@@ -3,6 +3,7 @@
 // system one key event costs.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/input.h"
@@ -27,6 +28,11 @@ class CountingRegistry : public platform::Registry {
     ++n_;
     return r_.OpenKey(root, path);
   }
+  platform::RegistryKey OpenKeyForReading(platform::RegistryRoot root,
+                                          const std::string& path) override {
+    ++n_;
+    return r_.OpenKeyForReading(root, path);
+  }
   void CloseKey(platform::RegistryKey key) override {
     ++n_;
     r_.CloseKey(key);
@@ -50,6 +56,17 @@ class CountingRegistry : public platform::Registry {
                    const std::string& value) override {
     ++n_;
     return r_.WriteString(key, name, value);
+  }
+  platform::RegistryRead ReadBinary(platform::RegistryKey key, const std::string& name,
+                                    std::vector<std::uint8_t>& bytes,
+                                    platform::RegistryType& type) override {
+    ++n_;
+    return r_.ReadBinary(key, name, bytes, type);
+  }
+  bool WriteBinary(platform::RegistryKey key, const std::string& name,
+                   const std::vector<std::uint8_t>& bytes) override {
+    ++n_;
+    return r_.WriteBinary(key, name, bytes);
   }
   bool DeleteValue(platform::RegistryKey key, const std::string& name) override {
     ++n_;

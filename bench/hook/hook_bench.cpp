@@ -1,7 +1,7 @@
 // Times, in one run and side by side:
 //   hook, unmapped / mapped: KeyHookProc for one key event on the real registry, the real
 //     settings file with 100 mappings, the real window message and (mapped) the dispatcher's
-//     "TempCode" write and keybd_event;
+//     "TempCode" write and SendInput;
 //   (a) one registry channel round trip as the channel is specified: RegCreateKeyExA,
 //       RegQueryValueExA, RegSetValueExA, RegCloseKey of "TempCode";
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
@@ -193,7 +193,7 @@ int main(int argc, char** argv) {
   int n = 1000 * scale;
   Bench bench;
   bench.Add("hook path, unmapped key event", n, [&](int i) { hook.KeyHookProc(event('Z', i)); });
-  bench.Add("hook path, mapped key event (dispatcher, keybd_event)", n,
+  bench.Add("hook path, mapped key event (dispatcher, SendInput)", n,
             [&](int i) { hook.KeyHookProc(event('A', i)); });
   bench.Add("  the same, plus its injected event coming back (whole key)", n, [&](int i) {
     hook.KeyHookProc(event('A', i));

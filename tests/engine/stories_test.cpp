@@ -65,6 +65,23 @@ TEST_F(StoriesTest, EachPhysicalEventLooksAtTheFileOnce) {
   EXPECT_EQ(rig.files.stamps, 4);
 }
 
+TEST_F(StoriesTest, KeysWithoutAMappingCostTheRegistryAndTheWindowNothing) {
+  rig.Map("A", "B");
+  EXPECT_EQ(rig.run("+A -A +C -C"), "+B -B +C -C");
+  int reads = rig.registry.reads, writes = rig.registry.writes, opens = rig.registry.opens;
+  std::size_t told = rig.windows.sent.size();
+  EXPECT_EQ(rig.run("+C +D -C -D +C -C"), "+C +D -C -D +C -C");
+  EXPECT_EQ(rig.registry.reads, reads);  // "TempCode" and "Handle" answered from memory
+  EXPECT_EQ(rig.registry.writes, writes);
+  EXPECT_EQ(rig.registry.opens, opens);
+  EXPECT_EQ(rig.windows.sent.size(), told);
+  // A mapped key writes only the changes of "TempCode": its target announced, then reset.
+  EXPECT_EQ(rig.run("+A"), "+B");
+  EXPECT_EQ(rig.registry.writes, writes + 2);
+  EXPECT_EQ(rig.registry.reads, reads);
+  rig.run("-A");
+}
+
 TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   rig.Map("A", "B");
   EXPECT_EQ(rig.run("+A -A"), "+B -B");

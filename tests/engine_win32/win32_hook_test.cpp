@@ -60,6 +60,7 @@ class Win32HookTest : public ::testing::Test {
     g_seen.clear();
     g_observer = SetWindowsHookExA(WH_KEYBOARD_LL, Observer, GetModuleHandleA(nullptr), 0);
     ASSERT_NE(g_observer, nullptr);
+    hook.SetClient(&dispatcher);
     ASSERT_TRUE(hook.InstallKeyHook());
   }
   void TearDown() override {
@@ -133,6 +134,15 @@ TEST_F(Win32HookTest, EditsApplyAtTheNextKeyAndErrorsPassKeysOn) {
   EXPECT_EQ(Type({{'A', true}, {'A', false}}, 2), "+A -A");
   ASSERT_FALSE(errors.texts.empty());
   EXPECT_EQ(errors.texts[0], "'x' is not a valid integer value");
+}
+
+TEST_F(Win32HookTest, SuspendingReleasesTheTargetOfAHeldKeyOnce) {
+  Write("[DisableKey]\r\nIndex=1\r\nKeyCode1=65\r\n[SwapKey]\r\nA=B\r\n");
+  EXPECT_EQ(Type({{'A', true}}, 1), "+B");
+  hook.RemoveKeyHook();
+  EXPECT_EQ(Type({}, 1), "-B");
+  EXPECT_EQ(Type({{'A', false}}, 1), "-A");  // no hook: the key's own up, and no second -B
+  EXPECT_TRUE(errors.texts.empty());
 }
 
 }  // namespace
