@@ -76,6 +76,10 @@ class Win32HookTest : public ::testing::Test {
     for (const auto& k : keys) {
       keybd_event(static_cast<BYTE>(k.first), 0, k.second ? 0 : KEYEVENTF_KEYUP, 0);
     }
+    return Collect(count);
+  }
+  // Waits until the observer has seen count events since it was last cleared.
+  std::string Collect(std::size_t count) {
     DWORD start = GetTickCount();
     while (g_seen.size() < count && GetTickCount() - start < 2000) {
       MSG msg;
@@ -139,8 +143,9 @@ TEST_F(Win32HookTest, EditsApplyAtTheNextKeyAndErrorsPassKeysOn) {
 TEST_F(Win32HookTest, SuspendingReleasesTheTargetOfAHeldKeyOnce) {
   Write("[DisableKey]\r\nIndex=1\r\nKeyCode1=65\r\n[SwapKey]\r\nA=B\r\n");
   EXPECT_EQ(Type({{'A', true}}, 1), "+B");
-  hook.RemoveKeyHook();
-  EXPECT_EQ(Type({}, 1), "-B");
+  g_seen.clear();
+  hook.RemoveKeyHook();  // Wine may run the hooks inside the SendInput call itself
+  EXPECT_EQ(Collect(1), "-B");
   EXPECT_EQ(Type({{'A', false}}, 1), "-A");  // no hook: the key's own up, and no second -B
   EXPECT_TRUE(errors.texts.empty());
 }
