@@ -132,8 +132,19 @@ void Dispatcher::ReleasePressedKeys() noexcept {
 
 bool Dispatcher::HandlesKey(int virtualKey) {
   if (held_.count(virtualKey) || released_.count(virtualKey)) return true;
-  const IniDocument& doc = settings_.Current();
-  return doc.ValueExists(kSwapKey, SourceName(doc, virtualKey));
+  if (virtualKey < 0 || virtualKey > 255) return false;
+  // The answer for each key is kept until the file changes: a key typed again costs no lookup.
+  std::uint64_t version = settings_.Version();
+  if (version != mappedVersion_) {
+    mapped_.fill(-1);
+    mappedVersion_ = version;
+  }
+  signed char& known = mapped_[static_cast<std::size_t>(virtualKey)];
+  if (known < 0) {
+    const IniDocument& doc = settings_.Current();
+    known = doc.ValueExists(kSwapKey, SourceName(doc, virtualKey)) ? 1 : 0;
+  }
+  return known == 1;
 }
 
 bool DispatchHookMessage(Dispatcher& dispatcher, ErrorReporter& errors, unsigned message,

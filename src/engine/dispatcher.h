@@ -9,7 +9,9 @@
 // went away meanwhile), and every key injected down and not yet up. When the program loses
 // sight of the keyboard, ReleasePressedKeys releases all of those at once; the sources' later
 // key-ups then inject nothing, so each key is released exactly once.
+#include <array>
 #include <bitset>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -63,7 +65,9 @@ class Dispatcher : public KeySimulator, public HookClient {
   bool shiftFlagPosted_ = false;
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
   std::bitset<256> pressed_;              // keys injected down and not yet up
-  std::set<int> released_;  // held sources whose targets a loss released: their up is done
+  std::set<int> released_;           // held sources whose targets a loss released: their up is done
+  std::uint64_t mappedVersion_ = 0;  // the settings file's version mapped_ was built for
+  std::array<signed char, 256> mapped_{};  // per key: 1 mapped, 0 not, -1 not asked yet
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

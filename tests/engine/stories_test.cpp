@@ -82,6 +82,13 @@ TEST_F(StoriesTest, KeysWithoutAMappingCostTheRegistryAndTheWindowNothing) {
   rig.run("-A");
 }
 
+TEST_F(StoriesTest, MappedButNotInterceptedKeyIsRemappedAndPassedOnFromTheNextKey) {
+  rig.WriteFile("[DisableKey]\r\nIndex=0\r\n");
+  EXPECT_EQ(rig.run("+A -A"), "+A -A");
+  rig.WriteFile("[DisableKey]\r\nIndex=0\r\n[SwapKey]\r\nA=B\r\n");
+  EXPECT_EQ(rig.run("+A -A"), "+A +B -A -B");
+}
+
 TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   rig.Map("A", "B");
   EXPECT_EQ(rig.run("+A -A"), "+B -B");
