@@ -10,10 +10,10 @@
 #include "engine/actions/actions.h"
 #include "engine/error_reporter.h"
 #include "platform/win32/win32_audio_volume.h"
+#include "platform/win32/win32_bar_window.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_devices.h"
 #include "platform/win32/win32_scheduler.h"
-#include "platform/win32/win32_screen_painter.h"
 #include "volume/volume.h"
 
 namespace zv {
@@ -44,7 +44,7 @@ class ActionWiring {
   win32::Win32SystemMessages messages_;
   win32::Win32EndpointVolume endpoint_;
   win32::Win32MixerVolume mixer_;
-  win32::Win32ScreenPainter screen_;
+  win32::Win32BarWindow screen_;
   win32::Win32Sleeper sleeper_;
   TVolume volume_;
   Actions actions_;

@@ -5,8 +5,12 @@
 #include <cstring>
 
 #include "app/main_form.h"
+#include "app/scancode_switch.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The elevated writer of Windows' key map runs while the normal instance does.
+  if (zv::IsWriteScancodeMapSwitch(__argc, __argv))
+    return zv::RunWriteScancodeMapSwitch(__argc, __argv);
   HANDLE mutex = CreateMutexA(nullptr, FALSE, zv::kApplicationTitle);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     // A second start ends at once and silently; the running one is not told.

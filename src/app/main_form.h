@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/scancode_map_port.h"
+#include "app/elevated_scancode_write.h"
 #include "engine/dispatcher.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_watchdog.h"
@@ -20,6 +20,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "ui/registry_scancode_map.h"
 #include "ui/win32/main_window.h"
 
 namespace zv {
@@ -70,7 +71,8 @@ class TMainForm : public ErrorReporter {
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
-  PendingScancodeMap scancodes_;
+  RegistryScancodeMap scancodes_{
+      registry_, [this](const std::string& hex) { return WriteScancodeMapElevated(window_, hex); }};
   std::unique_ptr<win32::MainWindow> mainWindow_;
   std::unique_ptr<ActionWiring> actions_;  // the volume controller and the action table
   std::deque<std::string> pendingErrors_;  // posted, not yet dismissed; each text once

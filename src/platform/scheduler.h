@@ -8,6 +8,7 @@
 namespace zv::platform {
 
 using TimerId = std::uint64_t;
+using JobId = std::uint64_t;
 
 class Scheduler {
  public:
@@ -20,7 +21,11 @@ class Scheduler {
   // A timer that has not fired yet never fires. Unknown or fired ids are ignored.
   virtual void CancelTimer(TimerId id) = 0;
   // Runs work on the worker thread (one job at a time, in order), then posts then.
-  virtual void RunInBackground(std::function<void()> work, std::function<void()> then) = 0;
+  virtual JobId RunInBackground(std::function<void()> work, std::function<void()> then) = 0;
+  // A job that has not started never runs; one that is running is waited for. Either way its
+  // then never runs. Whoever owns what a job uses calls this before destroying it. Main thread
+  // only (a job must not wait for the main thread); unknown or finished ids return at once.
+  virtual void CancelBackground(JobId id) = 0;
 };
 
 }  // namespace zv::platform

@@ -1,5 +1,6 @@
 #pragma once
-// Painting straight onto the screen's device context, over every window.
+// Where the volume bar shows: above every window, in a window of its own that lets the mouse
+// through, so that hiding it touches no other window.
 #include <string>
 
 namespace zv::platform {
@@ -18,6 +19,10 @@ struct BarPicture {
   Rect empty;
   int textX = 0, textY = 0;
   std::string text;
+  bool operator==(const BarPicture& o) const {
+    return filled == o.filled && empty == o.empty && textX == o.textX && textY == o.textY &&
+           text == o.text;
+  }
 };
 
 class ScreenPainter {
@@ -26,10 +31,11 @@ class ScreenPainter {
   // The primary screen's size in pixels (GetSystemMetrics).
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
-  // Takes the screen's device context, paints, and releases it whatever happened.
+  // Shows the bar as picture, in screen coordinates. May be called from any thread, and
+  // returns without waiting for the screen.
   virtual void PaintBar(const BarPicture& picture) = 0;
-  // Makes the desktop and every window repaint themselves over whatever was painted.
-  virtual void RepaintDesktop() = 0;
+  // Takes the bar off the screen. Any thread, without waiting.
+  virtual void HideBar() = 0;
 };
 
 }  // namespace zv::platform

@@ -8,20 +8,12 @@
 #include "common/error.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
+#include "ui/tip_rules.h"
 
 namespace zv {
 namespace {
 
 const char* const kRowIndent = "            ";  // twelve blanks before the source key name
-
-// The success tips: the Keyboard Map's change applies through the engine, the Registry Map's
-// when Windows reads its key map again.
-const char* const kChangeTipKey = "ChangeSuc";
-const char* const kChangeTipText =
-    "  Change successfully!The change can be applied after\r\nclicking the Activate button.";
-const char* const kRegChangeTipKey = "RegChangeSuc";
-const char* const kRegChangeTipText =
-    "  Change successfully!The change can be applied after\r\nWindows restarts.";
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -88,12 +80,12 @@ void MappingEditor::Change() {
   const EditorPage page = view_.ActivePage();
   if (page == EditorPage::RegistryMap) {
     if (!StoreOnRegistryMap(source, target)) return;
-    view_.ShowTip(kRegChangeTipKey, kRegChangeTipText);
+    view_.ShowTip(kRegChangeSucTipKey, kRegChangeSucTipText);
   } else {
     // "Settings" and "About" store to the Keyboard Map too, and show it so the row is seen.
     if (!StoreOnKeyboardMap(source, target)) return;
     if (page != EditorPage::KeyboardMap) view_.ShowPage(EditorPage::KeyboardMap);
-    view_.ShowTip(kChangeTipKey, kChangeTipText);
+    view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
   }
   ClearBoxes();
   RefreshKeyboardMap();
@@ -134,7 +126,7 @@ void MappingEditor::NewKeyPicked() {
   if (parameter == " " || source.empty()) return;
   StoreMapping(parts_.settings, source, target, parameter);
   RefreshKeyboardMap();
-  view_.ShowTip(kChangeTipKey, kChangeTipText);
+  view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
 }
 
 void MappingEditor::RowClicked(MapList list) {

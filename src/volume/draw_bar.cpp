@@ -5,7 +5,7 @@
 namespace zv {
 
 void ClearBar(platform::ScreenPainter& screen) {
-  screen.RepaintDesktop();
+  screen.HideBar();
 }
 
 int TDrawBar::FillWidth(std::int64_t value) const {

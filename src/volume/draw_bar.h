@@ -7,7 +7,7 @@
 
 namespace zv {
 
-// Makes the desktop and every window repaint over whatever the bar painted.
+// Takes the bar off the screen.
 void ClearBar(platform::ScreenPainter& screen);
 
 class TDrawBar {
@@ -20,8 +20,8 @@ class TDrawBar {
   // The picture of value on a screen of the given size: centred, 100 pixels above the bottom
   // edge, the percentage 30 pixels above the bar.
   platform::BarPicture Picture(std::int64_t value, int screenWidth, int screenHeight) const;
-  // One painting pass. A value other than the last one erases the old bar first and gives the
-  // screen 100 ms to repaint before the new one goes on top.
+  // One painting pass. A value other than the last one takes the old bar off first and shows
+  // the new one 100 ms later, so that the change catches the eye.
   void Draw(std::int64_t value);
 
   int FHeight = 40;

@@ -1,10 +1,10 @@
 #pragma once
-// The thread that keeps the volume bar on the screen: while running it paints the bar about
-// every 20 ms, because windows that repaint on top of it would hide it otherwise.
+// The thread that keeps the volume bar on the screen: while running it makes a pass about every
+// 20 ms, showing the latest value (a pass that changes nothing costs nothing on the screen).
 //
 // The main thread never waits for it. Making it idle is a request that the thread honours
-// between two passes, never while it holds the screen's device context; it then erases its
-// last bar itself, so no pass can land on the screen after the erasing.
+// between two passes; it then takes its last bar off itself, so no pass can land on the screen
+// after the hiding.
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>

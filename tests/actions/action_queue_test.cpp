@@ -93,5 +93,46 @@ TEST(ActionQueueLifetime, TimersOutlivingTheQueueDoNothing) {
   EXPECT_EQ(ran, 0);
 }
 
+// The program's end: a device command waiting for the worker must not run once what it uses is
+// gone (under the sanitizers, running it would read freed memory).
+TEST(ActionQueueLifetime, WorkForTheWorkerNeverOutlivesTheQueue) {
+  fake::FakeScheduler scheduler;
+  struct Owner {
+    std::string device = "tray";
+    std::string* log;
+    ActionQueue queue;
+    Owner(fake::FakeScheduler& s, std::string* l) : log(l), queue(s, nullptr) {}
+  };
+  std::string log;
+  auto owner = std::make_unique<Owner>(scheduler, &log);
+  Owner* o = owner.get();
+  owner->queue.Enqueue([o](ActionSteps& steps) {
+    steps.InBackground([o] { *o->log += o->device; });
+    steps.Run([o] { *o->log += "+then"; });
+  });
+  ASSERT_TRUE(scheduler.RunOne());  // the action starts and hands its command to the worker
+  EXPECT_FALSE(scheduler.Idle());
+  owner.reset();
+  scheduler.RunAll();
+  EXPECT_EQ(log, "");
+  EXPECT_TRUE(scheduler.Idle());
+}
+
+TEST_F(ActionQueueTest, RetriesUntilTheAttemptSucceedsOrTheTimeIsUp) {
+  int tries = 0;
+  queue.Enqueue([&](ActionSteps& steps) {
+    steps.Retry([&] { return ++tries == 3; }, 10, 50, [] { throw Error("never"); });
+    steps.Run([this] { log += "ok@" + std::to_string(scheduler.Now()); });
+  });
+  queue.Enqueue([&](ActionSteps& steps) {
+    steps.Retry([] { return false; }, 10, 50,
+                [this] { throw Error("gave up@" + std::to_string(scheduler.Now())); });
+    steps.Run([this] { log += "never"; });
+  });
+  queue.Enqueue(Say("z"));
+  scheduler.RunAll();
+  EXPECT_EQ(log, "ok@20[gave up@70]z");
+}
+
 }  // namespace
 }  // namespace zv

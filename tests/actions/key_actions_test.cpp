@@ -9,17 +9,22 @@ TEST_F(ActionsTest, CleanTextSelectsAllWithGenericControlThenDeletes) {
 }
 
 TEST_F(ActionsTest, TypeTextPastesWithLeftControlAfterFillingTheClipboard) {
-  EXPECT_EQ(Run("TypeText", "first#second"), "clip:first\r\nsecond +162 +86 -86 -162");
-  EXPECT_EQ(clipboard.Text(), "first\r\nsecond");
-  EXPECT_EQ(Run("TypeText", "##"), "clip:\r\n\r\n +162 +86 -86 -162");
+  // The clipboard's content before the paste goes back a second later.
+  EXPECT_EQ(Run("TypeText", "first#second"), "clip:first\r\nsecond +162 +86 -86 -162 clip:back");
+  auto clipped = [this](const std::string& parameter) {
+    std::string did = Run("TypeText", parameter);
+    return did.substr(0, did.find(' '));
+  };
+  EXPECT_EQ(clipped("##"), "clip:\r\n\r\n");
   // A missing parameter arrives as "0" and is pasted as such.
-  EXPECT_EQ(Run("TypeText", "0"), "clip:0 +162 +86 -86 -162");
+  EXPECT_EQ(clipped("0"), "clip:0");
 }
 
 TEST_F(ActionsTest, TypeTextWithAHeldClipboardPastesNothing) {
   clipboard.heldByOther = true;
   EXPECT_EQ(Run("TypeText", "lost"), "error");
   EXPECT_EQ(errors, std::vector<std::string>{"Cannot open clipboard"});
+  EXPECT_EQ(scheduler.Now(), ClipboardKeeper::kOpenPatienceMs);  // tried for a moment first
 }
 
 TEST_F(ActionsTest, KeyCombinationPressesModifiersAndReleasesThemInTheSameOrder) {

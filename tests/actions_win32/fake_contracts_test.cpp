@@ -23,6 +23,22 @@ struct FakeClipboardEnv : ClipboardEnv {
   platform::Clipboard& clipboard() override { return fake; }
   void Hold() override { fake.heldByOther = true; }
   void Release() override { fake.heldByOther = false; }
+  std::vector<platform::ClipboardCopy::Format> Content(const std::string& text) {
+    std::vector<unsigned char> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return {{8, {'B', 'M', 1, 2, 3}}, {fake::FakeClipboard::kText, bytes}, {0xC321, {9, 8, 7}}};
+  }
+  void OtherProgramCopies(const std::string& text) override {
+    fake.OtherProgramCopies(Content(text));
+  }
+  bool HoldsWhatWasCopied(const std::string& text) override {
+    std::vector<platform::ClipboardCopy::Format> want = Content(text);
+    if (fake.FormatCount() != want.size()) return false;
+    for (const auto& f : want)
+      if (!fake.Format(f.id) || *fake.Format(f.id) != f.bytes) return false;
+    return true;
+  }
+  void OtherProgramPastes() override {}
 };
 
 }  // namespace

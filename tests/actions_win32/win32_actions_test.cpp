@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "engine/actions/actions.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_devices.h"
@@ -75,6 +77,50 @@ TEST_F(Win32ActionsTest, CdToggleRunsOnTheWorkerAndTheQueueWaitsForIt) {
   ASSERT_TRUE(testing_win32::PumpUntil([&] { return keys.events.size() == 6; }));
   EXPECT_TRUE(actions.CdromDoorOpen());
   EXPECT_TRUE(errors.empty());
+}
+
+// A CD tray that takes its time.
+class SlowTray : public platform::Media {
+ public:
+  explicit SlowTray(std::vector<std::string>& log) : log_(log) {}
+  unsigned SendCommand(const std::string&) override {
+    Sleep(400);
+    log_.push_back("command done");
+    return 0;
+  }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(Win32ActionsTest, TheEndWaitsForACommandStillOnTheWorker) {
+  std::vector<std::string> log;
+  auto tray = std::make_unique<SlowTray>(log);
+  auto early =
+      std::make_unique<Actions>(ActionDevices{keys, clipboard, power, *tray, mouse, messages,
+                                              volume, win32::HandleOf(window.handle())},
+                                scheduler, [](const std::string&) {});
+  early->FillActionTable();
+  early->RunAction("Eject cdrom driver", "");
+  early->RunAction("CleanText", "");
+  testing_win32::PumpFor(100);  // the command is on the worker now
+  early.reset();
+  log.push_back("actions gone");
+  tray.reset();
+  testing_win32::PumpFor(300);
+  EXPECT_EQ(log, (std::vector<std::string>{"command done", "actions gone"}));
+  EXPECT_TRUE(keys.events.empty());  // what was queued behind it never started
+}
+
+TEST_F(Win32ActionsTest, PastedTextGivesTheClipboardBack) {
+  ASSERT_TRUE(clipboard.ReplaceText("the user's"));
+  actions.RunAction("TypeText", "pasted");
+  ASSERT_TRUE(testing_win32::PumpUntil([&] { return keys.events.size() == 4; }));
+  EXPECT_EQ(clipboard.Text(), "pasted");
+  DWORD pasted = GetTickCount();
+  ASSERT_TRUE(testing_win32::PumpUntil([&] { return !actions.Keeper().Lent(); }, 5000));
+  EXPECT_GE(GetTickCount() - pasted, 900u);
+  EXPECT_EQ(clipboard.Text(), "the user's");
 }
 
 }  // namespace

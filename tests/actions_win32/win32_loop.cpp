@@ -52,6 +52,9 @@ LRESULT CALLBACK HiddenWindow::WindowProc(HWND window, UINT message, WPARAM wPar
   auto* self = reinterpret_cast<HiddenWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self) {
     switch (message) {
+      case WM_PAINT:
+        ++self->paints_;
+        break;
       case WM_LBUTTONDOWN:
         self->received_.push_back("LD");
         break;

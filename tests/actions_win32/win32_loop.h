@@ -24,12 +24,15 @@ class HiddenWindow {
   HWND handle() const { return window_; }
   // "LD", "LU", "RD", "RU" for button messages; "M<msg>:<wParam>:<lParam>" for WM_APP+.
   const std::vector<std::string>& received() const { return received_; }
+  // How often it was asked to paint itself.
+  int paints() const { return paints_; }
   static constexpr LRESULT kSendAnswer = 4242;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
   std::vector<std::string> received_;
+  int paints_ = 0;
 };
 
 }  // namespace zv::testing_win32

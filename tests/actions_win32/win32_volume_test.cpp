@@ -32,5 +32,27 @@ TEST(Win32AudioVolume, EndpointAndMixerReadBackWhatTheySet) {
   CheckRoundTrip(mixer, "mixer");
 }
 
+// Each way is set up once and kept; what it keeps is the way, never the value: a change made
+// elsewhere meanwhile is read, and the next step starts from it.
+template <class Volume>
+void CheckKeptOpen(const char* name) {
+  Volume kept, other;
+  std::uint16_t before = 0;
+  if (!kept.GetVolume(before)) return;  // not on this machine: the round trip says so
+  ASSERT_TRUE(other.SetVolume(20000)) << name;
+  std::uint16_t seen = 0;
+  ASSERT_TRUE(kept.GetVolume(seen)) << name;
+  EXPECT_EQ(seen, 20000) << name;
+  ASSERT_TRUE(kept.SetVolume(30000)) << name;
+  ASSERT_TRUE(other.GetVolume(seen)) << name;
+  EXPECT_EQ(seen, 30000) << name;
+  kept.SetVolume(before);
+}
+
+TEST(Win32AudioVolume, KeptOpenAndStillSeesChangesMadeElsewhere) {
+  CheckKeptOpen<Win32EndpointVolume>("endpoint");
+  CheckKeptOpen<Win32MixerVolume>("mixer");
+}
+
 }  // namespace
 }  // namespace zv::win32

@@ -16,6 +16,11 @@ trap e2e_cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  # What the display showed, for the report: a screenshot and the X windows with their names.
+  local name
+  name="$(basename "$0" .sh)-failure"
+  import -window root "$PWD/$name.png" 2>/dev/null && echo "screenshot: $PWD/$name.png" >&2
+  xwininfo -root -tree > "$PWD/$name.txt" 2>&1 || true
   exit 1
 }
 
@@ -32,25 +37,43 @@ settings() {
   mv "$work/Keydat.qnp.new" "$work/Keydat.qnp"
 }
 
+# Starts the key probe and gives its window the X input focus. The probe names its own X window
+# on its first line (see probe.cpp), so no search of the display by name is needed. A probe
+# whose window did not reach the X display (a Wine process that came up without the X driver
+# keeps its windows to itself) is ended and started once more.
 start_probe() {
   cp "$ZV_EXE" "$ZV_PROBE" "$work/"
+  local attempt
+  for attempt in 1 2 3; do
+    launch_probe && return 0
+    echo "probe start $attempt: no X window (probe.txt: $(head -c 200 "$work/probe.txt"))" >&2
+  done
+  fail "the probe window did not appear (probe.txt: $(head -c 200 "$work/probe.txt"))"
+}
+
+launch_probe() {
   : > "$work/probe.txt"
   (cd "$work" && exec wine "$(basename "$ZV_PROBE")" probe.txt) &
-  local probe_pid=$!
+  local probe_pid=$! ready="" pid="" wid=""
   pids+=($probe_pid)
-  local wid=""
   # A busy machine can take a while to start a Wine process; a minute is plenty.
   for _ in $(seq 300); do
-    wid=$(xdotool search --name '^ZvProbe$' 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && grep -q ready "$work/probe.txt" && break
+    grep -q '^ready' "$work/probe.txt" && break
     kill -0 "$probe_pid" 2>/dev/null || fail "the probe ended at start"
     sleep 0.2
   done
-  [ -n "$wid" ] || fail "the probe window did not appear (probe.txt: $(head -c 200 "$work/probe.txt"))"
-  # No window manager on the test display: give the probe the X input focus directly. Under
-  # Wine, a low-level hook sees keys only while a Wine window has the focus.
-  xdotool windowfocus --sync "$wid"
-  probe_window=$wid
+  read -r ready pid wid < <(head -n1 "$work/probe.txt" | tr -d '\r') || true
+  if [ "$ready" = ready ] && [ "${wid:-0}" != 0 ] &&
+    xdotool getwindowname "$wid" 2>/dev/null | grep -qx "ZvProbe $pid"; then
+    # No window manager on the test display: give the probe the X input focus directly. Under
+    # Wine, a low-level hook sees keys only while a Wine window has the focus.
+    timeout 20 xdotool windowfocus --sync "$wid"
+    probe_window=$wid
+    return 0
+  fi
+  kill "$probe_pid" 2>/dev/null || true
+  wait "$probe_pid" 2>/dev/null || true
+  return 1
 }
 
 # Starts zorvane.exe -Hide and waits until it has published its window.
@@ -75,7 +98,7 @@ typed() {
   local keys=$1 expected=$2 before want got
   before=$(wc -l < "$work/probe.txt")
   want=$(echo "$expected" | wc -w)
-  xdotool windowfocus --sync "$probe_window"
+  timeout 20 xdotool windowfocus --sync "$probe_window"
   if [[ $keys == *";"* ]]; then
     local IFS=';' command
     for command in $keys; do

@@ -1,8 +1,14 @@
 // The end-to-end tests' witness: a window that appends every key message it receives to a file,
 // one line each ("+B", "-B", "+#186"; "^" marks the SYS messages, a trailing "e" the extended-key
 // flag, which tells an arrow from the number pad's key of the same scan code), flushed at once.
+//
+// Its first line says which window it is: "ready <title> <X window id>", so that the test
+// focuses exactly this window instead of searching the display by name. Under Wine the X
+// window's id is the window property "__wine_x11_whole_window"; it is 0 when this process came
+// up without the X driver, and its window then exists only inside Wine.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -54,12 +60,19 @@ int main(int argc, char** argv) {
   wc.lpszClassName = "ZvProbe";
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassA(&wc);
-  HWND w = CreateWindowA("ZvProbe", "ZvProbe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
-                         nullptr, nullptr, wc.hInstance, nullptr);
+  std::string title = "ZvProbe " + std::to_string(GetCurrentProcessId());
+  HWND w = CreateWindowA("ZvProbe", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
+                         200, nullptr, nullptr, wc.hInstance, nullptr);
   SetForegroundWindow(w);
   SetFocus(w);
-  Record("ready");
   MSG msg;
+  // The X window is made as the window is shown; give it a moment.
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (GetPropA(w, "__wine_x11_whole_window")) break;
+  }
+  auto x11 = reinterpret_cast<std::uintptr_t>(GetPropA(w, "__wine_x11_whole_window"));
+  Record("ready " + title.substr(8) + " " + std::to_string(x11));
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

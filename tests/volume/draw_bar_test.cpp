@@ -59,7 +59,7 @@ TEST_F(DrawBarTest, NewValueErasesFirstAndWaitsBeforePainting) {
   bar.Draw(3280);
   bar.Draw(3280);
   bar.Draw(0);
-  EXPECT_EQ(journal.Text(), "repaint sleep:100 paint:5% paint:5% repaint sleep:100 paint:0%");
+  EXPECT_EQ(journal.Text(), "hide sleep:100 paint:5% paint:5% hide sleep:100 paint:0%");
   EXPECT_EQ(bar.FLastValue, 0);
   EXPECT_EQ(screen.Paintings().at(0).filled.right, 362 + 15);
 }

@@ -28,7 +28,7 @@ TEST_F(DrawThreadTest, IdleUntilWokenThenRepaintsKeepingUpWithTheValue) {
   ASSERT_TRUE(WaitForPaintings(3));  // repainted over and over, not once
   thread.SetValue(0);
   ASSERT_TRUE(screen.WaitFor([](const fake::FakeScreenPainter& s) {
-    return s.PaintCountLocked() > 0 && s.RepaintCountLocked() >= 2 && s.BarVisibleLocked();
+    return s.PaintCountLocked() > 0 && s.HideCountLocked() >= 2 && s.BarVisibleLocked();
   }));
   EXPECT_EQ(screen.Paintings().back().text, "0%");
 }
@@ -42,10 +42,10 @@ TEST_F(DrawThreadTest, MadeIdleItErasesAndStaysQuietUntilWokenAgain) {
   ASSERT_TRUE(screen.WaitFor(
       [&](const fake::FakeScreenPainter& s) { return !s.BarVisibleLocked() && thread.Parked(); }));
   std::size_t painted = screen.Paintings().size();
-  int repaints = screen.Repaints();
+  int hides = screen.Hides();
   thread.Wake();
   ASSERT_TRUE(WaitForPaintings(painted + 1));
-  EXPECT_EQ(screen.Repaints(), repaints);  // same value again: no erasing first
+  EXPECT_EQ(screen.Hides(), hides);  // same value again: no erasing first
 }
 
 }  // namespace

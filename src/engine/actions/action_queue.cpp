@@ -9,6 +9,7 @@ ActionQueue::ActionQueue(platform::Scheduler& scheduler, ErrorSink showError)
 
 ActionQueue::~ActionQueue() {
   *alive_ = false;
+  if (background_) scheduler_.CancelBackground(background_);
 }
 
 std::function<void()> ActionQueue::Guarded(std::function<void()> work) {
@@ -54,44 +55,66 @@ void ActionQueue::Fail(const std::string& text) {
   PostStartNext();
 }
 
+bool ActionQueue::Try(const std::function<void()>& work) {
+  try {
+    work();
+    return true;
+  } catch (const std::exception& e) {
+    Fail(e.what());
+    return false;
+  }
+}
+
 // Plays steps until one of them has to wait; the timer or the worker brings it back here.
 void ActionQueue::Continue() {
   while (!current_.Empty()) {
     ActionSteps::Step step = current_.Take();
     switch (step.kind) {
       case ActionSteps::Kind::kRun:
-        try {
-          step.work();
-        } catch (const std::exception& e) {
-          Fail(e.what());
-          return;
-        }
+        if (!Try(step.work)) return;
         break;
       case ActionSteps::Kind::kWait:
         scheduler_.StartTimer(step.ms, Guarded([this] { Continue(); }));
         return;
-      case ActionSteps::Kind::kBackground: {
-        auto error = std::make_shared<std::string>();
-        auto failed = std::make_shared<bool>(false);
-        auto work = [work = std::move(step.work), error, failed] {
-          try {
-            work();
-          } catch (const std::exception& e) {
-            *failed = true;
-            *error = e.what();
-          }
-        };
-        scheduler_.RunInBackground(work, Guarded([this, error, failed] {
-                                     if (*failed)
-                                       Fail(*error);
-                                     else
-                                       Continue();
-                                   }));
+      case ActionSteps::Kind::kBackground:
+        StartBackground(std::move(step));
+        return;
+      case ActionSteps::Kind::kRetry: {
+        bool done = false;
+        if (!Try([&] { done = step.attempt(); })) return;
+        if (done) break;
+        if (--step.tries <= 0) {
+          if (step.work && !Try(step.work)) return;
+          break;
+        }
+        int ms = step.ms;
+        current_.PutBack(std::move(step));
+        scheduler_.StartTimer(ms, Guarded([this] { Continue(); }));
         return;
       }
     }
   }
   PostStartNext();
+}
+
+void ActionQueue::StartBackground(ActionSteps::Step step) {
+  auto error = std::make_shared<std::string>();
+  auto failed = std::make_shared<bool>(false);
+  auto work = [work = std::move(step.work), error, failed] {
+    try {
+      work();
+    } catch (const std::exception& e) {
+      *failed = true;
+      *error = e.what();
+    }
+  };
+  background_ = scheduler_.RunInBackground(work, Guarded([this, error, failed] {
+                                             background_ = 0;
+                                             if (*failed)
+                                               Fail(*error);
+                                             else
+                                               Continue();
+                                           }));
 }
 
 }  // namespace zv

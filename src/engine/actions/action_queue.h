@@ -22,6 +22,8 @@ class ActionQueue {
   using ErrorSink = std::function<void(const std::string&)>;
 
   ActionQueue(platform::Scheduler& scheduler, ErrorSink showError);
+  // Cancels the action's work on the worker, or waits for it when it is running: that work
+  // uses what the queue's owner holds, which goes right after the queue.
   ~ActionQueue();
   ActionQueue(const ActionQueue&) = delete;
   ActionQueue& operator=(const ActionQueue&) = delete;
@@ -38,6 +40,9 @@ class ActionQueue {
   void StartNext();
   void Continue();
   void Fail(const std::string& text);
+  // Runs work; false, with the action failed, when it threw.
+  bool Try(const std::function<void()>& work);
+  void StartBackground(ActionSteps::Step step);
   // Wraps work so that it does nothing once the queue is gone.
   std::function<void()> Guarded(std::function<void()> work);
 
@@ -46,6 +51,7 @@ class ActionQueue {
   std::deque<Procedure> waiting_;
   ActionSteps current_;
   bool busy_ = false;
+  platform::JobId background_ = 0;  // the current action's work on the worker, while it runs
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -5,6 +5,7 @@ namespace zv {
 Actions::Actions(const ActionDevices& devices, platform::Scheduler& scheduler,
                  ActionQueue::ErrorSink showError)
     : devices_(devices),
+      keeper_(devices.clipboard, scheduler),
       queue_(scheduler, [this, showError = std::move(showError)](const std::string& text) {
         // An action cut short (a key sequence stopped by an error) may have pressed keys that
         // its remaining steps would have released.

@@ -10,6 +10,7 @@
 
 #include "engine/action_runner.h"
 #include "engine/actions/action_queue.h"
+#include "engine/actions/clipboard_keeper.h"
 #include "platform/clipboard.h"
 #include "platform/media.h"
 #include "platform/mouse.h"
@@ -57,6 +58,7 @@ class Actions : public ActionRunner {
   const std::array<TActionEntry, kActionCount>& ActionTable() const { return ActionTable_; }
   bool CdromDoorOpen() const { return CdromDoorOpen_; }
   const ActionQueue& Queue() const { return queue_; }
+  const ClipboardKeeper& Keeper() const { return keeper_; }
 
   // The procedures: each writes its steps, which the queue then plays.
   void ActCleanText(const std::string& parameter, ActionSteps& steps);
@@ -88,7 +90,8 @@ class Actions : public ActionRunner {
   void Click(unsigned down, unsigned up, ActionSteps& steps);
 
   ActionDevices devices_;
-  ActionQueue queue_;
+  ClipboardKeeper keeper_;
+  ActionQueue queue_;  // after what its work uses: it goes first and waits for the worker
   std::array<TActionEntry, kActionCount> ActionTable_;
   bool CdromDoorOpen_ = false;
 };

@@ -24,11 +24,14 @@ void Actions::ActCleanText(const std::string&, ActionSteps& steps) {
   });
 }
 
-// Pastes rather than types: the text replaces the clipboard's content, then Left Ctrl+V.
+// Pastes rather than types: the text goes on the clipboard, then Left Ctrl+V. The clipboard
+// is tried again for a moment when another program holds it; the user's content comes back
+// once the paste is over.
 void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
-  steps.Run([this, parameter] {
-    if (!devices_.clipboard.ReplaceText(TextOfTypeTextForm(parameter)))
-      throw Error("Cannot open clipboard");
+  std::string text = TextOfTypeTextForm(parameter);
+  steps.Retry([this, text] { return keeper_.LendForText(text); }, ClipboardKeeper::kRetryEveryMs,
+              ClipboardKeeper::kOpenPatienceMs, [] { throw Error("Cannot open clipboard"); });
+  steps.Run([this] {
     int leftCtrl = KeyCodeOfName("Left Ctrl");
     devices_.keys.SimulateKeys({{leftCtrl, true}, {kV, true}, {kV, false}, {leftCtrl, false}});
   });

@@ -1,5 +1,6 @@
 #pragma once
-// A clipboard in memory that another program can be made to hold open.
+// A clipboard in memory, with formats, a sequence number, and another program that can copy
+// to it or hold it open.
 #include <string>
 
 #include "platform/clipboard.h"
@@ -9,15 +10,30 @@ namespace zv::fake {
 
 class FakeClipboard : public platform::Clipboard {
  public:
+  static constexpr unsigned kText = 1;  // CF_TEXT: the text with its terminating NUL
+
   explicit FakeClipboard(Journal* journal = nullptr) : journal_(journal) {}
   bool ReplaceText(const std::string& text) override;
-  std::string Text() override { return heldByOther ? std::string() : text_; }
+  bool ReplaceTextKeeping(const std::string& text, platform::ClipboardCopy& previous) override;
+  platform::PutBackResult PutBack(const platform::ClipboardCopy& copy,
+                                  std::uint32_t sequence) override;
+  std::uint32_t SequenceNumber() override { return sequence_; }
+  std::string Text() override;
 
-  bool heldByOther = false;  // ReplaceText fails while true, as when another program has it open
+  // Another program copies: the formats become the whole content.
+  void OtherProgramCopies(const std::vector<platform::ClipboardCopy::Format>& formats);
+  // The format's bytes, or nullptr when the clipboard does not hold it.
+  const std::vector<unsigned char>* Format(unsigned id) const;
+  std::size_t FormatCount() const { return content_.size(); }
+
+  bool heldByOther = false;  // nothing can open it while true, as when another program has it
 
  private:
+  void SetText(const std::string& text);
+
   Journal* journal_;
-  std::string text_;
+  std::vector<platform::ClipboardCopy::Format> content_;
+  std::uint32_t sequence_ = 1;
 };
 
 }  // namespace zv::fake

@@ -23,8 +23,20 @@ void FakeScheduler::CancelTimer(platform::TimerId id) {
   }
 }
 
-void FakeScheduler::RunInBackground(std::function<void()> work, std::function<void()> then) {
-  background_.emplace_back(std::move(work), std::move(then));
+platform::JobId FakeScheduler::RunInBackground(std::function<void()> work,
+                                               std::function<void()> then) {
+  background_.push_back({nextJob_, std::move(work), std::move(then)});
+  return nextJob_++;
+}
+
+// Jobs run on the test's own thread, so a job is never running while the test cancels it.
+void FakeScheduler::CancelBackground(platform::JobId id) {
+  for (auto it = background_.begin(); it != background_.end(); ++it) {
+    if (it->id == id) {
+      background_.erase(it);
+      return;
+    }
+  }
 }
 
 // Posted work first, as the message loop would find it; the worker's job when nothing is posted.
@@ -36,12 +48,12 @@ bool FakeScheduler::RunOne() {
     return true;
   }
   if (!background_.empty()) {
-    auto job = std::move(background_.front());
+    Job job = std::move(background_.front());
     background_.pop_front();
     inBackground_ = true;
-    job.first();
+    job.work();
     inBackground_ = false;
-    Post(std::move(job.second));
+    Post(std::move(job.then));
     return true;
   }
   return false;

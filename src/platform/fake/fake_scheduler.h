@@ -15,7 +15,8 @@ class FakeScheduler : public platform::Scheduler {
   void Post(std::function<void()> work) override;
   platform::TimerId StartTimer(int ms, std::function<void()> work) override;
   void CancelTimer(platform::TimerId id) override;
-  void RunInBackground(std::function<void()> work, std::function<void()> then) override;
+  platform::JobId RunInBackground(std::function<void()> work, std::function<void()> then) override;
+  void CancelBackground(platform::JobId id) override;
 
   // Virtual milliseconds since the start.
   long long Now() const { return now_; }
@@ -30,14 +31,21 @@ class FakeScheduler : public platform::Scheduler {
   void RunAll();
   std::size_t PendingTimers() const { return timers_.size(); }
   bool Idle() const { return posted_.empty() && background_.empty() && timers_.empty(); }
+  // Runs one piece of work: the first posted one, or else the worker's next job. False when
+  // there is none.
+  bool RunOne();
 
  private:
-  bool RunOne();
+  struct Job {
+    platform::JobId id;
+    std::function<void()> work, then;
+  };
   std::deque<std::function<void()>> posted_;
-  std::deque<std::pair<std::function<void()>, std::function<void()>>> background_;
+  std::deque<Job> background_;
   // Keyed by (due time, id): equal due times fire in the order they were started.
   std::map<std::pair<long long, platform::TimerId>, std::function<void()>> timers_;
   platform::TimerId nextId_ = 1;
+  platform::JobId nextJob_ = 1;
   long long now_ = 0;
   bool inBackground_ = false;
 };

@@ -14,13 +14,13 @@ void FakeScreenPainter::PaintBar(const platform::BarPicture& picture) {
   changed_.notify_all();
 }
 
-void FakeScreenPainter::RepaintDesktop() {
+void FakeScreenPainter::HideBar() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    ++repaints_;
+    ++hides_;
     visible_ = false;
   }
-  if (journal_) journal_->Add("repaint");
+  if (journal_) journal_->Add("hide");
   changed_.notify_all();
 }
 
@@ -29,9 +29,9 @@ std::vector<platform::BarPicture> FakeScreenPainter::Paintings() const {
   return paintings_;
 }
 
-int FakeScreenPainter::Repaints() const {
+int FakeScreenPainter::Hides() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return repaints_;
+  return hides_;
 }
 
 bool FakeScreenPainter::BarVisible() const {

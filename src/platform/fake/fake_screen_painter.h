@@ -19,11 +19,11 @@ class FakeScreenPainter : public platform::ScreenPainter {
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   void PaintBar(const platform::BarPicture& picture) override;
-  void RepaintDesktop() override;
+  void HideBar() override;
 
   std::vector<platform::BarPicture> Paintings() const;
-  int Repaints() const;
-  // True when the bar is on the screen: painted after the last repaint of the desktop.
+  int Hides() const;
+  // True when the bar is on the screen: painted after it was last hidden.
   bool BarVisible() const;
   // Waits (at most about ten seconds) until done() holds; for tests of the drawing thread.
   // Looks again every few milliseconds, since done() may also watch state kept elsewhere.
@@ -39,7 +39,7 @@ class FakeScreenPainter : public platform::ScreenPainter {
   }
   // Counts without locking, for use inside WaitFor's predicate only.
   std::size_t PaintCountLocked() const { return paintings_.size(); }
-  int RepaintCountLocked() const { return repaints_; }
+  int HideCountLocked() const { return hides_; }
   bool BarVisibleLocked() const { return visible_; }
   std::string LastTextLocked() const {
     return paintings_.empty() ? std::string() : paintings_.back().text;
@@ -51,7 +51,7 @@ class FakeScreenPainter : public platform::ScreenPainter {
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::vector<platform::BarPicture> paintings_;
-  int repaints_ = 0;
+  int hides_ = 0;
   bool visible_ = false;
 };
 

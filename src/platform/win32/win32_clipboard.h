@@ -10,6 +10,10 @@ class Win32Clipboard : public platform::Clipboard {
  public:
   explicit Win32Clipboard(HWND owner) : owner_(owner) {}
   bool ReplaceText(const std::string& text) override;
+  bool ReplaceTextKeeping(const std::string& text, platform::ClipboardCopy& previous) override;
+  platform::PutBackResult PutBack(const platform::ClipboardCopy& copy,
+                                  std::uint32_t sequence) override;
+  std::uint32_t SequenceNumber() override { return GetClipboardSequenceNumber(); }
   std::string Text() override;
 
  private:

@@ -53,12 +53,29 @@ void Win32Scheduler::CancelTimer(platform::TimerId id) {
   if (timers_.erase(id)) KillTimer(window_, static_cast<UINT_PTR>(id));
 }
 
-void Win32Scheduler::RunInBackground(std::function<void()> work, std::function<void()> then) {
+platform::JobId Win32Scheduler::RunInBackground(std::function<void()> work,
+                                                std::function<void()> then) {
+  platform::JobId id;
   {
     std::lock_guard<std::mutex> lock(workerMutex_);
-    jobs_.emplace_back(std::move(work), std::move(then));
+    id = nextJob_++;
+    jobs_.push_back({id, std::move(work), std::move(then)});
   }
   workerWake_.notify_all();
+  return id;
+}
+
+void Win32Scheduler::CancelBackground(platform::JobId id) {
+  std::unique_lock<std::mutex> lock(workerMutex_);
+  for (auto it = jobs_.begin(); it != jobs_.end(); ++it) {
+    if (it->id == id) {
+      jobs_.erase(it);
+      return;
+    }
+  }
+  if (runningJob_ != id) return;
+  runningCancelled_ = true;
+  jobEnded_.wait(lock, [this, id] { return runningJob_ != id; });
 }
 
 // Nothing may leave a window procedure as an exception: errors end here, in the error box.
@@ -98,16 +115,20 @@ void Win32Scheduler::WorkerLoop() {
   for (;;) {
     workerWake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
     if (stopping_) return;
-    auto job = std::move(jobs_.front());
+    Job job = std::move(jobs_.front());
     jobs_.pop_front();
+    runningJob_ = job.id;
+    runningCancelled_ = false;
     lock.unlock();
     try {
-      job.first();
+      job.work();
     } catch (...) {
       // Background work reports its own failures through then.
     }
-    Post(std::move(job.second));
     lock.lock();
+    if (!runningCancelled_) Post(std::move(job.then));
+    runningJob_ = 0;
+    jobEnded_.notify_all();
   }
 }
 

@@ -10,7 +10,6 @@
 #include <mutex>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "platform/scheduler.h"
 
@@ -28,7 +27,8 @@ class Win32Scheduler : public platform::Scheduler {
   void Post(std::function<void()> work) override;
   platform::TimerId StartTimer(int ms, std::function<void()> work) override;
   void CancelTimer(platform::TimerId id) override;
-  void RunInBackground(std::function<void()> work, std::function<void()> then) override;
+  platform::JobId RunInBackground(std::function<void()> work, std::function<void()> then) override;
+  void CancelBackground(platform::JobId id) override;
 
   HWND Window() const { return window_; }
 
@@ -46,9 +46,17 @@ class Win32Scheduler : public platform::Scheduler {
   std::map<platform::TimerId, std::function<void()>> timers_;
   platform::TimerId nextTimer_ = 1;
 
+  struct Job {
+    platform::JobId id;
+    std::function<void()> work, then;
+  };
   std::mutex workerMutex_;
   std::condition_variable workerWake_;
-  std::deque<std::pair<std::function<void()>, std::function<void()>>> jobs_;
+  std::condition_variable jobEnded_;
+  std::deque<Job> jobs_;
+  platform::JobId nextJob_ = 1;
+  platform::JobId runningJob_ = 0;  // 0: the worker is between jobs
+  bool runningCancelled_ = false;
   bool stopping_ = false;
   std::thread worker_;
 };

@@ -6,6 +6,7 @@
 
 #include "ui/win32/map_list.h"
 #include "ui/win32/modal_dialog.h"
+#include "ui/win32/tip_dialog.h"
 
 namespace zv::win32 {
 namespace {
@@ -87,9 +88,8 @@ bool MainWindow::AskYesNo(const std::string& text) {
                      MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void MainWindow::ShowTip(const std::string&, const std::string& text) {
-  // Until the tip dialog with its "don't show again" box is wired: a plain box with the text.
-  MessageBoxA(form_, text.c_str(), "Velmora", MB_OK | MB_ICONINFORMATION);
+void MainWindow::ShowTip(const std::string& key, const std::string& text) {
+  ShowTipDialog(form_, services_.settings, key, text);
 }
 
 void MainWindow::ApplyDisplayName(const std::string& product, const std::string& display) {
