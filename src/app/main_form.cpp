@@ -70,6 +70,13 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
       if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
+      // The actions end while their window still exists: a clipboard lent to a paste goes back
+      // under its owner, and a device command on the worker is waited for.
+      if (dispatcher_) {
+        dispatcher_->SetActionRunner(nullptr);
+        dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
+      }
+      actions_.reset();
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {

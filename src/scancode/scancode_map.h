@@ -62,9 +62,6 @@ std::string FormatScancodeMap(const TScancodeMap& map);
 // terminator. Otherwise false, with the reason in *why when why is given.
 bool ValidateScancodeMapHex(const std::string& hex, std::string* why);
 
-// Whether the key name has a scan code (a source or target of the map must have one).
-bool HasScancode(const std::string& name);
-
 // Adds the entry target+source at the end, dropping the source's earlier entry. A name without
 // a scan code throws zv::Error kRawMapRefusal before anything is written.
 void AddScancodeMapping(platform::Registry& registry, const std::string& source,

@@ -7,6 +7,11 @@ ZV_PROBE=$2
 work=$(mktemp -d /tmp/zv-e2e.XXXXXX)
 pids=()
 
+# The Wine desktop of the test before may still be going away. A program that starts against
+# it finds no display driver and gets no window (Wine: "Application tried to create a window,
+# but no driver could be loaded"), so wait until that server has ended.
+timeout 60 wineserver -w || true
+
 e2e_cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
@@ -79,13 +84,20 @@ launch_probe() {
 # Starts zorvane.exe -Hide and waits until it has published its window.
 start_zorvane() {
   wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
-  (cd "$work" && exec wine "$(basename "$ZV_EXE")" -Hide) &
-  zorvane_pid=$!
-  pids+=($zorvane_pid)
-  for _ in $(seq 300); do
-    [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
-    kill -0 "$zorvane_pid" 2>/dev/null || fail "zorvane.exe ended at start"
-    sleep 0.2
+  local attempt
+  for attempt in 1 2; do
+    (cd "$work" && exec wine "$(basename "$ZV_EXE")" -Hide) &
+    zorvane_pid=$!
+    pids+=($zorvane_pid)
+    for _ in $(seq 300); do
+      [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] && break
+      kill -0 "$zorvane_pid" 2>/dev/null || break
+      sleep 0.2
+    done
+    kill -0 "$zorvane_pid" 2>/dev/null && break
+    # Without a display driver the main window cannot be made and the program ends at once.
+    [ "$attempt" = 1 ] || fail "zorvane.exe ended at start"
+    echo "zorvane.exe ended at start; starting it once more" >&2
   done
   [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" != none ] || fail "no Handle published"
   sleep 0.5
