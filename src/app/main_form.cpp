@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "app/app_ids.h"
 #include "common/error.h"
-#include "engine/hidden_start.h"
 #include "engine/hook_messages.h"
 #include "settings/settings.h"
+#include "ui/win32/flat_menu.h"
 
 namespace zv {
 namespace {
@@ -29,11 +30,15 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::Create() {
+  icon_ = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_ZORVANE));
+  if (!icon_) icon_ = LoadIcon(nullptr, IDI_APPLICATION);
+  suspendedIcon_ = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_ZORVANE_SUSPENDED));
+  if (!suspendedIcon_) suspendedIcon_ = icon_;
   WNDCLASSA wc = {};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hIcon = icon_;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
@@ -55,21 +60,68 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wParam,
   return self->HandleMessage(message, wParam, lParam);
 }
 
+void TMainForm::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
+  if (ui::HandleFlatMenuMessage(window_, message, wParam, lParam)) return TRUE;
   switch (message) {
     case WM_CREATE:
-      FormCreate();
+      MakeParts();
+      FormCreate(*this, [this](const std::string& text) { ShowError(text); });
+      StartSettingsWatch();
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0) OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_HOTKEY:
+      Guarded([&] { switch_.WMHotKey(static_cast<std::uint32_t>(lParam), fields_.HotKeyWord(1)); });
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && minimizeHandler_) {
+        // Minimising hides the window to the tray; the application's minimise follows.
+        ShowWindow(window_, SW_HIDE);
+        Guarded([&] { switch_.AppMinimize(); });
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Guarded([&] {
+        if (!switch_.FormCloseQuery(true)) return;
+        FormClose();
+        DestroyWindow(window_);
+      });
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // a shutdown or logoff is granted at once
+    case WM_ENDSESSION:
+      if (wParam) EndSession();
+      return 0;
+    case WM_EXITREQUEST:
+      N2Click();
       return 0;
     case WM_SHOWERROR:
       ShowNextError();
       return 0;
+    case WM_ACTIVATE:
+      if (mainWindow_) mainWindow_->FormActivated(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
     case WM_TIMER:
       if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
+      if (wParam == kTipTimer) Timer1Timer();
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
+      FormClose();
       if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
+      settingsWatch_.reset();
+      if (tray_) tray_->RemoveTrayIcon();
       // The actions end while their window still exists: a clipboard lent to a paste goes back
       // under its owner, and a device command on the worker is waited for.
       if (dispatcher_) {
@@ -89,38 +141,60 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-void TMainForm::FormCreate() {
-  // The engine's parts exist from the start; a failing step below skips the steps after it.
-  settings_ = std::make_unique<SettingsFile>(files_, SettingsPathFor(ExecutablePath()));
+void TMainForm::OnCommand(UINT id) {
+  Guarded([&] {
+    switch (id) {
+      case kCmdLoadSettingsFile:
+        if (commands_) commands_->N6Click();
+        return;
+      case kCmdSaveSettingsFileAs:
+        if (commands_) commands_->N5Click();
+        return;
+      case kCmdControlKeyboard:
+        switch_.ControlKeyboard();
+        return;
+      case kCmdShow:
+        ShowMainWindow();
+        return;
+      case kCmdToggle:
+        switch_.Toggle();
+        return;
+      case kCmdExit:
+        N2Click();
+        return;
+    }
+    std::string caption = trayMenu_.RecentCaption(id);
+    if (!caption.empty()) recent_.ItemClick(caption);
+  });
+}
+
+void TMainForm::MakeParts() {
+  // The engine's parts, the tray and the hotkeys exist before the creation steps run, so a
+  // step that fails leaves none of them missing.
+  settingsPath_ = SettingsPathFor(ExecutablePath());
+  settings_ = std::make_unique<SettingsFile>(files_, settingsPath_);
   dispatcher_ = std::make_unique<Dispatcher>(*settings_, channel_, input_);
   hook_ = std::make_unique<KeyHook>(input_, channel_, *settings_, windows_, *this);
   hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
+  hotKeySystem_.SetWindow(window_);
+  shell_.SetWindow(window_);
+  fields_.showMessage = [this](const std::string& text) { ShowMessage(text); };
+  page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath());
+  tray_ = std::make_unique<win32::Win32Tray>(instance_, static_cast<platform::TraySink&>(*this));
+  tray_->SetIcons(icon_, suspendedIcon_);
+  commands_ = std::make_unique<SettingsFileCommands>(files_, settingsPath_, recent_,
+                                                     static_cast<SettingsFileView&>(*this));
   CreateMainWindow();
-  try {
-    ApplyDisplayName();
-    PrepareSettingsFile(*settings_);
-    channel_.PublishWindowHandle(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
-    mainWindow_->editor().LoadLists();
-    // The last step: the volume controller and the action table; actions run from now on.
-    actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
-    actions_->actions().FillActionTable();
-    dispatcher_->SetActionRunner(&actions_->actions());
-    dispatcher_->SetScheduler(&actions_->scheduler());
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  }
 }
 
 void TMainForm::CreateMainWindow() {
   win32::MainWindowServices services{*settings_, scancodes_, input_,
                                      [this] { channel_.DeleteTempCodeKey(); }, kApplicationTitle};
   mainWindow_ = std::make_unique<win32::MainWindow>(window_, std::move(services));
-}
-
-void TMainForm::ApplyDisplayName() {
-  mainWindow_->ApplyDisplayName(kApplicationTitle, kDisplayName);
+  mainWindow_->SetEvents(this);
+  fields_.SetControls(&mainWindow_->controls());
 }
 
 void TMainForm::ShowCentered() {
@@ -131,17 +205,10 @@ void TMainForm::ShowCentered() {
                (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
-  SetFocus(mainWindow_->controls().cbbOldKey);
 }
 
 void TMainForm::HiddenStart() {
-  try {
-    if (!ActivateOnHiddenStart(*settings_, *hook_)) {
-      MessageBoxA(window_, kChangeKeyFirst, kApplicationTitle, MB_ICONINFORMATION);
-    }
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  }
+  if (minimizeHandler_) Guarded([&] { switch_.AppMinimize(); });
 }
 
 void TMainForm::PostError(const std::string& text) noexcept {

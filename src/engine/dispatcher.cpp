@@ -44,8 +44,8 @@ void Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyN
 
 void Dispatcher::WMHookKeyDown(int virtualKey) {
   released_.erase(virtualKey);  // held on after a loss: the mapping applies afresh
-  // One look at the file per event: the reads below share it.
-  const IniDocument& doc = settings_.Current();
+  // The mapping comes from the settings file's snapshot in memory (a write updates it).
+  const IniDocument& doc = settings_.Snapshot();
   std::string name = SourceName(doc, virtualKey);
   NoteShiftTarget(doc, name);
   int code = Apply(doc, name, true);
@@ -58,7 +58,7 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
   if (released_.erase(virtualKey)) return;  // its targets went up when the keyboard was lost
   auto it = held_.find(virtualKey);
   if (it == held_.end()) {
-    const IniDocument& doc = settings_.Current();
+    const IniDocument& doc = settings_.Snapshot();
     Apply(doc, SourceName(doc, virtualKey), false);
     return;
   }
@@ -68,7 +68,7 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
-  return Apply(settings_.Current(), keyName, isDown);
+  return Apply(settings_.Snapshot(), keyName, isDown);
 }
 
 int Dispatcher::Apply(const IniDocument& doc, const std::string& keyName, bool isDown) {
@@ -134,14 +134,14 @@ bool Dispatcher::HandlesKey(int virtualKey) {
   if (held_.count(virtualKey) || released_.count(virtualKey)) return true;
   if (virtualKey < 0 || virtualKey > 255) return false;
   // The answer for each key is kept until the file changes: a key typed again costs no lookup.
-  std::uint64_t version = settings_.Version();
+  std::uint64_t version = settings_.SnapshotVersion();
   if (version != mappedVersion_) {
     mapped_.fill(-1);
     mappedVersion_ = version;
   }
   signed char& known = mapped_[static_cast<std::size_t>(virtualKey)];
   if (known < 0) {
-    const IniDocument& doc = settings_.Current();
+    const IniDocument& doc = settings_.Snapshot();
     known = doc.ValueExists(kSwapKey, SourceName(doc, virtualKey)) ? 1 : 0;
   }
   return known == 1;

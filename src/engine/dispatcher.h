@@ -1,8 +1,9 @@
 #pragma once
 // The main window's handling of the hook's messages: names the event's key, looks its mapping
 // up in the settings file ("SwapKey"), and injects the target key in the same direction or, on
-// key-down, runs the target's action. Mappings are read afresh for every event, so an edit of
-// the file applies from the next key on.
+// key-down, runs the target's action. Mappings come from the settings file's snapshot in
+// memory, which the program's own writes update at once and the folder watch (SettingsWatch)
+// within moments of another program's edit.
 //
 // What the dispatcher remembers is which keys it pressed: per source key still held, the targets
 // pressed for it (the source's key-up releases exactly those, even when the mapping changed or

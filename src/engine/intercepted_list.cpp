@@ -7,7 +7,7 @@
 namespace zv {
 
 bool InterceptedList::Contains(std::uint32_t vkCode) {
-  std::uint64_t version = file_.Version();
+  std::uint64_t version = file_.SnapshotVersion();
   if (!valid_ || version != version_) {
     valid_ = false;
     Rebuild();
@@ -18,7 +18,7 @@ bool InterceptedList::Contains(std::uint32_t vkCode) {
 }
 
 void InterceptedList::Rebuild() {
-  const IniDocument& doc = file_.Current();
+  const IniDocument& doc = file_.Snapshot();
   std::bitset<256> codes;
   int count = StrToIntStrict(doc.ReadString("DisableKey", "Index", "0"));
   for (int i = 1; i <= count; ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 // The intercepted-code list of the settings file ("DisableKey": "Index" = N, "KeyCode1" to
 // "KeyCodeN"), as the hook asks it on every key event. The parsed list is kept until the file's
-// version changes, so an unchanged file costs one stamp check per event.
+// snapshot changes; asking it never touches the disk.
 #include <bitset>
 #include <cstdint>
 

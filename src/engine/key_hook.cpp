@@ -15,7 +15,6 @@ KeyHook::KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile&
       channel_(channel),
       windows_(windows),
       errors_(errors),
-      settings_(settings),
       intercepted_(settings) {}
 
 KeyHook::~KeyHook() {
@@ -137,8 +136,8 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
     return HookAnswer::PassOn;
   }
 
-  // The decision here and the dispatcher's, inside Send below, rest on one look at the file.
-  SettingsFile::OneLook look(settings_);
+  // The decision comes from the settings file's snapshot in memory: nothing here waits for
+  // the disk.
   bool listed = intercepted_.Contains(event.vkCode);
   bool elsewhere = HeldElsewhere(vk, down);
   bool swallow = listed && (down || !elsewhere);

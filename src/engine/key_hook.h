@@ -85,8 +85,7 @@ class KeyHook : public platform::KeyHookSink {
   RegistryChannel& channel_;
   platform::WindowMessages& windows_;
   ErrorReporter& errors_;
-  SettingsFile& settings_;
-  InterceptedList intercepted_;
+  InterceptedList intercepted_;  // from the settings file's snapshot
   bool installed_ = false;
   bool keyboardLocked_ = false;
   bool hookedForMapping_ = false;

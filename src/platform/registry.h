@@ -7,7 +7,7 @@
 
 namespace zv::platform {
 
-enum class RegistryRoot { LocalMachine, CurrentUser };
+enum class RegistryRoot { LocalMachine, CurrentUser, Users, ClassesRoot };
 
 // An open key; 0 is no key.
 using RegistryKey = std::uintptr_t;
@@ -51,6 +51,9 @@ class Registry {
   virtual bool WriteBinary(RegistryKey key, const std::string& name,
                            const std::vector<std::uint8_t>& bytes) = 0;
   virtual bool DeleteValue(RegistryKey key, const std::string& name) = 0;
+  // The names of the key's values in the order RegEnumValueA lists them; empty when the key
+  // cannot be read.
+  virtual std::vector<std::string> ValueNames(RegistryKey key) = 0;
   // Deletes a key that has no subkeys, with its values. Handles still open on it stop working:
   // reads and writes through them fail until the key is opened again.
   virtual bool DeleteKey(RegistryRoot root, const std::string& path) = 0;

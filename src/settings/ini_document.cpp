@@ -5,16 +5,16 @@
 namespace zv {
 namespace {
 
-// Splits text into lines at LF, dropping the CR of a CRLF. A last line without a line end
-// counts; the empty rest after a final line end does not.
+// Splits text into lines at CR LF, LF or a lone CR (old Mac files). A last line without a line
+// end counts; the empty rest after a final line end does not.
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    std::size_t next = end == std::string::npos ? text.size() : end + 1;
+    std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
-    if (end > start && text[end - 1] == '\r') --end;
+    std::size_t next = end + 1;
+    if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
     lines.push_back(text.substr(start, end - start));
     start = next;
   }
@@ -73,15 +73,13 @@ IniDocument::Line IniDocument::ParseLine(std::string raw) {
   Line line;
   std::size_t start = FirstNonBlank(raw);
   std::size_t equals = raw.find('=');
-  // Comments start with ";"; a line without "=" or without a name is kept but holds no value.
-  if (start < raw.size() && raw[start] != ';' && equals != std::string::npos && equals > start) {
-    std::string key = ini::Trim(raw.substr(start, equals - start));
-    if (!key.empty()) {
-      line.isPair = true;
-      line.key = std::move(key);
-      line.valueAt = equals + 1;
-      while (line.valueAt < raw.size() && ini::IsBlank(raw[line.valueAt])) ++line.valueAt;
-    }
+  // Comments start with ";"; a line without "=" is kept but holds no value. A line "=value"
+  // holds a key with an empty name, as the system's own functions read it.
+  if (start < raw.size() && raw[start] != ';' && equals != std::string::npos) {
+    line.isPair = true;
+    line.key = ini::Trim(raw.substr(start, equals - start));
+    line.valueAt = equals + 1;
+    while (line.valueAt < raw.size() && ini::IsBlank(raw[line.valueAt])) ++line.valueAt;
   }
   line.text = std::move(raw);
   return line;

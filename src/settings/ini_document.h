@@ -11,7 +11,9 @@
 // - Listings give names in file order. Lines a person added (comments starting with ";", blank
 //   lines, lines without "=") stay as they are and are neither found nor listed.
 // - Bytes are kept as they are (the system's ANSI code page); lines end in CRLF on output and
-//   may end in CRLF or LF on input.
+//   may end in CRLF, LF or a lone CR on input.
+// - A line "=value" holds a key with an empty name: it is read, listed and deleted like any
+//   other, but never written (CanHoldKey).
 // - The key names ";" and "=" cannot stand in the file as they are (a comment, a separator), so
 //   they are stored as "%3B" and "%3D" and listed back as ";" and "=".
 // - A value is one line: text from its first line break (or NUL) on is not written, so a value

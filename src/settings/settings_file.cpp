@@ -1,37 +1,91 @@
 #include "settings/settings_file.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "common/error.h"
 
 namespace zv {
 
+namespace {
+
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+bool StartsWith(const std::string& bytes, const char* prefix) {
+  return bytes.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+// The text of the file's bytes, without a UTF-8 byte-order mark.
+std::string TextOf(const std::string& bytes) {
+  return StartsWith(bytes, kUtf8Bom) ? bytes.substr(3) : bytes;
+}
+
+// Notepad's "Unicode" (UTF-16 LE) and its big-endian sibling.
+bool IsUtf16(const std::string& bytes) {
+  return StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF");
+}
+
+}  // namespace
+
 SettingsFile::SettingsFile(platform::Files& files, std::string path)
     : files_(files), path_(std::move(path)) {}
 
 const IniDocument& SettingsFile::Current() {
-  if (loaded_ && looks_ > 0) return doc_;
   return Fresh();
 }
 
 const IniDocument& SettingsFile::Fresh() {
   if (loaded_ && batches_ > 0) return doc_;  // pending writes live only here until stored
-  // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
-  // longer matches, so the next call reads again instead of missing it.
-  platform::FileStamp stamp = files_.Stamp(path_);
-  if (loaded_ && stamp == stamp_) return doc_;
-  std::string bytes;
-  unreadable_ = stamp.exists && !files_.Read(path_, bytes);
-  if (unreadable_) bytes.clear();
-  if (bytes != text_) {
-    doc_ = IniDocument::Parse(bytes);
-    text_ = std::move(bytes);
-    ++version_;
-  }
-  stamp_ = stamp;
-  loaded_ = !unreadable_;  // an unreadable file is tried again by the next operation
+  Load();
   return doc_;
+}
+
+SettingsFile::Refreshed SettingsFile::Refresh() {
+  if (batches_ > 0) return Refreshed::Deferred;
+  return Load();
+}
+
+SettingsFile::Refreshed SettingsFile::Load() {
+  // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
+  // longer matches, so the next look reads again instead of missing it.
+  platform::FileStamp stamp = files_.Stamp(path_);
+  bool sameStamp = loaded_ && stamp == stamp_;
+  if (sameStamp && !suspect_) return Refreshed::Unchanged;
+  std::string bytes;
+  if (stamp.exists && !files_.Read(path_, bytes)) {
+    // Held by another program for a moment: the last good text stays in force, and the stamp
+    // kept makes the next look read again. With the stamp unchanged the text held is most
+    // likely still the file's, so a write may start from it.
+    unreadable_ = !sameStamp;
+    return Refreshed::Unreadable;
+  }
+  unreadable_ = false;
+  if (IsUtf16(bytes)) {
+    refusal_ = FormatMessage(
+        "Unable to read %s: the file is saved as Unicode (UTF-16). Save it as ANSI or UTF-8.",
+        path_);
+    loaded_ = false;  // looked at again by the next operation
+    return Refreshed::Refused;
+  }
+  refusal_.clear();
+  stamp_ = stamp;
+  suspect_ = stamp.recent;
+  loaded_ = true;
+  return Take(std::move(bytes)) ? Refreshed::Changed : Refreshed::Unchanged;
+}
+
+bool SettingsFile::Take(std::string bytes) {
+  if (bytes == text_) return false;
+  doc_ = IniDocument::Parse(TextOf(bytes));
+  text_ = std::move(bytes);
+  ++version_;
+  return true;
+}
+
+void SettingsFile::ThrowIfBlocked() {
+  if (!refusal_.empty()) throw Error(refusal_);
+  if (unreadable_) throw Error(FormatMessage("Unable to write to %s", path_));
 }
 
 std::uint64_t SettingsFile::Version() {
@@ -73,8 +127,9 @@ void SettingsFile::WriteString(const std::string& section, const std::string& ke
                                const std::string& value) {
   Fresh();
   // Writing over a file that exists but could not be read would throw its content away.
+  ThrowIfBlocked();
   // A name the file cannot hold is refused like a write the platform refuses.
-  if (unreadable_ || !doc_.WriteString(section, key, value))
+  if (!doc_.WriteString(section, key, value))
     throw Error(FormatMessage("Unable to write to %s", path_));
   Store();
 }
@@ -89,7 +144,7 @@ void SettingsFile::WriteBool(const std::string& section, const std::string& key,
 
 void SettingsFile::DeleteKey(const std::string& section, const std::string& key) {
   Fresh();
-  if (unreadable_ || !doc_.DeleteKey(section, key)) return;
+  if (unreadable_ || !refusal_.empty() || !doc_.DeleteKey(section, key)) return;
   try {
     Store();
   } catch (const Error&) {
@@ -99,7 +154,7 @@ void SettingsFile::DeleteKey(const std::string& section, const std::string& key)
 
 void SettingsFile::EraseSection(const std::string& section) {
   Fresh();
-  if (unreadable_ || !doc_.EraseSection(section)) return;
+  if (unreadable_ || !refusal_.empty() || !doc_.EraseSection(section)) return;
   try {
     Store();
   } catch (const Error&) {
@@ -109,6 +164,7 @@ void SettingsFile::EraseSection(const std::string& section) {
 bool SettingsFile::RemoveFile() {
   bool deleted = files_.Delete(path_);
   loaded_ = false;
+  Load();  // the snapshot follows at once
   return deleted;
 }
 
@@ -117,14 +173,16 @@ void SettingsFile::Store() {
     pending_ = true;
     return;
   }
-  std::string text = doc_.Text();
-  if (loaded_ && text == text_) return;  // nothing changed: the file stays as it is
-  if (!files_.Replace(path_, text)) {
-    doc_ = IniDocument::Parse(text_);  // back to what the file still holds
+  // A byte-order mark the file had stays in front of the text.
+  std::string bytes = (StartsWith(text_, kUtf8Bom) ? kUtf8Bom : "") + doc_.Text();
+  if (loaded_ && bytes == text_) return;  // nothing changed: the file stays as it is
+  if (!files_.Replace(path_, bytes)) {
+    doc_ = IniDocument::Parse(TextOf(text_));  // back to what the file still holds
     throw Error(FormatMessage("Unable to write to %s", path_));
   }
-  text_ = std::move(text);
+  text_ = std::move(bytes);
   stamp_ = files_.Stamp(path_);
+  suspect_ = stamp_.recent;
   loaded_ = true;
   ++version_;
 }

@@ -1,9 +1,20 @@
 #pragma once
-// One settings file on disk. Every operation first compares the file's stamp (size, last-write
-// and creation time) with the one of the text it holds and parses the file again only when the
-// file has changed, so each read sees every write made before it, by this program or by any
-// other, at the cost of one stamp check. Each write produces the whole new text and replaces
-// the file through a temporary file in the same folder, so the file is never left torn.
+// One settings file on disk, held parsed in memory.
+//
+// Two kinds of reader use it. The hook and the dispatcher decide from Snapshot(), which never
+// touches the disk: this object's own writes change it at once, and Refresh(), run on the main
+// thread when the folder's change notification fires (SettingsWatch), brings in the edits of
+// other programs. The editor and the mapping store read and write through the operations below,
+// which first compare the file's stamp (size, last-write and creation time) with the one of the
+// text held, so every write starts from the file as it is on disk. A stamp taken within the file
+// system's time resolution of the write (FileStamp::recent) cannot tell a same-size edit in the
+// same tick, so such a text is compared byte for byte at the next look.
+//
+// A read that fails for a moment (another program holds the file) keeps the last good text in
+// force. The text may start with a UTF-8 byte-order mark, which is skipped and written back; a
+// UTF-16 file is refused with a message naming it rather than misread. Each write produces the
+// whole new text and replaces the file through a temporary file in the same folder, so the file
+// is never left torn.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,23 +30,23 @@ class SettingsFile {
 
   const std::string& path() const { return path_; }
 
-  // One look at the file for a short piece of work: taking it checks the stamp once, and while
-  // it is held reads serve that text without checking again. The hook and the dispatcher decide
-  // one key event on one look. Writes made meanwhile start from the file as it is, reach the disk
-  // and are seen at once; changes by other programs are seen by the next look.
-  class OneLook {
-   public:
-    explicit OneLook(SettingsFile& file) : file_(file) {
-      file_.Current();
-      ++file_.looks_;
-    }
-    ~OneLook() { --file_.looks_; }
-    OneLook(const OneLook&) = delete;
-    OneLook& operator=(const OneLook&) = delete;
+  // What the hook and the dispatcher decide from: the text last read or written, parsed. Never
+  // touches the disk. Empty until the first look at the file.
+  const IniDocument& Snapshot() const { return doc_; }
+  // Changes whenever the snapshot's content does, without looking at the disk.
+  std::uint64_t SnapshotVersion() const { return version_; }
 
-   private:
-    SettingsFile& file_;
+  enum class Refreshed {
+    Unchanged,   // the file holds the text of the snapshot
+    Deferred,    // a batch of writes is open: look again once it has ended
+    Changed,     // the snapshot now holds the file's new text
+    Unreadable,  // the file could not be read (held by another program): the snapshot stays
+    Refused,     // the file is in an encoding the program does not read: the snapshot stays
   };
+  // Looks at the disk: one stamp check, and a read when the stamp changed or cannot tell.
+  Refreshed Refresh();
+  // Why the file is refused (a UTF-16 file), or empty; writes fail with this text meanwhile.
+  const std::string& refusal() const { return refusal_; }
 
   // The file's current content: one stamp check, a parse only when the file changed. A file
   // that does not exist reads as empty. The reference stays valid until the next call.
@@ -92,20 +103,24 @@ class SettingsFile {
   bool RemoveFile();
 
  private:
-  const IniDocument& Fresh();  // checks the stamp, held looks or not; writes start from it
-  void Store();                // writes doc_ to disk or throws
+  const IniDocument& Fresh();    // checks the stamp; writes start from it
+  Refreshed Load();              // the stamp check and, when needed, the read
+  bool Take(std::string bytes);  // the bytes read; true when the content changed
+  void Store();                  // writes doc_ to disk or throws
+  void ThrowIfBlocked();         // a write over a file not read would lose its content
+  void Flush();                  // stores what a Batch held back
 
   platform::Files& files_;
   std::string path_;
   IniDocument doc_;
-  std::string text_;  // the bytes doc_ was parsed from or written as
+  std::string text_;  // the bytes doc_ was parsed from or written as (with any byte-order mark)
   platform::FileStamp stamp_;
   bool loaded_ = false;
-  void Flush();                // stores what a Batch held back
-  int looks_ = 0;              // OneLook objects held
+  bool suspect_ = false;       // text_ was taken while a same-tick edit could keep the stamp
   int batches_ = 0;            // Batch objects held
   bool pending_ = false;       // written under a Batch, not stored yet
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
+  std::string refusal_;        // set while the file is in an encoding that is not read
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
 };
 

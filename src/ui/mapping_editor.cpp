@@ -6,6 +6,7 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
 #include "common/error.h"
+#include "scancode/scancode_map.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
 #include "ui/tip_rules.h"
@@ -105,7 +106,7 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
 bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
   // The system's map exchanges scan codes only: both keys need one.
   if (ScancodeOfName(target) == "-1" || ScancodeOfName(source) == "-1") {
-    view_.ShowMessage(kRawMapMessage);
+    view_.ShowMessage(kRawMapRefusal);
     return false;
   }
   return WrittenOrElevated(parts_.scancodes.Add(source, target));

@@ -16,8 +16,6 @@ namespace zv {
 inline constexpr const char* kSameKeyMessage = "Can not change the same key!";
 inline constexpr const char* kShiftToNumPadMessage =
     "Do not support this change,please select other keys!";
-inline constexpr const char* kRawMapMessage =
-    "Raw map do not support this change,please select other keys!";
 inline constexpr const char* kResetAllQuestion = "Are you sure you want to reset all keys?";
 inline constexpr const char* kElevateQuestion =
     "Windows lets only administrators change its key map. Write it as administrator?";

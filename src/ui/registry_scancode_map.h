@@ -22,7 +22,9 @@ class RegistryScancodeMap : public ScancodeMapPort {
   ScancodeWrite Add(const std::string& source, const std::string& target) override;
   ScancodeWrite Remove(const std::string& source, const std::string& target) override;
   void DeleteAll() override;
-  bool WriteElevated(const std::string& hex) override { return writeElevated_(hex); }
+  bool WriteElevated(const std::string& hex) override {
+    return writeElevated_ && writeElevated_(hex);
+  }
 
  private:
   platform::Registry& registry_;

@@ -2,7 +2,10 @@
 // of keys without scan codes, the administrator question, and a map that cannot be read.
 #include <gtest/gtest.h>
 
+#include "platform/fake/fake_registry.h"
+#include "scancode/scancode_map.h"
 #include "tests/editor/editor_rig.h"
+#include "ui/registry_scancode_map.h"
 
 namespace zv::testing_editor {
 namespace {
@@ -102,6 +105,43 @@ TEST_F(RegistryMapEditing, AnUnreadableMapAtCreationIsShownOnceAndTheRestLoads) 
   scancodes.entries = {"@A", "B@"};
   editor.RefreshRegistryMap();
   EXPECT_EQ(window.Listed(kRegistry), (Texts{"A=", "=B"}));
+}
+
+}  // namespace
+}  // namespace zv::testing_editor
+
+namespace zv::testing_editor {
+namespace {
+
+// The port over the scancode map's own operations, on a registry that a standard user may
+// read but not change: the refused value reaches the elevated writer byte for byte.
+TEST(RegistryScancodeMapPort, ARefusedValueGoesToTheElevatedWriterUnchanged) {
+  fake::FakeRegistry registry;
+  registry.CloseKey(registry.CreateKey(platform::RegistryRoot::LocalMachine, kScancodeMapKeyPath));
+  std::vector<std::string> written;
+  RegistryScancodeMap port(registry, [&](const std::string& hex) {
+    written.push_back(hex);
+    return true;
+  });
+  EXPECT_FALSE(port.Add("Caps Lock", "Left Ctrl").denied);
+  EXPECT_EQ(port.List(), Texts{"Left Ctrl@Caps Lock"});
+
+  registry.SetWritable(platform::RegistryRoot::LocalMachine, false);
+  const ScancodeWrite add = port.Add("A", "B");
+  EXPECT_TRUE(add.denied);
+  EXPECT_EQ(add.hex,
+            "000000000000000003000000"
+            "1D003A00"
+            "30001E00"
+            "00000000");
+  const ScancodeWrite remove = port.Remove("Caps Lock", "Left Ctrl");
+  EXPECT_EQ(remove.hex,
+            "000000000000000001000000"
+            "00000000");
+  EXPECT_EQ(port.List(), Texts{"Left Ctrl@Caps Lock"});  // nothing changed meanwhile
+  EXPECT_TRUE(port.WriteElevated(add.hex));
+  EXPECT_EQ(written, Texts{add.hex});
+  EXPECT_FALSE(RegistryScancodeMap(registry, nullptr).WriteElevated(add.hex));
 }
 
 }  // namespace

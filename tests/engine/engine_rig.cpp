@@ -15,6 +15,17 @@ EngineRig::EngineRig() {
   dispatcher.SetActionRunner(&actions);
   dispatcher.SetScheduler(&scheduler);
   hook.SetClient(&dispatcher);
+  settingsWatch.Start();
+}
+
+void EngineRig::WriteFile(const std::string& text) {
+  files.Put(kPath, text);
+  Notify();
+}
+
+void EngineRig::Notify() {
+  folderWatcher.Fire();
+  scheduler.RunPending();
 }
 
 void EngineRig::Map(const std::string& source, const std::string& target,

@@ -14,11 +14,13 @@
 #include "engine/key_hook.h"
 #include "engine/registry_channel.h"
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_folder_watcher.h"
 #include "platform/fake/fake_input.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_scheduler.h"
 #include "platform/fake/fake_windows.h"
 #include "settings/settings_file.h"
+#include "settings/settings_watch.h"
 
 namespace zv::testing_engine {
 
@@ -58,8 +60,11 @@ class EngineRig {
   void Map(const std::string& source, const std::string& target,
            const std::string& parameter = " ");
   void Unmap(const std::string& source);
-  // Replaces the settings file's text as a person editing it would.
-  void WriteFile(const std::string& text) { files.Put(kPath, text); }
+  // Replaces the settings file's text as a person editing it would; the folder's change
+  // notification follows and its posted look runs.
+  void WriteFile(const std::string& text);
+  // The change notification and what the main thread then runs (posted looks, due retries).
+  void Notify();
   // Types keys and returns what the focused program received meanwhile. After each key the
   // message loop turns: work the dispatcher posted runs.
   std::string run(const std::string& keys);
@@ -75,7 +80,10 @@ class EngineRig {
   RecordingErrors errors;
   RecordingActions actions;
   fake::FakeScheduler scheduler;
+  fake::FakeFolderWatcher folderWatcher;
   SettingsFile settings{files, kPath};
+  SettingsWatch settingsWatch{settings, folderWatcher, scheduler,
+                              [this](const std::string& text) { errors.PostError(text); }};
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
   KeyHook hook{input, channel, settings, windows, errors};

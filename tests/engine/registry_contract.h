@@ -3,6 +3,7 @@
 // the Win32 registry under Wine, so the fake cannot drift from Windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -126,6 +127,28 @@ TEST_F(RegistryContract, DeletedKeyGoesWithItsValuesAndOpenHandlesStopWorking) {
   platform::RegistryKey fresh = reg.CreateKey(hkcu, path);
   EXPECT_EQ(reg.ReadDword(fresh, "TempCode", value), RegistryRead::Missing);
   reg.CloseKey(fresh);
+}
+
+TEST_F(RegistryContract, ValuesAreListedAndAReadOnlyKeyRefusesWrites) {
+  std::string path = base + "\\RecentFiles";
+  EXPECT_EQ(reg.OpenKeyForReading(hkcu, path), 0u);
+  platform::RegistryKey key = reg.CreateKey(hkcu, path);
+  ASSERT_NE(key, 0u);
+  EXPECT_TRUE(reg.ValueNames(key).empty());
+  for (const char* name : {"2", "1", "3"}) ASSERT_TRUE(reg.WriteString(key, name, name));
+  reg.CloseKey(key);
+  platform::RegistryKey reading = reg.OpenKeyForReading(hkcu, path);
+  ASSERT_NE(reading, 0u);
+  std::vector<std::string> names = reg.ValueNames(reading);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"1", "2", "3"}));
+  std::string text;
+  EXPECT_EQ(reg.ReadString(reading, "2", text), RegistryRead::Ok);
+  EXPECT_EQ(text, "2");
+  EXPECT_FALSE(reg.WriteString(reading, "4", "x"));
+  EXPECT_FALSE(reg.DeleteValue(reading, "1"));
+  EXPECT_EQ(reg.ValueNames(reading).size(), 3u);
+  reg.CloseKey(reading);
 }
 
 }  // namespace zv::contract

@@ -12,10 +12,13 @@
 #include "engine/key_hook.h"
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folder_watcher.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_scheduler.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/settings_file.h"
+#include "settings/settings_watch.h"
 #include "tests/win32/temp_folder.h"
 
 namespace zv {
@@ -62,6 +65,7 @@ class Win32HookTest : public ::testing::Test {
     ASSERT_NE(g_observer, nullptr);
     hook.SetClient(&dispatcher);
     ASSERT_TRUE(hook.InstallKeyHook());
+    ASSERT_TRUE(watch.Start());
   }
   void TearDown() override {
     hook.RemoveKeyHook();
@@ -93,7 +97,19 @@ class Win32HookTest : public ::testing::Test {
     for (const std::string& s : g_seen) out += (out.empty() ? "" : " ") + s;
     return out;
   }
-  void Write(const std::string& text) { ASSERT_TRUE(files.Replace(path, text)); }
+  // Another program writes the file; the folder's change notification brings it into the
+  // engine's snapshot through the message loop.
+  void Write(const std::string& text) {
+    std::uint64_t before = settings.SnapshotVersion();
+    ASSERT_TRUE(files.Replace(path, text));
+    DWORD start = GetTickCount();
+    while (settings.SnapshotVersion() == before && GetTickCount() - start < 2000) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    ASSERT_NE(settings.SnapshotVersion(), before) << "the edit never reached the snapshot";
+  }
   long TempCode() {
     HKEY key;
     HKEY root = channel.root() == platform::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE
@@ -117,6 +133,10 @@ class Win32HookTest : public ::testing::Test {
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
   KeyHook hook{input, channel, settings, windows, errors};
+  win32::Win32Scheduler scheduler;
+  win32::Win32FolderWatcher watcher;
+  SettingsWatch watch{settings, watcher, scheduler,
+                      [this](const std::string& text) { errors.PostError(text); }};
   HWND window = nullptr;
 };
 

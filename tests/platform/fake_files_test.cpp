@@ -9,6 +9,8 @@ struct FakeEnv : FilesEnv {
   platform::Files& files() override { return fake; }
   std::string Path(const std::string& name) override { return "C:\\zv\\" + name; }
   void MakeReadOnly(const std::string& path) override { fake.SetReadOnly(path, true); }
+  void Hold(const std::string& path, bool held) override { fake.Hold(path, held); }
+  void CoarseClock() override { fake.SetCoarseClock(true); }
 };
 }  // namespace
 std::unique_ptr<FilesEnv> MakeFilesEnv() {

@@ -15,6 +15,10 @@ struct FilesEnv {
   virtual platform::Files& files() = 0;
   virtual std::string Path(const std::string& name) = 0;  // a path in a private folder
   virtual void MakeReadOnly(const std::string& path) = 0;
+  // Another program opens the file without sharing it, or lets it go again.
+  virtual void Hold(const std::string& path, bool held) = 0;
+  // A file system whose clock is as coarse as it gets (FAT's 2 s steps).
+  virtual void CoarseClock() = 0;
 };
 
 std::unique_ptr<FilesEnv> MakeFilesEnv();  // provided by each test program
@@ -78,6 +82,35 @@ TEST_F(FilesContract, ReadOnlyFileRefusesReplaceAndKeepsItsText) {
   std::string bytes;
   ASSERT_TRUE(files.Read(p, bytes));
   EXPECT_EQ(bytes, "kept");
+}
+
+TEST_F(FilesContract, AFileHeldByAnotherProgramRefusesReadsAndReplacesAndKeepsItsBytes) {
+  std::string p = env->Path("g.qnp");
+  ASSERT_TRUE(files.Replace(p, "kept"));
+  env->Hold(p, true);
+  std::string bytes;
+  EXPECT_FALSE(files.Read(p, bytes));
+  EXPECT_FALSE(files.Replace(p, "lost"));  // held for longer than the replace waits
+  EXPECT_TRUE(files.Exists(p));
+  env->Hold(p, false);
+  ASSERT_TRUE(files.Read(p, bytes));
+  EXPECT_EQ(bytes, "kept");
+  EXPECT_TRUE(files.Replace(p, "new"));
+  ASSERT_TRUE(files.Read(p, bytes));
+  EXPECT_EQ(bytes, "new");
+}
+
+TEST_F(FilesContract, AStampThatCannotTellASameSizeWriteSaysSo) {
+  // Either the stamp moves with the write, or it is marked recent and the reader compares the
+  // bytes: a same-size write within one tick of the clock is never taken for no change.
+  env->CoarseClock();
+  std::string p = env->Path("h.qnp");
+  ASSERT_TRUE(files.Replace(p, "one"));
+  platform::FileStamp first = files.Stamp(p);
+  EXPECT_TRUE(first.recent);
+  ASSERT_TRUE(files.Replace(p, "two"));
+  platform::FileStamp second = files.Stamp(p);
+  EXPECT_TRUE(second != first || second.recent);
 }
 
 }  // namespace zv::contract

@@ -171,7 +171,7 @@ TEST(IniPlacement, ListingsFollowFileOrder) {
 TEST(IniHandEdited, CommentsBlankLinesAndLinesWithoutEqualsStayButHoldNothing) {
   std::string text = Lines({"; top", "loose=1", "[s]", "  ; c=1", "plain", "", "", "=x", "k=v"});
   IniDocument doc = IniDocument::Parse(text);
-  EXPECT_EQ(doc.ReadSection("s"), Names{"k"});
+  EXPECT_EQ(doc.ReadSection("s"), (Names{"", "k"}));  // "=x": a key with an empty name
   EXPECT_FALSE(doc.ValueExists("s", "; c"));
   EXPECT_FALSE(doc.ValueExists("s", "plain"));
   EXPECT_FALSE(doc.ValueExists("", "loose"));  // keys above every section belong to none
@@ -184,6 +184,31 @@ TEST(IniHandEdited, LfAndMissingFinalLineEndAreRead) {
   EXPECT_EQ(doc.ReadString("a", "x", "-"), "1");
   EXPECT_EQ(doc.ReadString("b", "y", "-"), "2");
   EXPECT_EQ(doc.Text(), Lines({"[a]", "x=1", "[b]", "y=2"}));
+}
+
+TEST(IniHandEdited, ALoneCrEndsALineAsCrLfAndLfDo) {
+  // Old Mac line ends, mixed with the others; an empty line between CR and CR stays a line.
+  IniDocument doc = IniDocument::Parse("[SwapKey]\rA=B\r\rC=D\r\n[Settings]\nSign=Zorvane\r");
+  EXPECT_EQ(doc.ReadSection("SwapKey"), (Names{"A", "C"}));
+  EXPECT_EQ(doc.ReadString("SwapKey", "A", "-"), "B");
+  EXPECT_EQ(doc.ReadString("Settings", "Sign", "-"), "Zorvane");
+  doc.WriteString("SwapKey", "E", "F");
+  EXPECT_EQ(doc.Text(),
+            Lines({"[SwapKey]", "A=B", "", "C=D", "E=F", "[Settings]", "Sign=Zorvane"}));
+}
+
+TEST(IniHandEdited, AKeyWithAnEmptyNameIsReadListedAndDeletedButNeverWritten) {
+  IniDocument doc = IniDocument::Parse(Lines({"[s]", "=first", "  = second ", "k=v"}));
+  EXPECT_TRUE(doc.ValueExists("s", ""));
+  EXPECT_EQ(doc.ReadString("s", "", "-"), "first");
+  EXPECT_EQ(doc.ReadString("s", "  ", "-"), "first");  // blanks around a name never count
+  EXPECT_EQ(doc.ReadSection("s"), (Names{"", "", "k"}));
+  EXPECT_FALSE(doc.WriteString("s", "", "new"));
+  EXPECT_TRUE(doc.DeleteKey("s", ""));
+  EXPECT_EQ(doc.ReadString("s", "", "-"), "second");
+  EXPECT_TRUE(doc.DeleteKey("s", ""));
+  EXPECT_FALSE(doc.DeleteKey("s", ""));
+  EXPECT_EQ(doc.Text(), Lines({"[s]", "k=v"}));
 }
 
 TEST(IniHandEdited, OnlyTheFirstSectionAndKeyOfANameCount) {

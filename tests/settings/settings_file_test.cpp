@@ -57,18 +57,59 @@ TEST_F(SettingsCache, OwnWritesAreSeenWithoutReadingTheFileAgain) {
   EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=B", "C=D"}));
 }
 
-TEST_F(SettingsCache, OneLookServesOneTextUntilItEnds) {
+TEST_F(SettingsCache, TheSnapshotNeverLooksAtTheDiskAndFollowsOwnWritesAndRefreshes) {
   files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
-  {
-    SettingsFile::OneLook look(file);
-    files.Put(kPath, Lines({"[SwapKey]", "A=C"}));
-    EXPECT_EQ(file.ReadString("SwapKey", "A", "Null"), "B");
-    // A write inside the look starts from the file as it is, and is seen at once.
-    file.WriteString("SwapKey", "D", "E");
-    EXPECT_EQ(file.ReadString("SwapKey", "D", "Null"), "E");
-  }
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Changed);
+  files.Put(kPath, Lines({"[SwapKey]", "A=C"}));  // another program, no refresh yet
+  int stamps = files.stamps;
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "B");
+  std::uint64_t version = file.SnapshotVersion();
+  EXPECT_EQ(files.stamps, stamps);
+  // A write starts from the file as it is, and the snapshot has the result at once.
+  file.WriteString("SwapKey", "D", "E");
   EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=C", "D=E"}));
-  EXPECT_EQ(file.ReadString("SwapKey", "A", "Null"), "C");
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "C");
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "D", "Null"), "E");
+  EXPECT_NE(file.SnapshotVersion(), version);
+  files.Put(kPath, Lines({"[SwapKey]", "A=F"}));
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Changed);
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "F");
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Unchanged);
+  file.RemoveFile();  // Reset All's delete shows at once too
+  EXPECT_FALSE(file.Snapshot().ValueExists("SwapKey", "A"));
+}
+
+TEST_F(SettingsCache, ASameSizeEditWithinOneClockTickIsToldByItsBytes) {
+  files.SetCoarseClock(true);
+  files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+  file.Refresh();
+  files.Put(kPath, Lines({"[SwapKey]", "A=C"}));  // same size, same tick: the same stamp
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Changed);
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "C");
+  file.WriteString("SwapKey", "A", "D");  // our own write in the same tick
+  files.Put(kPath, Lines({"[SwapKey]", "A=E"}));
+  EXPECT_EQ(file.ReadString("SwapKey", "A", "Null"), "E");
+  // Once the clock has moved past the last write, one more read settles it and the stamp
+  // alone serves again.
+  files.NextTick();
+  file.Refresh();
+  int reads = files.reads;
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Unchanged);
+  EXPECT_EQ(files.reads, reads);
+}
+
+TEST_F(SettingsCache, AReadThatFailsForAMomentKeepsTheLastGoodText) {
+  files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+  file.Refresh();
+  files.Put(kPath, Lines({"[SwapKey]", "A=B", "C=D"}));
+  files.FailNextReads(2);
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Unreadable);
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "B");
+  // A write would start from a text that lacks the other program's edit: refused, not lost.
+  EXPECT_THROW(file.WriteString("SwapKey", "X", "Y"), Error);
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=B", "C=D"}));
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Changed);
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "C", "Null"), "D");
 }
 
 TEST_F(SettingsCache, AWriteStartsFromWhatAnotherWriterLeft) {
@@ -150,25 +191,56 @@ TEST_F(SettingsWrites, AKeyNameTheFileCannotHoldIsRefusedWithTheWriteFailure) {
 
 // A file that exists but cannot be read (another program holds it) must not be overwritten
 // with a text that lacks its content.
-class LockedFiles : public fake::FakeFiles {
- public:
-  bool locked = false;
-  bool Read(const std::string& path, std::string& bytes) override {
-    return !locked && FakeFiles::Read(path, bytes);
-  }
-};
-
 TEST(SettingsUnreadable, AFileThatCannotBeReadIsNeverOverwritten) {
-  LockedFiles files;
+  fake::FakeFiles files;
   SettingsFile file(files, kPath);
   files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
-  files.locked = true;
+  files.Hold(kPath, true);
   EXPECT_EQ(file.ReadString("SwapKey", "A", "none"), "none");
   EXPECT_THROW(file.WriteString("Settings", "Sign", "Zorvane"), Error);
   file.DeleteKey("SwapKey", "A");
   EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=B"}));
-  files.locked = false;
+  files.Hold(kPath, false);
   EXPECT_EQ(file.ReadString("SwapKey", "A", "none"), "B");
+}
+
+using SettingsEncodings = SettingsFileTest;
+
+TEST_F(SettingsEncodings, AUtf8ByteOrderMarkIsSkippedAndKeptOnWrite) {
+  const std::string bom = "\xEF\xBB\xBF";
+  files.Put(kPath, bom + Lines({"[DisableKey]", "Index=0", "[Settings]", "Sign=Zorvane"}));
+  EXPECT_EQ(file.ReadSections(), (std::vector<std::string>{"DisableKey", "Settings"}));
+  EXPECT_EQ(file.ReadIntegerStrict("DisableKey", "Index"), 0);
+  file.WriteString("DisableKey", "Index", "1");
+  EXPECT_EQ(files.Get(kPath),
+            bom + Lines({"[DisableKey]", "Index=1", "[Settings]", "Sign=Zorvane"}));
+  files.Put(kPath, Lines({"[DisableKey]", "Index=1"}));  // saved again without the mark
+  file.WriteString("DisableKey", "Index", "2");
+  EXPECT_EQ(files.Get(kPath), Lines({"[DisableKey]", "Index=2"}));
+}
+
+TEST_F(SettingsEncodings, AUtf16FileIsRefusedByNameAndNeverOverwritten) {
+  files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+  file.Refresh();
+  std::string utf16("\xFF\xFE[\0S\0]\0\r\0\n\0", 12);
+  files.Put(kPath, utf16);
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Refused);
+  const std::string message =
+      "Unable to read C:\\zv\\Keydat.qnp: the file is saved as Unicode (UTF-16). Save it as ANSI "
+      "or UTF-8.";
+  EXPECT_EQ(file.refusal(), message);
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "Null"), "B");  // the last good text
+  try {
+    file.WriteString("SwapKey", "C", "D");
+    FAIL() << "a UTF-16 file must not be written over";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), message);
+  }
+  file.DeleteKey("SwapKey", "A");
+  EXPECT_EQ(files.Get(kPath), utf16);
+  files.Put(kPath, Lines({"[SwapKey]", "A=C"}));  // saved as ANSI
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Changed);
+  EXPECT_TRUE(file.refusal().empty());
 }
 
 using SettingsValueForms = SettingsFileTest;

@@ -11,34 +11,50 @@ platform::FileStamp FakeFiles::Stamp(const std::string& path) {
   s.size = it->second.bytes.size();
   s.written = it->second.written;
   s.created = it->second.created;
+  s.recent = coarse_ && it->second.written == clock_;
   return s;
 }
 
 bool FakeFiles::Read(const std::string& path, std::string& bytes) {
   auto it = files_.find(path);
-  if (it == files_.end()) return false;
+  if (it == files_.end() || held_.count(path)) return false;
+  if (failReads_ > 0) {
+    --failReads_;
+    return false;
+  }
   ++reads;
   bytes = it->second.bytes;
   return true;
 }
 
 bool FakeFiles::Replace(const std::string& path, const std::string& bytes) {
-  if (readOnly_.count(path)) return false;
-  ++replaces;
-  Entry& e = files_[path];
-  e.bytes = bytes;
-  e.written = e.created = ++clock_;
+  if (readOnly_.count(path) || held_.count(path)) return false;
+  Write(path, bytes);
   return true;
 }
 
+void FakeFiles::Put(const std::string& path, const std::string& bytes) {
+  Write(path, bytes);
+}
+
+void FakeFiles::Write(const std::string& path, const std::string& bytes) {
+  ++replaces;
+  bool existed = files_.count(path) != 0;
+  Entry& e = files_[path];
+  e.bytes = bytes;
+  if (!coarse_) ++clock_;
+  e.written = clock_;
+  if (!coarse_ || !existed) e.created = clock_;
+}
+
 bool FakeFiles::Delete(const std::string& path) {
-  if (readOnly_.count(path)) return false;
+  if (readOnly_.count(path) || held_.count(path)) return false;
   return files_.erase(path) != 0;
 }
 
 bool FakeFiles::Copy(const std::string& from, const std::string& to) {
   auto it = files_.find(from);
-  if (it == files_.end()) return false;
+  if (it == files_.end() || held_.count(from)) return false;
   std::string bytes = it->second.bytes;
   return Replace(to, bytes);
 }
@@ -53,6 +69,13 @@ void FakeFiles::SetReadOnly(const std::string& path, bool readOnly) {
     readOnly_.insert(path);
   else
     readOnly_.erase(path);
+}
+
+void FakeFiles::Hold(const std::string& path, bool held) {
+  if (held)
+    held_.insert(path);
+  else
+    held_.erase(path);
 }
 
 }  // namespace zv::fake

@@ -16,7 +16,8 @@ std::string FakeRegistry::Fold(const std::string& text) {
 }
 
 std::string FakeRegistry::FullName(RegistryRoot root, const std::string& path) const {
-  return (root == RegistryRoot::LocalMachine ? "hklm\\" : "hkcu\\") + Fold(path);
+  static const char* const kRoots[] = {"hklm\\", "hkcu\\", "hku\\", "hkcr\\"};
+  return kRoots[static_cast<int>(root)] + Fold(path);
 }
 
 RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool create,
@@ -30,6 +31,7 @@ RegistryKey FakeRegistry::Open(RegistryRoot root, const std::string& path, bool 
   }
   RegistryKey handle = ++next_;
   handles_[handle] = it->second;
+  if (!forWriting) readingHandles_.insert(handle);
   ++opens;
   return handle;
 }
@@ -48,6 +50,11 @@ RegistryKey FakeRegistry::OpenKeyForReading(RegistryRoot root, const std::string
 
 void FakeRegistry::CloseKey(RegistryKey key) {
   handles_.erase(key);
+  readingHandles_.erase(key);
+}
+
+FakeRegistry::Key* FakeRegistry::Writable(RegistryKey key) {
+  return readingHandles_.count(key) ? nullptr : Live(key);
 }
 
 FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
@@ -61,9 +68,11 @@ FakeRegistry::Key* FakeRegistry::Live(RegistryKey key) {
 }
 
 bool FakeRegistry::Store(RegistryKey key, const std::string& name, Value value) {
-  Key* k = Live(key);
+  Key* k = Writable(key);
   if (!k || failWrites_) return false;
-  k->values[Fold(name)] = std::move(value);
+  Value& stored = k->values[Fold(name)];
+  if (!stored.name.empty()) value.name = stored.name;  // a value keeps its first spelling
+  stored = std::move(value);
   ++writes;
   return true;
 }
@@ -82,7 +91,7 @@ RegistryRead FakeRegistry::ReadDword(RegistryKey key, const std::string& name,
 bool FakeRegistry::WriteDword(RegistryKey key, const std::string& name, std::uint32_t value) {
   std::vector<std::uint8_t> bytes;
   for (int shift = 0; shift < 32; shift += 8) bytes.push_back((value >> shift) & 0xFF);
-  return Store(key, name, {RegistryType::Dword, bytes});
+  return Store(key, name, {RegistryType::Dword, bytes, name});
 }
 
 RegistryRead FakeRegistry::ReadString(RegistryKey key, const std::string& name,
@@ -101,7 +110,7 @@ RegistryRead FakeRegistry::ReadString(RegistryKey key, const std::string& name,
 bool FakeRegistry::WriteString(RegistryKey key, const std::string& name, const std::string& value) {
   std::vector<std::uint8_t> bytes(value.begin(), value.end());
   bytes.push_back(0);
-  return Store(key, name, {RegistryType::String, bytes});
+  return Store(key, name, {RegistryType::String, bytes, name});
 }
 
 RegistryRead FakeRegistry::ReadBinary(RegistryKey key, const std::string& name,
@@ -118,12 +127,20 @@ RegistryRead FakeRegistry::ReadBinary(RegistryKey key, const std::string& name,
 
 bool FakeRegistry::WriteBinary(RegistryKey key, const std::string& name,
                                const std::vector<std::uint8_t>& bytes) {
-  return Store(key, name, {RegistryType::Binary, bytes});
+  return Store(key, name, {RegistryType::Binary, bytes, name});
 }
 
 bool FakeRegistry::DeleteValue(RegistryKey key, const std::string& name) {
-  Key* k = Live(key);
+  Key* k = Writable(key);
   return k && k->values.erase(Fold(name)) != 0;
+}
+
+std::vector<std::string> FakeRegistry::ValueNames(RegistryKey key) {
+  std::vector<std::string> names;
+  if (Key* k = Live(key)) {
+    for (const auto& v : k->values) names.push_back(v.second.name);
+  }
+  return names;
 }
 
 bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
@@ -146,7 +163,7 @@ void FakeRegistry::Plant(RegistryRoot root, const std::string& path, const std::
                          RegistryType type, const std::vector<std::uint8_t>& bytes) {
   auto& key = keys_[FullName(root, path)];
   if (!key) key = std::make_shared<Key>();
-  key->values[Fold(name)] = {type, bytes};
+  key->values[Fold(name)] = {type, bytes, name};
 }
 
 bool FakeRegistry::KeyExists(RegistryRoot root, const std::string& path) const {

@@ -1,7 +1,9 @@
 #pragma once
 // An in-memory registry for native tests. Key paths match without regard to case, as Windows'.
+// Values are listed sorted by name, as Wine lists them.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@ class FakeRegistry : public platform::Registry {
   bool WriteBinary(platform::RegistryKey key, const std::string& name,
                    const std::vector<std::uint8_t>& bytes) override;
   bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  std::vector<std::string> ValueNames(platform::RegistryKey key) override;
   bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
 
   // Test controls.
@@ -49,6 +52,7 @@ class FakeRegistry : public platform::Registry {
   struct Value {
     platform::RegistryType type = platform::RegistryType::Binary;
     std::vector<std::uint8_t> bytes;  // as stored: a DWORD little-endian, a string with its NUL
+    std::string name;                 // as first written
   };
   struct Key {
     std::map<std::string, Value> values;  // by lower-case name
@@ -58,11 +62,13 @@ class FakeRegistry : public platform::Registry {
   std::string FullName(platform::RegistryRoot root, const std::string& path) const;
   platform::RegistryKey Open(platform::RegistryRoot root, const std::string& path, bool create,
                              bool forWriting = true);
-  Key* Live(platform::RegistryKey key);  // null when closed or deleted since opening
+  Key* Live(platform::RegistryKey key);      // null when closed or deleted since opening
+  Key* Writable(platform::RegistryKey key);  // null as well when opened for reading only
   bool Store(platform::RegistryKey key, const std::string& name, Value value);
 
   std::map<std::string, KeyPtr> keys_;  // by folded full name
   std::map<platform::RegistryKey, KeyPtr> handles_;
+  std::set<platform::RegistryKey> readingHandles_;
   std::map<platform::RegistryRoot, bool> readOnly_;
   platform::RegistryKey next_ = 0x100;
   bool failWrites_ = false;

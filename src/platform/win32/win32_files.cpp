@@ -27,6 +27,33 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
   return ok;
 }
 
+constexpr int kReplaceAttempts = 5;
+constexpr int kReplacePauseMs = 10;  // then 20, 30, 40
+// Within this much of now a last-write time cannot tell two writes apart: FAT keeps 2 s steps.
+constexpr std::uint64_t kStampResolution = 2 * 10000000ull;  // in 100 ns units
+
+// Failures that end when another program lets go of the file.
+bool IsHeld(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+         error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+}
+
+// Puts the written temporary file in place of path. ReplaceFileA keeps an existing file's
+// attributes, permissions and creation time, which a rename would replace with the temporary
+// file's own.
+bool PutInPlace(const char* temp, const std::string& path) {
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (ReplaceFileA(path.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+    return true;
+  // The old file went aside but the new one could not take its name: it still has its own, so
+  // moving it there loses nothing.
+  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    return MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  return false;
+}
+
 }  // namespace
 
 bool Win32Files::Exists(const std::string& path) {
@@ -43,6 +70,9 @@ platform::FileStamp Win32Files::Stamp(const std::string& path) {
   s.size = (static_cast<std::uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
   s.written = Ticks(d.ftLastWriteTime);
   s.created = Ticks(d.ftCreationTime);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  s.recent = s.written + kStampResolution > Ticks(now);
   return s;
 }
 
@@ -67,12 +97,21 @@ bool Win32Files::Replace(const std::string& path, const std::string& bytes) {
   if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY)) return false;
   char temp[MAX_PATH];
   if (!GetTempFileNameA(FolderOf(path).c_str(), "zv", 0, temp)) return false;
-  if (!WriteWhole(temp, bytes) ||
-      !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(temp);
-    return false;
+  bool done = WriteWhole(temp, bytes);
+  // Scanners, indexers and editors hold a file for a moment: try again a few times, about
+  // 100 ms in all, before the write counts as refused.
+  for (int attempt = 1; done; ++attempt) {
+    if (PutInPlace(temp, path)) {
+      // Wine's ReplaceFileA does not carry the attributes over; Windows' does already.
+      if (a != INVALID_FILE_ATTRIBUTES && GetFileAttributesA(path.c_str()) != a)
+        SetFileAttributesA(path.c_str(), a);
+      return true;
+    }
+    if (attempt == kReplaceAttempts || !IsHeld(GetLastError())) break;
+    Sleep(static_cast<DWORD>(attempt * kReplacePauseMs));
   }
-  return true;
+  DeleteFileA(temp);
+  return false;
 }
 
 bool Win32Files::Delete(const std::string& path) {

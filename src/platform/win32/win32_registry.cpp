@@ -14,7 +14,17 @@ using platform::RegistryType;
 namespace {
 
 HKEY RootKey(RegistryRoot root) {
-  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+  switch (root) {
+    case RegistryRoot::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RegistryRoot::Users:
+      return HKEY_USERS;
+    case RegistryRoot::ClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case RegistryRoot::LocalMachine:
+      break;
+  }
+  return HKEY_LOCAL_MACHINE;
 }
 
 HKEY AsHkey(RegistryKey key) {
@@ -138,6 +148,20 @@ bool Win32Registry::WriteBinary(RegistryKey key, const std::string& name,
 
 bool Win32Registry::DeleteValue(RegistryKey key, const std::string& name) {
   return RegDeleteValueA(AsHkey(key), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> Win32Registry::ValueNames(RegistryKey key) {
+  std::vector<std::string> names;
+  for (DWORD index = 0;; ++index) {
+    char name[16384];  // the longest value name the registry allows
+    DWORD size = sizeof name;
+    if (RegEnumValueA(AsHkey(key), index, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    names.emplace_back(name, size);
+  }
+  return names;
 }
 
 bool Win32Registry::DeleteKey(RegistryRoot root, const std::string& path) {

@@ -23,6 +23,7 @@ class Win32Registry : public platform::Registry {
   bool WriteBinary(platform::RegistryKey key, const std::string& name,
                    const std::vector<std::uint8_t>& bytes) override;
   bool DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  std::vector<std::string> ValueNames(platform::RegistryKey key) override;
   bool DeleteKey(platform::RegistryRoot root, const std::string& path) override;
 };
 

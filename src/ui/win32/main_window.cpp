@@ -9,13 +9,27 @@
 namespace zv::win32 {
 namespace {
 
-constexpr UINT WM_BOXPICKED = WM_APP + 0x261;  // a pick in the open list, after it closed
 const char* const kPageCaptions[] = {"Keyboard Map", "Registry Map", "Settings", "About"};
 constexpr int kStatusPanelWidths[] = {170, 50};
 
 void FillBox(HWND box, const std::vector<std::string>& names) {
   for (const std::string& name : names)
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+// A tooltip shown while the mouse rests on control.
+HWND AddHint(HWND control, const char* text) {
+  HWND tip =
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                      GetAncestor(control, GA_ROOT), nullptr, GetModuleHandleA(nullptr), nullptr);
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text);
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  return tip;
 }
 
 HFONT DerivedFont(HWND control, bool bold, bool underline) {
@@ -42,8 +56,10 @@ MainWindow::MainWindow(HWND form, MainWindowServices services)
 }
 
 MainWindow::~MainWindow() {
-  if (panel_ != nullptr) DestroyWindow(panel_);
-  if (c_.StatusBar1 != nullptr) DestroyWindow(c_.StatusBar1);
+  // Gone already when the form was destroyed first.
+  for (HWND window : {panel_, c_.StatusBar1, c_.RegListViewHint}) {
+    if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+  }
   if (boldFont_ != nullptr) DeleteObject(boldFont_);
   if (linkFont_ != nullptr) DeleteObject(linkFont_);
 }
@@ -108,6 +124,7 @@ void MainWindow::CreateControls() {
   MakeTSACombo(c_.cbbNewKey, *this);
   SetUpMapList(c_.SwapKeyList);
   SetUpMapList(c_.RegListView);
+  c_.RegListViewHint = AddHint(c_.RegListView, "Change here makes use of registry.");
 
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
   SendMessageA(c_.img1, STM_SETICON,
@@ -165,184 +182,6 @@ void MainWindow::ShowActivePage() {
   const HWND pages[] = {c_.TabSheet1, c_.TabSheet4, c_.TabSheet2, c_.TabSheet5};
   const int active = static_cast<int>(ActivePage());
   for (int page = 0; page < 4; ++page) ShowWindow(pages[page], page == active ? SW_SHOW : SW_HIDE);
-}
-
-bool MainWindow::IsMainWindowMessage(MSG* msg) {
-  return panel_ != nullptr && IsDialogMessageA(panel_, msg) != FALSE;
-}
-
-template <class F>
-void MainWindow::Guarded(F&& handler) {
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  }
-}
-
-INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-  if (self == nullptr) return FALSE;
-  return self->OnMessage(hwnd, message, wParam, lParam);
-}
-
-INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return FALSE;  // the focus stays where the window puts it
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return TRUE;
-    case WM_NOTIFY:
-      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<NMHDR*>(lParam)));
-      return TRUE;
-    case WM_BOXPICKED:
-      Guarded([&] { editor_.NewKeyPicked(); });
-      return TRUE;
-    case WM_CTLCOLORSTATIC: {
-      HWND control = reinterpret_cast<HWND>(lParam);
-      if (control != c_.Label14 && control != c_.EmailLabel) return FALSE;
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, RGB(0, 0, 255));  // the links are blue
-      SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_SETCURSOR: {
-      HWND control = reinterpret_cast<HWND>(wParam);
-      if (control != c_.Label14 && control != c_.EmailLabel) return FALSE;
-      SetCursor(LoadCursor(nullptr, IDC_HAND));
-      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
-      return TRUE;
-    }
-    default:
-      return FALSE;
-  }
-}
-
-void MainWindow::OnCommand(int id, int code, HWND control) {
-  if (id >= IDM_TargetMenu && !PopupMenus::TargetCaption(id).empty()) {
-    // Target menu: the item's caption becomes the Changed to text, then target selection.
-    SetBoxText(KeyBox::NewKey, PopupMenus::TargetCaption(id));
-    Guarded([&] { editor_.NewKeyPicked(); });
-    return;
-  }
-  switch (id) {
-    case IDC_cbbOldKey:
-    case IDC_cbbNewKey:
-      OnBoxCommand(control, code);
-      return;
-    case IDC_Button3:
-      if (code == BN_CLICKED) PopupMenus::TrackAtCursor(menus_.PopupMenu3(), panel_);
-      return;
-    case IDC_BitBtn8:
-      if (code == BN_CLICKED) Guarded([&] { editor_.Change(); });
-      return;
-    case IDC_BitBtn9:
-    case IDM_N4:
-      if (code == BN_CLICKED) Guarded([&] { editor_.ResetKey(); });
-      return;
-    case IDC_BitBtn10:
-      if (code == BN_CLICKED) Guarded([&] { editor_.ResetAll(); });
-      return;
-    case IDM_N7:
-      Guarded([&] { editor_.Modify(); });
-      return;
-    case IDC_BitBtn3:
-      if (code == BN_CLICKED) Guarded([&] { events_->BitBtn3Click(); });
-      return;
-    case IDC_CheckBox1:
-      if (code == BN_CLICKED) Guarded([&] { events_->CheckBox1Click(); });
-      return;
-    case IDC_CheckBox2:
-      if (code == BN_CLICKED) Guarded([&] { events_->CheckBox2Click(); });
-      return;
-    case IDC_HotKey1:
-      if (code == EN_CHANGE) Guarded([&] { events_->HotKey1Change(); });
-      return;
-    case IDC_HotKey2:
-      if (code == EN_CHANGE) Guarded([&] { events_->HotKey2Change(); });
-      return;
-    case IDC_Label14:
-      if (code == STN_CLICKED) Guarded([&] { events_->Label14Click(); });
-      return;
-    case IDC_EmailLabel:
-      if (code == STN_CLICKED) Guarded([&] { events_->EmailLabelClick(); });
-      return;
-    default:
-      return;
-  }
-}
-
-void MainWindow::OnBoxCommand(HWND box, int code) {
-  // A pick shows in the box's field only after the notification: show it first.
-  auto showPick = [box] {
-    const LRESULT index = SendMessageA(box, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return false;
-    char text[256] = {};
-    if (SendMessageA(box, CB_GETLBTEXTLEN, index, 0) >= static_cast<LRESULT>(sizeof text))
-      return false;
-    SendMessageA(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    SetWindowTextA(box, text);
-    return true;
-  };
-  const bool open = SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
-  switch (code) {
-    case CBN_DROPDOWN:
-      pickedWhileOpen_ = false;
-      return;
-    case CBN_SELENDOK:
-      if (open) pickedWhileOpen_ = true;
-      return;
-    case CBN_CLOSEUP:
-      // Picked with the mouse in the open list: react once the list has closed.
-      if (pickedWhileOpen_ && box == c_.cbbNewKey) PostMessageA(panel_, WM_BOXPICKED, 0, 0);
-      pickedWhileOpen_ = false;
-      return;
-    case CBN_SELCHANGE:
-      if (open || !showPick()) return;
-      if (box == c_.cbbNewKey) Guarded([&] { editor_.NewKeyPicked(); });
-      return;
-    default:
-      return;
-  }
-}
-
-LRESULT MainWindow::OnNotify(const NMHDR& header) {
-  const bool isList = header.hwndFrom == c_.SwapKeyList || header.hwndFrom == c_.RegListView;
-  if (header.hwndFrom == c_.PageControl1 && header.code == TCN_SELCHANGE) {
-    ShowActivePage();
-    return 0;
-  }
-  if (!isList) return 0;
-  const MapList list =
-      header.hwndFrom == c_.SwapKeyList ? MapList::SwapKeyList : MapList::RegListView;
-  switch (header.code) {
-    case NM_CUSTOMDRAW:
-      return MapListCustomDraw(header.hwndFrom);
-    case NM_CLICK:
-      Guarded([&] { editor_.RowClicked(list); });
-      return 0;
-    case NM_RCLICK:
-      PopupMenus::TrackAtCursor(menus_.PopupMenu2(), panel_);
-      return 0;
-    case LVN_KEYDOWN:
-      if (list == MapList::SwapKeyList &&
-          reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) {
-        Guarded([&] { editor_.ResetKey(); });
-      }
-      return 0;
-    default:
-      return 0;
-  }
-}
-
-int MainWindow::BoxKeyDown(HWND box, int virtualKey) noexcept {
-  int code = virtualKey;
-  Guarded([&] {
-    code = editor_.BoxKeyDown(box == c_.cbbOldKey ? KeyBox::OldKey : KeyBox::NewKey, virtualKey);
-  });
-  return code;
 }
 
 }  // namespace zv::win32

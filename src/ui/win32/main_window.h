@@ -8,6 +8,7 @@
 // MainWindowEvents.
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,7 @@ struct MainWindowControls {
   HWND Button3 = nullptr, BitBtn8 = nullptr, BitBtn9 = nullptr, BitBtn10 = nullptr;
   HWND BitBtn3 = nullptr;  // "&Activate"
   HWND SwapKeyList = nullptr, RegListView = nullptr, RegMapNote = nullptr;
+  HWND RegListViewHint = nullptr;  // the tooltip "Change here makes use of registry."
   // "Settings"
   HWND GroupBox2 = nullptr, CheckBox1 = nullptr, CheckBox2 = nullptr, GroupBox1 = nullptr;
   HWND Label1 = nullptr, HotKey1 = nullptr, Label2 = nullptr, HotKey2 = nullptr;
@@ -72,7 +74,8 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MappingEditor& editor() { return editor_; }
   const MainWindowControls& controls() const { return c_; }
   const PopupMenus& menus() const { return menus_; }
-  void SetEvents(MainWindowEvents* events) { events_ = events; }
+  // null: the controls do nothing again.
+  void SetEvents(MainWindowEvents* events) { events_ = events != nullptr ? events : &noEvents_; }
 
   // In every "Zorvane" of the caption, CheckBox1 and Label4 the display name replaces the
   // product name; the status bar and the "About" texts name the display brand.
@@ -80,6 +83,9 @@ class MainWindow : private MappingEditorView, private KeyCapture {
 
   // For the message loop: Tab, the "&" letters and the boxes' key capture.
   bool IsMainWindowMessage(MSG* msg);
+  // The form's WM_ACTIVATE: the control that had the focus gets it back (at first the
+  // Original Key box).
+  void FormActivated(bool active);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,7 +100,13 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   void ShowActivePage();
   // Runs a handler at the window's boundary: an error is shown in the standard error box.
   template <class F>
-  void Guarded(F&& handler);
+  void Guarded(F&& handler) {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      ShowError(e.what());
+    }
+  }
 
   // MappingEditorView (main_window_view.cpp)
   std::string BoxText(KeyBox box) override;
@@ -129,7 +141,8 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MainWindowEvents* events_ = &noEvents_;
   HFONT boldFont_ = nullptr;
   HFONT linkFont_ = nullptr;
-  bool pickedWhileOpen_ = false;  // an item of the open drop-down list was chosen
+  bool pickedWhileOpen_ = false;
+  HWND lastFocus_ = nullptr;  // an item of the open drop-down list was chosen
 };
 
 }  // namespace zv::win32

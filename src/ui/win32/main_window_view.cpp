@@ -99,8 +99,6 @@ void MainWindow::ApplyDisplayName(const std::string& product, const std::string&
   const std::string status = "  Powered by " + display + "  ";
   SendMessageA(c_.StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
   SetWindowTextA(c_.Label8, (display + " changes what your keys do, in every program.").c_str());
-  SetWindowTextA(c_.Label14, "http://www.velmora.net");
-  SetWindowTextA(c_.EmailLabel, "support@velmora.net");
   SetWindowTextA(c_.Label10, ("Keys mapped on the \"Keyboard Map\" page work while " + display +
                               " is activated.")
                                  .c_str());

@@ -1,0 +1,80 @@
+#include "engine/engine_switch.h"
+
+#include "engine/hotkeys.h"
+
+namespace zv {
+
+void EngineSwitch::Toggle() {
+  // The empty list is checked first, in both directions.
+  if (host_.MappingListEmpty()) {
+    host_.ShowInformation(kChangeKeyFirst);
+    return;
+  }
+  if (state_ == EngineState::Suspended) {
+    host_.HideMainForm();
+    ActivateEngine();
+    host_.SetToggleCaption(kCaptionSuspend);
+  } else {
+    host_.SetToggleCaption(kCaptionActivate);
+    SuspendEngine();
+  }
+}
+
+void EngineSwitch::ActivateEngine() {
+  host_.SetTrayHint(kHintActivated);
+  ReleaseModifiers();
+  host_.InstallKeyHook();
+  state_ = EngineState::Active;
+}
+
+void EngineSwitch::SuspendEngine() {
+  host_.SetTrayHint(kHintSuspended);
+  ReleaseModifiers();
+  host_.RemoveKeyHook();
+  state_ = EngineState::Suspended;
+}
+
+void EngineSwitch::ReleaseModifiers() {
+  // A hotkey's modifiers are still down when its WM_HOTKEY arrives: let them go, so the
+  // freshly hooked keyboard does not start with Alt held.
+  if (!host_.HotkeysInUse()) return;
+  for (std::uint8_t vk : {0x10, 0x11, 0x12}) {
+    input_.KeybdEvent(vk, static_cast<std::uint8_t>(input_.MapKey(vk, 0)),
+                      platform::kKeyEventfKeyUp, 0);
+  }
+}
+
+void EngineSwitch::WMHotKey(std::uint32_t lParam, std::uint16_t activationWord) {
+  ShortcutParts activation = SplitShortcut(activationWord);
+  bool isActivation = (lParam & 0xFFFF) == activation.modifiers && (lParam >> 16) == activation.key;
+  if (isActivation ? state_ == EngineState::Suspended : state_ == EngineState::Active) Toggle();
+}
+
+void EngineSwitch::ActivateWithTip() {
+  Toggle();
+  if (state_ == EngineState::Active) host_.ShowTip(kTipActive);
+}
+
+void EngineSwitch::AppMinimize() {
+  if (state_ == EngineState::Suspended) ActivateWithTip();
+}
+
+bool EngineSwitch::FormCloseQuery(bool canClose) {
+  if (!host_.MainFormVisible()) return canClose;
+  canClose = exiting_;
+  if (state_ == EngineState::Suspended && !canClose) ActivateWithTip();
+  host_.HideMainForm();
+  return canClose;
+}
+
+void EngineSwitch::ControlKeyboard() {
+  locked_ = !locked_;
+  host_.SetLockCaption(locked_ ? kCaptionUnlock : kCaptionLock);
+  if (locked_) {
+    host_.LockKeyboard();
+  } else {
+    host_.UnlockKeyboard();
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Screenshots of the real program's main window under Wine on a private Xvfb display, written to
+# docs/images/: the "Keyboard Map" page with a few mappings and the "Registry Map" page with a
+# few swaps in Windows' key map. Usage: tests/editor_win32/screenshots.sh [mingw build folder]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+build=${1:-build/mingw}
+exe="$build/src/app/zorvane.exe"
+locate="$build/tests/e2e/zv_locate.exe"
+[ -f "$exe" ] && [ -f "$locate" ] || { echo "build zorvane and zv_locate first"; exit 1; }
+source scripts/wine-session.sh
+zv_wine_start
+work=$(mktemp -d /tmp/zv-shots.XXXXXX)
+pid=""
+finish() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  rm -rf "$work"
+  zv_wine_cleanup
+}
+trap finish EXIT
+
+# Unmanaged, Wine draws the caption and frame itself (there is no window manager).
+wine reg add 'HKCU\Software\Wine\AppDefaults\zorvane.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# Caps Lock as Left Ctrl, A as B, Scroll Lock switched off.
+wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\Keyboard Layout' /v 'Scancode Map' \
+  /t REG_BINARY /d 0000000000000000040000001D003A0030001E000000460000000000 /f >/dev/null
+cp "$exe" "$locate" "$work/"
+printf '%s\r\n' '[DisableKey]' 'Index=4' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=113' 'KeyCode4=93' \
+  '[SwapKey]' 'Caps Lock=Left Ctrl' 'F1=TypeText1' 'F2=Volume Up' 'Menu=DisableKey' \
+  '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' \
+  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' '[TypeText1]' 'Parameter=Kind regards#Jane' \
+  > "$work/Keydat.qnp"
+(cd "$work" && exec wine zorvane.exe >/dev/null 2>&1) &
+pid=$!
+form=""
+for _ in $(seq 300); do
+  form=$(xdotool search --onlyvisible --name '^Velmora 3\.96$' 2>/dev/null | head -n1 || true)
+  [ -n "$form" ] && break
+  sleep 0.2
+done
+[ -n "$form" ] || { echo "the window did not appear"; exit 1; }
+sleep 1
+mkdir -p "$root/docs/images"
+shoot() {
+  eval "$(xdotool getwindowgeometry --shell "$form")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/images/$1"
+  echo "docs/images/$1 ${WIDTH}x${HEIGHT}"
+}
+shoot main_window.png
+# The "Registry Map" tab is the second of the page control's buttons.
+at=$(cd "$work" && wine zv_locate.exe 2001 0.37 | tr -d '\r')
+# shellcheck disable=SC2086
+xdotool mousemove --sync $at click 1
+sleep 1
+shoot main_window_registry.png
