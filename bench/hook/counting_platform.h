@@ -72,6 +72,10 @@ class CountingRegistry : public platform::Registry {
     ++n_;
     return r_.DeleteValue(key, name);
   }
+  std::vector<std::string> ValueNames(platform::RegistryKey key) override {
+    ++n_;
+    return r_.ValueNames(key);
+  }
   bool DeleteKey(platform::RegistryRoot root, const std::string& path) override {
     ++n_;
     return r_.DeleteKey(root, path);
