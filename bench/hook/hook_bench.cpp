@@ -1,13 +1,17 @@
 // Times, in one run and side by side:
 //   hook, unmapped / mapped: KeyHookProc for one key event on the real registry, the real
 //     settings file with 100 mappings, the real window message and (mapped) the dispatcher's
-//     "TempCode" write and keybd_event;
+//     "TempCode" write and SendInput;
 //   (a) one registry channel round trip as the channel is specified: RegCreateKeyExA,
 //       RegQueryValueExA, RegSetValueExA, RegCloseKey of "TempCode";
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
 //       KeyCode100) read through GetPrivateProfileStringA, as the hook reads it when every
 //       value goes to the file.
+// Then the calls to the system per event (every platform call counted), and the tail: 100,000
+// events, one in four mapped, while another process rewrites the settings file in a loop; the
+// longest single event and the 99.9th percentile.
 // Usage: zv_bench_hook [scale]  (scale multiplies the iteration counts; default 1)
+//        zv_bench_hook --rewrite <file>  (the other process: rewrites file until told to stop)
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/hook/counting_platform.h"
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
 #include "engine/dispatcher.h"
@@ -24,12 +29,15 @@
 #include "engine/key_hook.h"
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folder_watcher.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_scheduler.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "settings/settings_watch.h"
 
 namespace {
 
@@ -91,9 +99,51 @@ struct Bench {
   double operator[](std::size_t i) const { return variants[i].best; }
 };
 
+constexpr const char* kStopEvent = "ZvBenchStopRewriting";
+
+// The other process: replaces the settings file with its own text, one blank line more or
+// less each time (so its size and stamp change), until the stop event is set. Its exit code is
+// the number of rewrites.
+int Rewrite(const std::string& path) {
+  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, kStopEvent);
+  win32::Win32Files files;
+  std::string text;
+  files.Read(path, text);
+  int rewrites = 0;
+  while (WaitForSingleObject(stop, 0) != WAIT_OBJECT_0) {
+    files.Replace(path, rewrites % 2 ? text : text + "\r\n");
+    ++rewrites;
+  }
+  CloseHandle(stop);
+  return rewrites;
+}
+
+PROCESS_INFORMATION StartRewriter(const std::string& path) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string line = "\"" + std::string(exe) + "\" --rewrite \"" + path + "\"";
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::fprintf(stderr, "could not start the rewriting process\n");
+  }
+  return pi;
+}
+
+// Every event's time in microseconds, sorted.
+struct Tail {
+  std::vector<double> us;
+  double Max() const { return us.empty() ? 0 : us.back(); }
+  double Percentile(double p) const {
+    return us.empty() ? 0 : us[std::min(us.size() - 1, static_cast<std::size_t>(p * us.size()))];
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--rewrite") return Rewrite(argv[2]);
   int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
@@ -101,10 +151,15 @@ int main(int argc, char** argv) {
   CreateDirectoryA(folder.c_str(), nullptr);
   std::string path = folder + "\\Keydat.qnp";
 
-  win32::Win32Files files;
-  win32::Win32Registry registry;
-  win32::Win32Input input;
-  win32::Win32WindowMessages windows;
+  win32::Win32Files realFiles;
+  win32::Win32Registry realRegistry;
+  win32::Win32Input realInput;
+  win32::Win32WindowMessages realWindows;
+  bench::CallCounts calls;
+  bench::CountingFiles files(realFiles, calls.files);
+  bench::CountingRegistry registry(realRegistry, calls.registry);
+  bench::CountingInput input(realInput, calls.input);
+  bench::CountingWindows windows(realWindows, calls.windows);
   SettingsFile settings(files, path);
   PrepareSettingsFile(settings);
   // 100 mappings of real keys; "Z" stays unmapped. Targets are letters, so a mapped event
@@ -120,6 +175,7 @@ int main(int argc, char** argv) {
   Dispatcher dispatcher(settings, channel, input);
   g_dispatcher = &dispatcher;
   KeyHook hook(input, channel, settings, windows, g_errors);
+  hook.SetClient(&dispatcher);
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
@@ -140,7 +196,7 @@ int main(int argc, char** argv) {
   int n = 1000 * scale;
   Bench bench;
   bench.Add("hook path, unmapped key event", n, [&](int i) { hook.KeyHookProc(event('Z', i)); });
-  bench.Add("hook path, mapped key event (dispatcher, keybd_event)", n,
+  bench.Add("hook path, mapped key event (dispatcher, SendInput)", n,
             [&](int i) { hook.KeyHookProc(event('A', i)); });
   bench.Add("  the same, plus its injected event coming back (whole key)", n, [&](int i) {
     hook.KeyHookProc(event('A', i));
@@ -176,8 +232,13 @@ int main(int argc, char** argv) {
   bench.Add("    parts: the settings file's stamp check", n, [&](int) { settings.Version(); });
   bench.Add("    parts: SendMessageA to the main window", n,
             [&](int) { windows.Send(handle, WM_NULL, 0); });
-  bench.Add("    parts: keybd_event", n, [&](int i) {
-    input.KeybdEvent('K', 0x25, (i % 2) ? platform::kKeyEventfKeyUp : 0, kInjectionMarker);
+  bench.Add("    parts: SendInput", n, [&](int i) {
+    platform::KeyInput k;
+    k.vk = 'K';
+    k.scan = 0x25;
+    k.flags = (i % 2) ? platform::kKeyEventfKeyUp : 0;
+    k.extraInfo = kInjectionMarker;
+    input.SendKeys(&k, 1);
   });
   bench.Add("    parts: the dispatcher's TempCode write", n,
             [&](int i) { channel.WriteTempCode(i % 2); });
@@ -192,6 +253,99 @@ int main(int argc, char** argv) {
               mapped / roundTrip, whole / roundTrip);
   std::printf("(b) over: unmapped %.0f, mapped %.0f, whole key %.0f\n", profile / unmapped,
               profile / mapped, profile / whole);
+
+  // Calls to the system per event, averaged over many events: an unmapped key's events, and a
+  // mapped key's events each followed by its injected event coming back through the hook.
+  const int count = 200;
+  bench::CallCounts unmappedCalls, mappedCalls, backCalls;
+  auto add = [](bench::CallCounts& sum, const bench::CallCounts& to,
+                const bench::CallCounts& from) {
+    sum.registry += to.registry - from.registry;
+    sum.files += to.files - from.files;
+    sum.input += to.input - from.input;
+    sum.windows += to.windows - from.windows;
+  };
+  hook.KeyHookProc(event('Z', 0));  // takes what the variants above left in "TempCode"
+  Pump();
+  for (int i = 0; i < count; ++i) {
+    bench::CallCounts c0 = calls;
+    hook.KeyHookProc(event('Z', i));
+    bench::CallCounts c1 = calls;
+    hook.KeyHookProc(event('A', i));
+    bench::CallCounts c2 = calls;
+    platform::KeyEvent back = event('K', i);
+    back.flags = platform::kLlkhfInjected;
+    back.extraInfo = kInjectionMarker;
+    hook.KeyHookProc(back);
+    add(unmappedCalls, c1, c0);
+    add(mappedCalls, c2, c1);
+    add(backCalls, calls, c2);
+  }
+  Pump();
+  auto report = [&](const char* name, const bench::CallCounts& c) {
+    auto avg = [&](long n) { return static_cast<double>(n) / count; };
+    std::printf("%-36s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f)\n", name,
+                avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows));
+  };
+  std::printf("calls to the system per event:\n");
+  report("  unmapped key event", unmappedCalls);
+  report("  mapped key event", mappedCalls);
+  report("  its injected event coming back", backCalls);
+
+  // The tail: first on a quiet machine, then while another process rewrites the settings
+  // file. As in the program, the folder watch posts a look at the file to the main thread,
+  // which takes it between events (here when the loop pumps); the hook reads only the snapshot.
+  win32::Win32Scheduler scheduler([](const std::string&) {});
+  win32::Win32FolderWatcher folderWatcher;
+  SettingsWatch watch(settings, folderWatcher, scheduler, [](const std::string&) {});
+  bool watching = watch.Start();
+  auto tail = [&](const char* title) {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    Tail all, plain;
+    const int events = 100000;
+    all.us.reserve(events);
+    for (int i = 0; i < events; ++i) {
+      bool mapped = i % 8 >= 6;  // one event pair in four is a mapped key's
+      LARGE_INTEGER a, b;
+      QueryPerformanceCounter(&a);
+      hook.KeyHookProc(event(mapped ? 'A' : 'Z', i));
+      QueryPerformanceCounter(&b);
+      double us =
+          1e6 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
+      all.us.push_back(us);
+      if (!mapped) plain.us.push_back(us);
+      if (i % 256 == 255) Pump();  // the injected keys reach the window between events
+    }
+    std::sort(all.us.begin(), all.us.end());
+    std::sort(plain.us.begin(), plain.us.end());
+    std::printf("tail over %d events, %s:\n", events, title);
+    std::printf(
+        "  all events:      longest %8.1f us, 99.9th percentile %6.1f us, median %5.1f us\n",
+        all.Max(), all.Percentile(0.999), all.Percentile(0.5));
+    std::printf(
+        "  unmapped events: longest %8.1f us, 99.9th percentile %6.1f us, median %5.1f us\n",
+        plain.Max(), plain.Percentile(0.999), plain.Percentile(0.5));
+  };
+  tail("nobody writing the settings file");
+
+  std::uint64_t firstVersion = settings.SnapshotVersion();
+  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, kStopEvent);
+  PROCESS_INFORMATION rewriter = StartRewriter(path);
+  Sleep(200);  // let it get going
+  tail("another process rewriting the settings file");
+  if (stop) SetEvent(stop);
+  DWORD rewrites = 0;
+  if (rewriter.hProcess) {
+    WaitForSingleObject(rewriter.hProcess, 10000);
+    GetExitCodeProcess(rewriter.hProcess, &rewrites);
+    CloseHandle(rewriter.hProcess);
+    CloseHandle(rewriter.hThread);
+  }
+  if (stop) CloseHandle(stop);
+  std::printf("  (rewritten %lu times meanwhile; snapshot %s, %llu new versions taken)\n",
+              static_cast<unsigned long>(rewrites), watching ? "watched" : "NOT watched",
+              static_cast<unsigned long long>(settings.SnapshotVersion() - firstVersion));
   if (g_errors.count) std::printf("errors: %d\n", g_errors.count);
 
   DestroyWindow(window);

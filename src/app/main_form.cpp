@@ -119,12 +119,15 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
       FormClose();
-      if (hook_) hook_->RemoveKeyHook();
+      if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
       settingsWatch_.reset();
       if (tray_) tray_->RemoveTrayIcon();
       // The actions end while their window still exists: a clipboard lent to a paste goes back
       // under its owner, and a device command on the worker is waited for.
-      if (dispatcher_) dispatcher_->SetActionRunner(nullptr);
+      if (dispatcher_) {
+        dispatcher_->SetActionRunner(nullptr);
+        dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
+      }
       actions_.reset();
       PostQuitMessage(0);
       return 0;
@@ -172,6 +175,7 @@ void TMainForm::MakeParts() {
   settings_ = std::make_unique<SettingsFile>(files_, settingsPath_);
   dispatcher_ = std::make_unique<Dispatcher>(*settings_, channel_, input_);
   hook_ = std::make_unique<KeyHook>(input_, channel_, *settings_, windows_, *this);
+  hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
   hotKeySystem_.SetWindow(window_);

@@ -81,6 +81,7 @@ void TMainForm::FillActionTable() {
   if (!actions_) return;  // the volume controller could not be made; its error was shown
   actions_->actions().FillActionTable();
   dispatcher_->SetActionRunner(&actions_->actions());
+  dispatcher_->SetScheduler(&actions_->scheduler());
 }
 
 // Not a creation step of its own: it runs after them all, whichever failed, so other programs'

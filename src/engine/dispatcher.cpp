@@ -7,6 +7,7 @@
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "engine/hook_messages.h"
+#include "engine/key_injection.h"
 
 namespace zv {
 
@@ -26,29 +27,35 @@ std::string Dispatcher::SourceName(const IniDocument& doc, int virtualKey) {
   return table;
 }
 
-bool Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyName) {
-  if (doc.ReadString(kSwapKey, keyName, "0").find("Shift") == std::string::npos) return false;
-  if (doc.ReadString("NumShiftFlag", "NumDown", "") == "1") return false;  // already there
-  try {
-    settings_.WriteString("NumShiftFlag", "NumDown", "1");
-  } catch (const Error&) {
-    // Nothing reads the flag back; a read-only file must not stop the key's mapping.
-  }
-  return true;
+void Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyName) {
+  if (shiftFlagPosted_ || !scheduler_) return;
+  if (doc.ReadString(kSwapKey, keyName, "0").find("Shift") == std::string::npos) return;
+  if (doc.ReadString("NumShiftFlag", "NumDown", "") == "1") return;  // already there
+  shiftFlagPosted_ = true;
+  scheduler_->Post([this] {
+    shiftFlagPosted_ = false;
+    try {
+      settings_.WriteString("NumShiftFlag", "NumDown", "1");
+    } catch (const Error&) {
+      // Nothing reads the flag back; a read-only file must not stop the key's mapping.
+    }
+  });
 }
 
 void Dispatcher::WMHookKeyDown(int virtualKey) {
+  released_.erase(virtualKey);  // held on after a loss: the mapping applies afresh
   // The mapping comes from the settings file's snapshot in memory (a write updates it).
   const IniDocument& doc = settings_.Snapshot();
   std::string name = SourceName(doc, virtualKey);
-  bool wrote = NoteShiftTarget(doc, name);
-  int code = Apply(wrote ? settings_.Snapshot() : doc, name, true);
+  NoteShiftTarget(doc, name);
+  int code = Apply(doc, name, true);
   if (code < 0) return;
   std::vector<int>& pressed = held_[virtualKey];
   if (std::find(pressed.begin(), pressed.end(), code) == pressed.end()) pressed.push_back(code);
 }
 
 void Dispatcher::WMHookKeyUp(int virtualKey) {
+  if (released_.erase(virtualKey)) return;  // its targets went up when the keyboard was lost
   auto it = held_.find(virtualKey);
   if (it == held_.end()) {
     const IniDocument& doc = settings_.Snapshot();
@@ -80,11 +87,64 @@ int Dispatcher::Apply(const IniDocument& doc, const std::string& keyName, bool i
 }
 
 void Dispatcher::SimulateKey(int code, bool isDown) {
-  if (code < 0) return;
-  channel_.WriteTempCode(code);
-  unsigned scan = input_.MapKey(static_cast<unsigned>(code), 0);
-  input_.KeybdEvent(static_cast<std::uint8_t>(code & 0xFF), static_cast<std::uint8_t>(scan & 0xFF),
-                    isDown ? 0 : platform::kKeyEventfKeyUp, kInjectionMarker);
+  SimulateKeys({{code, isDown}});
+}
+
+void Dispatcher::SimulateKeys(const std::vector<SimulatedKey>& keys) {
+  std::vector<platform::KeyInput> events;
+  for (const SimulatedKey& k : keys) {
+    if (k.code < 0) continue;
+    channel_.WriteTempCode(k.code);  // a failure here injects none of the events
+    unsigned scan = input_.MapKey(static_cast<unsigned>(k.code), 0);
+    events.push_back(KeyInputFor(k.code, k.isDown, scan, kInjectionMarker));
+  }
+  Inject(events);
+}
+
+void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
+  if (events.empty()) return;
+  input_.SendKeys(events.data(), events.size());
+  for (const platform::KeyInput& e : events) {
+    pressed_[e.vk] = !(e.flags & platform::kKeyEventfKeyUp);
+  }
+}
+
+void Dispatcher::ReleasePressedKeys() noexcept {
+  try {
+    for (const auto& source : held_) released_.insert(source.first);
+    held_.clear();
+    std::vector<platform::KeyInput> ups;
+    for (int vk = 0; vk < 256; ++vk) {
+      if (!pressed_[static_cast<std::size_t>(vk)]) continue;
+      try {
+        channel_.WriteTempCode(vk);
+      } catch (const Error&) {
+        // The release matters more than its announcement; the marker tells the hook it is ours.
+      }
+      ups.push_back(
+          KeyInputFor(vk, false, input_.MapKey(static_cast<unsigned>(vk), 0), kInjectionMarker));
+    }
+    Inject(ups);
+  } catch (...) {
+  }
+  pressed_.reset();
+}
+
+bool Dispatcher::HandlesKey(int virtualKey) {
+  if (held_.count(virtualKey) || released_.count(virtualKey)) return true;
+  if (virtualKey < 0 || virtualKey > 255) return false;
+  // The answer for each key is kept until the file changes: a key typed again costs no lookup.
+  std::uint64_t version = settings_.SnapshotVersion();
+  if (version != mappedVersion_) {
+    mapped_.fill(-1);
+    mappedVersion_ = version;
+  }
+  signed char& known = mapped_[static_cast<std::size_t>(virtualKey)];
+  if (known < 0) {
+    const IniDocument& doc = settings_.Snapshot();
+    known = doc.ValueExists(kSwapKey, SourceName(doc, virtualKey)) ? 1 : 0;
+  }
+  return known == 1;
 }
 
 bool DispatchHookMessage(Dispatcher& dispatcher, ErrorReporter& errors, unsigned message,

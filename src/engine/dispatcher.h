@@ -5,27 +5,38 @@
 // memory, which the program's own writes update at once and the folder watch (SettingsWatch)
 // within moments of another program's edit.
 //
-// The one thing the dispatcher remembers is which target keys it pressed for a source key that
-// is still held: the source's key-up releases exactly those, even when the mapping changed or
-// went away meanwhile, so no injected key is ever left down.
+// What the dispatcher remembers is which keys it pressed: per source key still held, the targets
+// pressed for it (the source's key-up releases exactly those, even when the mapping changed or
+// went away meanwhile), and every key injected down and not yet up. When the program loses
+// sight of the keyboard, ReleasePressedKeys releases all of those at once; the sources' later
+// key-ups then inject nothing, so each key is released exactly once.
+#include <array>
+#include <bitset>
+#include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "engine/action_runner.h"
 #include "engine/error_reporter.h"
+#include "engine/hook_client.h"
 #include "engine/registry_channel.h"
 #include "platform/input.h"
+#include "platform/scheduler.h"
 #include "settings/settings_file.h"
 
 namespace zv {
 
-class Dispatcher : public KeySimulator {
+class Dispatcher : public KeySimulator, public HookClient {
  public:
   Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input);
 
   // The actions the targets 501 and up run; none until set (then actions run nothing).
   void SetActionRunner(ActionRunner* actions) { actions_ = actions; }
+  // Where the "NumShiftFlag" write is posted, to run once the hook has returned (the hook path
+  // never waits for the disk). Until one is set the flag is not written.
+  void SetScheduler(platform::Scheduler* scheduler) { scheduler_ = scheduler; }
 
   void WMHookKeyDown(int virtualKey);
   void WMHookKeyUp(int virtualKey);
@@ -33,21 +44,31 @@ class Dispatcher : public KeySimulator {
   // injected, or -1 when it injected none (no mapping, an action, or an unknown target).
   int ApplyMapping(const std::string& keyName, bool isDown);
   // Announces code in "TempCode", then injects one event for it (marked as the program's own,
-  // never with the extended-key flag). An unknown target (-1) injects nothing.
+  // with its scan code and, for extended keys, the extended-key flag). An unknown target (-1)
+  // injects nothing.
   void SimulateKey(int code, bool isDown) override;
+  void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
+  void ReleasePressedKeys() noexcept override;
+  bool HandlesKey(int virtualKey) override;
 
  private:
   std::string SourceName(const IniDocument& doc, int virtualKey);
-  // Writes "NumShiftFlag" "NumDown" = "1" for a target containing "Shift"; true when it wrote
-  // (the caller then looks at the file again).
-  bool NoteShiftTarget(const IniDocument& doc, const std::string& keyName);
+  // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift".
+  void NoteShiftTarget(const IniDocument& doc, const std::string& keyName);
   int Apply(const IniDocument& doc, const std::string& keyName, bool isDown);
+  void Inject(const std::vector<platform::KeyInput>& events);
 
   SettingsFile& settings_;
   RegistryChannel& channel_;
   platform::Input& input_;
   ActionRunner* actions_ = nullptr;
+  platform::Scheduler* scheduler_ = nullptr;
+  bool shiftFlagPosted_ = false;
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
+  std::bitset<256> pressed_;              // keys injected down and not yet up
+  std::set<int> released_;           // held sources whose targets a loss released: their up is done
+  std::uint64_t mappedVersion_ = 0;  // the settings file's version mapped_ was built for
+  std::array<signed char, 256> mapped_{};  // per key: 1 mapped, 0 not, -1 not asked yet
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

@@ -38,10 +38,14 @@ void EngineSwitch::ReleaseModifiers() {
   // A hotkey's modifiers are still down when its WM_HOTKEY arrives: let them go, so the
   // freshly hooked keyboard does not start with Alt held.
   if (!host_.HotkeysInUse()) return;
-  for (std::uint8_t vk : {0x10, 0x11, 0x12}) {
-    input_.KeybdEvent(vk, static_cast<std::uint8_t>(input_.MapKey(vk, 0)),
-                      platform::kKeyEventfKeyUp, 0);
+  platform::KeyInput ups[3];
+  std::uint8_t modifiers[3] = {0x10, 0x11, 0x12};
+  for (int i = 0; i < 3; ++i) {
+    ups[i].vk = modifiers[i];
+    ups[i].scan = static_cast<std::uint16_t>(input_.MapKey(modifiers[i], 0) & 0xFF);
+    ups[i].flags = platform::kKeyEventfKeyUp;
   }
+  input_.SendKeys(ups, 3);
 }
 
 void EngineSwitch::WMHotKey(std::uint32_t lParam, std::uint16_t activationWord) {

@@ -5,7 +5,7 @@ namespace zv {
 bool HookWatchdog::Check() {
   if (!hook_.installed()) return false;
   // Tick counts wrap after 49 days: compare by difference.
-  auto ahead = static_cast<std::int32_t>(input_.LastInputTick() - hook_.lastSeenTick());
+  auto ahead = static_cast<std::int32_t>(input_.LastKeyboardInputTick() - hook_.lastSeenTick());
   if (ahead <= static_cast<std::int32_t>(kSlackMs)) return false;
   hook_.ReinstallKeyHook();
   return true;

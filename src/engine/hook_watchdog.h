@@ -1,9 +1,9 @@
 #pragma once
 // Windows 7 and later remove a low-level hook that answered too slowly, without telling the
 // program. The watchdog runs every few seconds while the hook is installed: when the system has
-// seen user input newer than the last event the hook saw, the hook has lost its place and is
-// installed again. (Mouse input counts as input too; then the hook is merely reinstalled, which
-// does no harm.)
+// seen keyboard input (raw input, so moving the mouse does not count) newer than the last event
+// the hook saw, the hook has lost its place and is installed again, the new hook before the old
+// one is removed; what the program pressed meanwhile is released.
 #include <cstdint>
 
 #include "engine/key_hook.h"

@@ -24,12 +24,18 @@ KeyHook::~KeyHook() {
 bool KeyHook::Attach() {
   installed_ = input_.InstallHook(*this);
   lastSeenTick_ = input_.TickCount();
+  unseen_.set();
   return installed_;
 }
 
 void KeyHook::Detach() {
   if (installed_) input_.RemoveHook();
   installed_ = false;
+}
+
+void KeyHook::LoseSight() {
+  unseen_.set();
+  if (client_) client_->ReleasePressedKeys();
 }
 
 bool KeyHook::InstallKeyHook() {
@@ -40,12 +46,15 @@ bool KeyHook::InstallKeyHook() {
 
 bool KeyHook::RemoveKeyHook() {
   hookedForMapping_ = false;
+  LoseSight();
   if (!keyboardLocked_) Detach();
   return true;
 }
 
 void KeyHook::LockKeyboard() {
   keyboardLocked_ = true;
+  // The hook still sees every key, but the dispatcher no longer hears of their releases.
+  if (client_) client_->ReleasePressedKeys();
   if (!installed_) Attach();
 }
 
@@ -56,8 +65,32 @@ void KeyHook::UnlockKeyboard() {
 
 void KeyHook::ReinstallKeyHook() {
   if (!installed_ && !hookedForMapping_ && !keyboardLocked_) return;
-  Detach();
-  Attach();
+  if (installed_) {
+    input_.ReplaceHook(*this);  // refused: the old hook stays, maybe alive after all
+  } else {
+    installed_ = input_.InstallHook(*this);
+  }
+  lastSeenTick_ = input_.TickCount();
+  LoseSight();
+}
+
+bool KeyHook::IsOwnWindow(std::uint32_t window) {
+  // The published window stays the same while the program runs: asked once, not per event.
+  if (window != checkedWindow_) {
+    checkedWindow_ = window;
+    ownWindow_ = windows_.IsOwnWindow(window);
+  }
+  return ownWindow_;
+}
+
+bool KeyHook::HeldElsewhere(std::uint32_t vk, bool down) {
+  if (unseen_[vk]) {
+    unseen_[vk] = false;
+    // After a loss the system's key state tells whether a down went by while the hook could
+    // not see (a down the hook swallows never reaches it). An unseen up goes on in any case.
+    passedDown_[vk] = !down || (input_.AsyncKeyState(static_cast<int>(vk)) & 0x8000);
+  }
+  return passedDown_[vk];
 }
 
 HookAnswer KeyHook::KeyHookProc(const KeyEvent& event) noexcept {
@@ -75,10 +108,18 @@ HookAnswer KeyHook::KeyHookProc(const KeyEvent& event) noexcept {
       return HookAnswer::Ignore;
   }
   lastSeenTick_ = event.time;
-  if (keyboardLocked_) return HookAnswer::Swallow;
   std::uint32_t vk = event.vkCode & 0xFF;
+  bool marked = (event.flags & platform::kLlkhfInjected) && event.extraInfo == kInjectionMarker;
+  if (keyboardLocked_) {
+    // The releases the program injected as the lock came on, and the ups of keys the programs
+    // may hold down, still reach the programs: no key stays down behind the lock.
+    bool elsewhere = HeldElsewhere(vk, down);
+    if (down) return HookAnswer::Swallow;
+    passedDown_[vk] = false;
+    return marked || elsewhere ? HookAnswer::PassOn : HookAnswer::Swallow;
+  }
   try {
-    return Decide(event, down);
+    return Decide(event, down, marked);
   } catch (const std::exception& e) {
     errors_.PostError(e.what());
   } catch (...) {
@@ -87,23 +128,27 @@ HookAnswer KeyHook::KeyHookProc(const KeyEvent& event) noexcept {
   return HookAnswer::PassOn;
 }
 
-HookAnswer KeyHook::Decide(const KeyEvent& event, bool down) {
+HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   std::uint32_t vk = event.vkCode & 0xFF;
-  std::uint32_t window = channel_.ReadHandle();
   int expected = channel_.TakeTempCode();
-  bool marked = (event.flags & platform::kLlkhfInjected) && event.extraInfo == kInjectionMarker;
-  if (static_cast<int>(event.vkCode) == expected || marked) return HookAnswer::PassOn;
+  bool injected = event.flags & platform::kLlkhfInjected;
+  if (marked || (injected && static_cast<int>(event.vkCode) == expected)) {
+    return HookAnswer::PassOn;
+  }
 
   // The decision comes from the settings file's snapshot in memory: nothing here waits for
   // the disk.
-  bool swallow = intercepted_.Contains(event.vkCode);
-  if (!down && passedDown_[vk]) swallow = false;
+  bool listed = intercepted_.Contains(event.vkCode);
+  bool elsewhere = HeldElsewhere(vk, down);
+  bool swallow = listed && (down || !elsewhere);
+  bool wanted = listed || !client_ || client_->HandlesKey(static_cast<int>(vk));
+  std::uint32_t window = wanted ? channel_.ReadHandle() : 0;
   // Without a window of our own to tell, nobody would carry the mapping out: pass the event on.
   // (Broadcasting the private messages would reach every program's windows.)
-  bool tell = window != 0 && windows_.IsOwnWindow(window);
+  bool tell = window != 0 && IsOwnWindow(window);
   if (!tell) swallow = false;
   // A repeat swallowed after the key got mapped leaves the program's key down all the same.
-  passedDown_[vk] = down && (passedDown_[vk] || !swallow);
+  passedDown_[vk] = down && (elsewhere || !swallow);
   if (tell) {
     windows_.Send(window, down ? WM_HOOKKEYDOWN : WM_HOOKKEYUP, event.vkCode);
   }

@@ -9,16 +9,25 @@
 //   yes                          | no                        | yes       | yes  | no
 //   yes                          | yes                       | no        | no   | yes
 //
-// "Own" means the code equals "TempCode" (read and reset to 0 on every event), or the event was
-// injected with the program's marker. While the keyboard is locked every event is swallowed
-// and nothing else happens. The hook stays installed while either the lock or the engine needs
-// it. An error (a hand-edited settings file, a registry failure) never leaves the procedure:
-// that event is passed on unreported and the text is posted, to be shown after the hook has
-// returned.
+// "Own" means the event was injected with the program's marker, or injected with the code
+// announced in "TempCode" (read and reset to 0 on every event). A typed key is never the
+// program's own, whatever "TempCode" holds: an announced injection that never arrived must not
+// make the next real press of that key pass unmapped. The window is told only when the
+// dispatcher has something to do for the key (HookClient::HandlesKey), so an unmapped key costs
+// no call to the system. While the keyboard is locked every event is swallowed and nothing else
+// happens. The hook stays installed while either the lock or the engine needs it. An error (a
+// hand-edited settings file, a registry failure) never leaves the procedure: that event is
+// passed on unreported and the text is posted, to be shown after the hook has returned.
+//
+// Whenever the program loses sight of the keyboard (the hook removed, reinstalled after the
+// system dropped it, the keyboard locked), the client releases every key the program pressed.
+// The key-up of a key whose key-down the hook did not see goes on to the programs: passing an
+// up they did not need is harmless, swallowing one they needed leaves a key down.
 #include <bitset>
 #include <cstdint>
 
 #include "engine/error_reporter.h"
+#include "engine/hook_client.h"
 #include "engine/intercepted_list.h"
 #include "engine/registry_channel.h"
 #include "platform/input.h"
@@ -35,14 +44,20 @@ class KeyHook : public platform::KeyHookSink {
   KeyHook(const KeyHook&) = delete;
   KeyHook& operator=(const KeyHook&) = delete;
 
+  // The dispatcher behind the window. Without one, every event is told and nothing released.
+  void SetClient(HookClient* client) { client_ = client; }
+
   // The engine wants the hook. True when this call installed it; false when it was already
   // there or the system refused.
   bool InstallKeyHook();
-  // The engine no longer wants the hook; it stays while the keyboard is locked. Returns true.
+  // The engine no longer wants the hook (suspended, or the program ends); it stays while the
+  // keyboard is locked. Releases what the program pressed. Returns true.
   bool RemoveKeyHook();
+  // Locking releases what the program pressed.
   void LockKeyboard();
   void UnlockKeyboard();
-  // Installs the hook again after the system may have dropped it silently (the watchdog).
+  // Installs the hook again after the system may have dropped it silently (the watchdog): the
+  // new hook goes in before the old one comes out, and what the program pressed is released.
   void ReinstallKeyHook();
 
   platform::HookAnswer KeyHookProc(const platform::KeyEvent& event) noexcept;
@@ -59,7 +74,12 @@ class KeyHook : public platform::KeyHookSink {
  private:
   bool Attach();
   void Detach();
-  platform::HookAnswer Decide(const platform::KeyEvent& event, bool down);
+  // The program cannot know what happened to the keys meanwhile.
+  void LoseSight();
+  platform::HookAnswer Decide(const platform::KeyEvent& event, bool down, bool marked);
+  bool IsOwnWindow(std::uint32_t window);
+  // Whether the programs may hold vk down: its down went on to them, or went by unseen.
+  bool HeldElsewhere(std::uint32_t vk, bool down);
 
   platform::Input& input_;
   RegistryChannel& channel_;
@@ -73,6 +93,11 @@ class KeyHook : public platform::KeyHookSink {
   // Keys whose physical down went on to the programs: their up goes on too, even when the key
   // got mapped while it was held, so no program is left with a key that never comes up.
   std::bitset<256> passedDown_;
+  // Keys of which the hook has seen no event since it last lost sight of the keyboard.
+  std::bitset<256> unseen_;
+  HookClient* client_ = nullptr;
+  std::uint32_t checkedWindow_ = 0;
+  bool ownWindow_ = false;
 };
 
 }  // namespace zv

@@ -55,7 +55,7 @@ void RegistryChannel::PublishWindowHandle(std::uint32_t window) {
   Write(property_, kPropertyKeyPath, kHandleValue, window);
   published_ = true;
   window_ = window;
-  Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
+  WriteTempCode(0);
 }
 
 RegistryRead RegistryChannel::Read(RegistryKey& slot, const char* path, const char* name,
@@ -82,19 +82,30 @@ std::uint32_t RegistryChannel::ReadHandle() {
 }
 
 int RegistryChannel::TakeTempCode() {
-  std::uint32_t value = 0;
-  RegistryRead status = Read(disable_, kDisableKeyPath, kTempCodeValue, value);
-  if (status == RegistryRead::Ok && value == 0) return 0;  // already reset: nothing to write
-  int expected = status == RegistryRead::Ok ? static_cast<int>(value) : 0;
-  Write(disable_, kDisableKeyPath, kTempCodeValue, 0);
+  if (!tempCodeKnown_) {
+    std::uint32_t value = 0;
+    RegistryRead status = Read(disable_, kDisableKeyPath, kTempCodeValue, value);
+    if (status == RegistryRead::Ok && value == 0) {
+      tempCodeKnown_ = true;
+      tempCode_ = 0;
+      return 0;
+    }
+    tempCode_ = status == RegistryRead::Ok ? static_cast<int>(value) : 0;
+  }
+  int expected = tempCode_;
+  if (!tempCodeKnown_ || expected != 0) WriteTempCode(0);  // absent or set: reset it
   return expected;
 }
 
 void RegistryChannel::WriteTempCode(int code) {
+  tempCodeKnown_ = false;  // a failed write leaves the registry's value unknown
   Write(disable_, kDisableKeyPath, kTempCodeValue, static_cast<std::uint32_t>(code));
+  tempCode_ = code;
+  tempCodeKnown_ = true;
 }
 
 void RegistryChannel::DeleteTempCodeKey() {
+  tempCodeKnown_ = false;
   registry_.CloseKey(disable_);
   disable_ = 0;
   registry_.DeleteKey(root(), kDisableKeyPath);

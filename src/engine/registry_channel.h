@@ -8,10 +8,12 @@
 // write there; then the same paths under HKEY_CURRENT_USER are used. Every reader and writer
 // goes through ResolveChannelRoot, so all of them agree on the root.
 //
-// The hook touches "TempCode" on every key event, so the channel keeps its two keys open
-// between uses instead of opening and closing them each time. A key deleted behind its back
-// (Reset All, or another program) makes the next read or write fail; the channel then opens
-// the key again, creating it, and retries once.
+// This process is the only writer of both values (one instance runs), so the channel answers
+// them from memory once it has written or read them: the hook's per-event read of "TempCode"
+// costs no registry call. Every change of "TempCode" is still written to the registry at once
+// and in order, so what the registry shows is what it always showed. The channel keeps its two
+// keys open between writes; a key deleted behind its back (Reset All, or another program) makes
+// the next write fail, and the channel then opens the key again, creating it, and retries once.
 #include <cstdint>
 #include <string>
 
@@ -42,9 +44,10 @@ class RegistryChannel {
   // reads the registry, and throws "Failed to get data for '%s'" when the value is missing and
   // "Invalid data type for '%s'" when it is not a REG_DWORD.
   std::uint32_t ReadHandle();
-  // The hook's read-and-reset: "TempCode" (0 when absent), then "TempCode" = 0. A value that
-  // is 0 already is not written again, which spares a registry call on every typed key.
-  // Throws "Invalid data type for '%s'" or "Failed to set data for '%s'".
+  // The hook's read-and-reset: "TempCode" (0 when absent), then "TempCode" = 0. Answered from
+  // memory; the registry is read only while the channel does not know the value (before its
+  // first write, after Reset All), and written only when the value changes, so an unmapped key
+  // costs no registry call. Throws "Invalid data type for '%s'" or "Failed to set data for '%s'".
   int TakeTempCode();
   // Announces the code of the key about to be injected. Throws "Failed to set data for '%s'".
   void WriteTempCode(int code);
@@ -68,6 +71,8 @@ class RegistryChannel {
   platform::RegistryKey disable_ = 0;
   bool published_ = false;
   std::uint32_t window_ = 0;
+  bool tempCodeKnown_ = false;  // tempCode_ is what the registry holds
+  int tempCode_ = 0;
 };
 
 }  // namespace zv

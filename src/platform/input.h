@@ -1,5 +1,6 @@
 #pragma once
 // The keyboard: the low-level hook, injected keystrokes, key mapping and the input clock.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/key_state.h"
@@ -12,10 +13,19 @@ inline constexpr unsigned kWmKeyUp = 0x101;
 inline constexpr unsigned kWmSysKeyDown = 0x104;
 inline constexpr unsigned kWmSysKeyUp = 0x105;
 
-// KBDLLHOOKSTRUCT flags and keybd_event flags.
+// KBDLLHOOKSTRUCT flags and the KEYBDINPUT (SendInput) flags.
+inline constexpr std::uint32_t kLlkhfExtended = 0x1;
 inline constexpr std::uint32_t kLlkhfInjected = 0x10;
 inline constexpr std::uint32_t kKeyEventfExtendedKey = 0x1;
 inline constexpr std::uint32_t kKeyEventfKeyUp = 0x2;
+
+// One keyboard event to inject (a KEYBDINPUT).
+struct KeyInput {
+  std::uint8_t vk = 0;
+  std::uint16_t scan = 0;
+  std::uint32_t flags = 0;  // kKeyEventfKeyUp, kKeyEventfExtendedKey
+  std::uintptr_t extraInfo = 0;
+};
 
 // One event as the low-level hook sees it.
 struct KeyEvent {
@@ -47,16 +57,20 @@ class Input : public KeyState {
   // SetWindowsHookExA(WH_KEYBOARD_LL) for all threads of the desktop, delivering to sink.
   // False when the system refuses. One hook at a time.
   virtual bool InstallHook(KeyHookSink& sink) = 0;
+  // Installs a new hook first and only then removes the old one, so no key slips past
+  // between the two. False when the system refuses the new one (the old one stays).
+  virtual bool ReplaceHook(KeyHookSink& sink) = 0;
   // UnhookWindowsHookEx of the installed hook, if any.
   virtual void RemoveHook() = 0;
-  // keybd_event: one injected key event.
-  virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                          std::uintptr_t extraInfo) = 0;
+  // SendInput: the events enter the input stream as one piece, so no other key (typed or
+  // injected by another program) comes between them.
+  virtual void SendKeys(const KeyInput* keys, std::size_t count) = 0;
   // MapVirtualKeyA.
   virtual unsigned MapKey(unsigned code, unsigned mapType) = 0;
-  // GetTickCount, and GetLastInputInfo's time of the user's last input (same clock).
+  // GetTickCount, and the tick of the last keyboard input the system received (raw input, so
+  // mouse movement does not count; same clock).
   virtual std::uint32_t TickCount() = 0;
-  virtual std::uint32_t LastInputTick() = 0;
+  virtual std::uint32_t LastKeyboardInputTick() = 0;
 };
 
 }  // namespace zv::platform

@@ -3,7 +3,9 @@
 // are written "+65" (down) and "-65" (up), with "@ms" after them once the clock has moved.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "common/error.h"
 #include "engine/actions/actions.h"
@@ -19,15 +21,32 @@ class RecordingKeys : public KeySimulator {
  public:
   RecordingKeys(fake::Journal& journal, const fake::FakeScheduler& clock)
       : journal_(journal), clock_(clock) {}
-  void SimulateKey(int code, bool isDown) override {
-    if (failAt == ++calls) throw Error("Failed to set data for 'TempCode'");
-    std::string at = clock_.Now() ? "@" + std::to_string(clock_.Now()) : "";
-    journal_.Add((isDown ? "+" : "-") + std::to_string(code) + at);
+  void SimulateKey(int code, bool isDown) override { SimulateKeys({{code, isDown}}); }
+  // As the dispatcher does: every event is announced first, so a failure injects none of them.
+  void SimulateKeys(const std::vector<SimulatedKey>& keys) override {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (failAt == ++calls) throw Error("Failed to set data for 'TempCode'");
+    }
+    for (const SimulatedKey& k : keys) Add(k.code, k.isDown);
+  }
+  void ReleasePressedKeys() noexcept override {
+    std::set<int> pressed = pressed_;
+    for (int code : pressed) Add(code, false);
   }
   int calls = 0;
-  int failAt = 0;  // the call that fails as a registry write would, counted from 1
+  int failAt = 0;  // the announcement that fails as a registry write would, counted from 1
 
  private:
+  void Add(int code, bool isDown) {
+    std::string at = clock_.Now() ? "@" + std::to_string(clock_.Now()) : "";
+    journal_.Add((isDown ? "+" : "-") + std::to_string(code) + at);
+    if (isDown) {
+      pressed_.insert(code);
+    } else {
+      pressed_.erase(code);
+    }
+  }
+  std::set<int> pressed_;
   fake::Journal& journal_;
   const fake::FakeScheduler& clock_;
 };

@@ -47,12 +47,12 @@ TEST_F(ActionsTest, KeyCombinationThatIsNoNumberInjectsNothing) {
                                               "'' is not a valid integer value"}));
 }
 
-TEST_F(ActionsTest, FailedInjectionStopsTheActionAndLeavesEarlierKeysInjected) {
+TEST_F(ActionsTest, FailedAnnouncementInjectsNoneOfTheCombination) {
   keys.failAt = 3;
   actions.RunAction("CleanText", "");
   actions.RunAction("KeyCombination", "16449");
   scheduler.RunAll();
-  EXPECT_EQ(journal.Text(), "+17 +65 error +162 +65 -65 -162");
+  EXPECT_EQ(journal.Text(), "error +162 +65 -65 -162");  // no Ctrl left half pressed
   EXPECT_EQ(errors, std::vector<std::string>{"Failed to set data for 'TempCode'"});
 }
 

@@ -1,5 +1,6 @@
 // The end-to-end tests' witness: a window that appends every key message it receives to a file,
-// one line each ("+B", "-B", "+#186"; "^" marks the SYS messages), flushed at once.
+// one line each ("+B", "-B", "+#186"; "^" marks the SYS messages, a trailing "e" the extended-key
+// flag, which tells an arrow from the number pad's key of the same scan code), flushed at once.
 //
 // Its first line says which window it is: "ready <title> <X window id>", so that the test
 // focuses exactly this window instead of searching the display by name. Under Wine the X
@@ -16,9 +17,10 @@ namespace {
 
 FILE* g_out = nullptr;
 
-std::string Name(WPARAM vk) {
-  if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return std::string(1, char(vk));
-  return "#" + std::to_string(static_cast<unsigned>(vk));
+std::string Name(WPARAM vk, LPARAM lp) {
+  std::string extended = (lp & (1 << 24)) ? "e" : "";
+  if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return char(vk) + extended;
+  return "#" + std::to_string(static_cast<unsigned>(vk)) + extended;
 }
 
 void Record(const std::string& line) {
@@ -29,16 +31,16 @@ void Record(const std::string& line) {
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
     case WM_KEYDOWN:
-      Record("+" + Name(wp));
+      Record("+" + Name(wp, lp));
       return 0;
     case WM_KEYUP:
-      Record("-" + Name(wp));
+      Record("-" + Name(wp, lp));
       return 0;
     case WM_SYSKEYDOWN:
-      Record("+^" + Name(wp));
+      Record("+^" + Name(wp, lp));
       return 0;
     case WM_SYSKEYUP:
-      Record("-^" + Name(wp));
+      Record("-^" + Name(wp, lp));
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -42,16 +42,25 @@ TEST_F(DispatcherTest, KeyTargetsInjectInTheSameDirection) {
   EXPECT_TRUE(rig.errors.texts.empty());
 }
 
-TEST_F(DispatcherTest, InjectedEventsCarryScanCodeMarkerAndNoExtendedFlag) {
-  File("[SwapKey]\r\nA=B\r\nB=Up Arrow\r\n");
+TEST_F(DispatcherTest, InjectedEventsCarryScanCodeMarkerAndTheExtendedFlagOfExtendedKeys) {
+  File("[SwapKey]\r\nA=B\r\nB=Up Arrow\r\nC=Right Ctrl\r\nD=Num 8\r\n");
   Press('A');
   const platform::KeyEvent& e = rig.input.injected.back();
   EXPECT_EQ(e.vkCode, 66u);
   EXPECT_EQ(e.scanCode, rig.input.MapKey(66, 0));
   EXPECT_EQ(e.extraInfo, kInjectionMarker);
+  EXPECT_EQ(e.flags & platform::kLlkhfExtended, 0u);
+  // The arrow shares its scan code with Num 8: only the flag tells them apart.
   Press('B');
-  EXPECT_EQ(rig.input.injected.back().vkCode, 38u);
-  EXPECT_EQ(rig.input.injected.back().flags & 1u, 0u);  // arrows too go without the flag
+  Press('D');
+  const platform::KeyEvent& up = rig.input.injected[1];
+  const platform::KeyEvent& num8 = rig.input.injected[2];
+  EXPECT_EQ(up.vkCode, 38u);
+  EXPECT_EQ(up.scanCode, 0x48u);
+  EXPECT_NE(up.flags & platform::kLlkhfExtended, 0u);
+  EXPECT_EQ(num8.flags & platform::kLlkhfExtended, 0u);
+  Press('C', false);
+  EXPECT_NE(rig.input.injected.back().flags & platform::kLlkhfExtended, 0u);
 }
 
 TEST_F(DispatcherTest, ActionTargetsRunOnKeyDownOnly) {
@@ -86,15 +95,21 @@ TEST_F(DispatcherTest, ShiftTargetsLeaveTheNumShiftFlag) {
   EXPECT_FALSE(rig.settings.ValueExists("NumShiftFlag", "NumDown"));
   Press('A', false);  // key-up does not write it
   EXPECT_FALSE(rig.settings.ValueExists("NumShiftFlag", "NumDown"));
-  EXPECT_EQ(Press('A'), "+LShift");
-  EXPECT_EQ(rig.settings.ReadString("NumShiftFlag", "NumDown", ""), "1");
   int writes = rig.files.replaces;
+  EXPECT_EQ(Press('A'), "+LShift");
   Press('A');
-  EXPECT_EQ(rig.files.replaces, writes);  // already "1": the file is left alone
+  EXPECT_EQ(rig.files.replaces, writes);  // not inside the hook: once it has returned
+  rig.scheduler.RunPending();
+  EXPECT_EQ(rig.settings.ReadString("NumShiftFlag", "NumDown", ""), "1");
+  EXPECT_EQ(rig.files.replaces, writes + 1);  // one write for both presses
+  Press('A');
+  rig.scheduler.RunPending();
+  EXPECT_EQ(rig.files.replaces, writes + 1);  // already "1": the file is left alone
   // A read-only file does not stop the mapping.
   File("[SwapKey]\r\nA=Right Shift\r\n");
   rig.files.SetReadOnly(EngineRig::kPath, true);
   EXPECT_EQ(Press('A'), "+RShift");
+  rig.scheduler.RunPending();
   EXPECT_TRUE(rig.errors.texts.empty());
 }
 
@@ -137,14 +152,13 @@ TEST_F(DispatcherTest, ErrorsEndTheEventAndArePosted) {
   EXPECT_FALSE(DispatchHookMessage(rig.dispatcher, rig.errors, 0x8252, 65));
 }
 
-// An input that notes "TempCode" at the moment of every keybd_event.
+// An input that notes "TempCode" at the moment of every SendInput.
 class OrderInput : public fake::FakeInput {
  public:
   explicit OrderInput(EngineRig& rig) : rig_(rig) {}
-  void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                  std::uintptr_t extraInfo) override {
+  void SendKeys(const platform::KeyInput* keys, std::size_t count) override {
     tempCodes.push_back(rig_.TempCode());
-    FakeInput::KeybdEvent(vk, scan, flags, extraInfo);
+    FakeInput::SendKeys(keys, count);
   }
   std::vector<int> tempCodes;
 

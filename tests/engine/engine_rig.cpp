@@ -13,6 +13,8 @@ EngineRig::EngineRig() {
     DispatchHookMessage(dispatcher, errors, message, wParam);
   });
   dispatcher.SetActionRunner(&actions);
+  dispatcher.SetScheduler(&scheduler);
+  hook.SetClient(&dispatcher);
   settingsWatch.Start();
 }
 
@@ -37,7 +39,10 @@ void EngineRig::Unmap(const std::string& source) {
 
 std::string EngineRig::run(const std::string& keys) {
   std::size_t from = input.received.size();
-  for (const KeyStroke& k : ParseKeys(keys)) input.Press(k.vk, k.down, k.sys);
+  for (const KeyStroke& k : ParseKeys(keys)) {
+    input.Press(k.vk, k.down, k.sys);
+    scheduler.RunPending();
+  }
   return FormatEvents({input.received.begin() + static_cast<long>(from), input.received.end()});
 }
 

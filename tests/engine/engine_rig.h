@@ -65,7 +65,8 @@ class EngineRig {
   void WriteFile(const std::string& text);
   // The change notification and what the main thread then runs (posted looks, due retries).
   void Notify();
-  // Types keys and returns what the focused program received meanwhile.
+  // Types keys and returns what the focused program received meanwhile. After each key the
+  // message loop turns: work the dispatcher posted runs.
   std::string run(const std::string& keys);
   // What the program injected meanwhile (keybd_event calls), in the same notation.
   std::string injectedSince(std::size_t from) const;

@@ -35,19 +35,25 @@ TEST_F(KeyHookTest, DecisionTable) {
   struct Row {
     int vk;
     int tempCode;
+    bool injected;  // by another program or without the marker
     HookAnswer answer;
     bool told;
   } rows[] = {
-      {66, 0, HookAnswer::PassOn, true},    // not listed, not the program's own
-      {66, 66, HookAnswer::PassOn, false},  // not listed, announced in TempCode
-      {65, 0, HookAnswer::Swallow, true},   // listed, typed
-      {65, 65, HookAnswer::PassOn, false},  // listed, but the program's own key
+      // Not listed and nothing mapped: passed on, and the window has nothing to do with it.
+      {66, 0, false, HookAnswer::PassOn, false},
+      {66, 66, true, HookAnswer::PassOn, false},   // not listed, announced in TempCode
+      {65, 0, false, HookAnswer::Swallow, true},   // listed, typed
+      {65, 65, true, HookAnswer::PassOn, false},   // listed, but the program's own key
+      {65, 65, false, HookAnswer::Swallow, true},  // typed: TempCode never makes it its own
+      {65, 0, true, HookAnswer::Swallow, true},    // another program's injection of it
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.vk * 1000 + row.tempCode);
+    SCOPED_TRACE(row.vk * 1000 + row.tempCode + (row.injected ? 1000000 : 0));
     rig.channel.WriteTempCode(row.tempCode);
     std::size_t before = Messages();
-    EXPECT_EQ(rig.hook.KeyHookProc(Event(row.vk)), row.answer);
+    KeyEvent e = Event(row.vk);
+    if (row.injected) e.flags = platform::kLlkhfInjected;
+    EXPECT_EQ(rig.hook.KeyHookProc(e), row.answer);
     ASSERT_EQ(Messages(), before + (row.told ? 1 : 0));
     if (row.told) {
       EXPECT_EQ(rig.windows.sent.back().handle, EngineRig::kWindow);
@@ -97,15 +103,18 @@ TEST_F(KeyHookTest, ListWithoutEntriesSwallowsNothing) {
     rig.WriteFile(text);
     std::size_t before = Messages();
     EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::PassOn);
-    EXPECT_EQ(Messages(), before + 1);
+    EXPECT_EQ(Messages(), before);  // nothing mapped either: the window is not bothered
   }
   // Index counts two entries, only one is there: the missing one reads "0" and matches nothing.
   rig.WriteFile("[DisableKey]\r\nIndex=2\r\nKeyCode2=67\r\n");
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::PassOn);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(67)), HookAnswer::Swallow);
-  // Virtual key 0 (the output of "DisableKey") meets TempCode 0: the program's own.
+  // An injected virtual key 0 (the output of "DisableKey") meets TempCode 0: the program's
+  // own, though the missing entry reads as code 0.
   std::size_t before = Messages();
-  EXPECT_EQ(rig.hook.KeyHookProc(Event(0)), HookAnswer::PassOn);
+  KeyEvent nothing = Event(0);
+  nothing.flags = platform::kLlkhfInjected;
+  EXPECT_EQ(rig.hook.KeyHookProc(nothing), HookAnswer::PassOn);
   EXPECT_EQ(Messages(), before);
 }
 

@@ -1,71 +1,143 @@
 // A fixed-seed storm: random presses, repeats and releases under random mappings (swaps,
 // chains, disabled keys, unknown targets, typing actions), with the settings file edited
-// between events. However it goes, whenever every physical key is up no key is down in the
-// focused program; at the end "TempCode" is back to 0 and the hook is still installed.
+// between events, and the keyboard lost and found again as on Windows: the hook dropped
+// silently until the watchdog reinstalls it, injected presses that never arrive, the lock
+// toggled, the engine suspended and activated. However it goes, whenever every physical key is
+// up no key is down in the focused program; at the end "TempCode" is back to 0 and the hook is
+// still installed.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
+#include "engine/hook_watchdog.h"
 #include "tests/engine/engine_rig.h"
 
 namespace zv::testing_engine {
 namespace {
 
-TEST(RandomKeysTest, NothingStaysDownAfterAHundredThousandEvents) {
-  EngineRig rig;
-  TypingActions typing(rig.dispatcher);
-  rig.dispatcher.SetActionRunner(&typing);
-  rig.hook.InstallKeyHook();
+class Storm {
+ public:
+  Storm() {
+    typing_ = std::make_unique<TypingActions>(rig.dispatcher);
+    rig.dispatcher.SetActionRunner(typing_.get());
+    rig.hook.InstallKeyHook();
+  }
 
-  const std::vector<std::pair<std::string, int>> sources = {
-      {"A", 'A'}, {"B", 'B'},          {"C", 'C'},        {"D", 'D'},
-      {"E", 'E'}, {"Left Shift", 160}, {"Caps Lock", 20}, {"Volume Up", 175}};
-  const std::vector<std::string> targets = {"A",    "B",          "C",         "D",
-                                            "E",    "Left Shift", "Caps Lock", "DisableKey",
-                                            "Mute", "Volume Up",  "TypeText"};
-  std::mt19937 random(20261207);
-  auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
-
-  std::set<int> held;
-  int stuck = 0, firstStuck = -1, idle = 0;
-  for (int i = 0; i < 100000; ++i) {
-    if (pick(10) == 0) {
-      const std::string& source = sources[pick(sources.size())].first;
-      switch (pick(6)) {
-        case 0:
-          rig.Unmap(source);
-          break;
-        case 1:
-          rig.WriteFile("[DisableKey]\r\nIndex=0\r\n");  // Reset All
-          if (pick(2) == 0) rig.channel.DeleteTempCodeKey();
-          break;
-        default:
-          if (rig.settings.ValueExists("SwapKey", source)) rig.Unmap(source);
-          rig.Map(source, targets[pick(targets.size())], pick(2) ? "AB" : "E");
-      }
+  // Edits the settings file as the editor or a person would.
+  void Edit() {
+    const std::string& source = sources_[Pick(sources_.size())].first;
+    switch (Pick(6)) {
+      case 0:
+        rig.Unmap(source);
+        break;
+      case 1:
+        rig.WriteFile("[DisableKey]\r\nIndex=0\r\n");  // Reset All
+        if (Pick(2) == 0) rig.channel.DeleteTempCodeKey();
+        break;
+      default:
+        if (rig.settings.ValueExists("SwapKey", source)) rig.Unmap(source);
+        rig.Map(source, targets_[Pick(targets_.size())], Pick(2) ? "AB" : "E");
     }
-    int vk = sources[pick(sources.size())].second;
-    bool down = pick(3) == 0;
+  }
+
+  // The keyboard is lost or found again.
+  void Upset() {
+    switch (Pick(5)) {
+      case 0:
+        rig.input.DropHookSilently();
+        break;
+      case 1:
+        rig.input.LoseInjectedPresses(1 + static_cast<int>(Pick(3)));
+        break;
+      case 2:
+        rig.hook.LockKeyboard();
+        ++locks;
+        break;
+      default:
+        rig.hook.RemoveKeyHook();
+        ++suspends;
+    }
+  }
+
+  // The user unlocks and activates again after a while.
+  void Recover() {
+    if (rig.hook.KeyboardLocked() && Pick(30) == 0) rig.hook.UnlockKeyboard();
+    if (!rig.hook.HookedForMapping() && Pick(30) == 0) rig.hook.InstallKeyHook();
+  }
+
+  // One physical key event; false when it was skipped.
+  bool Key() {
+    int vk = sources_[Pick(sources_.size())].second;
+    bool down = Pick(3) == 0;
     if (down) {
       held.insert(vk);
-    } else if (held.erase(vk) == 0 && pick(4) != 0) {
-      continue;  // mostly, ups follow downs
+    } else if (held.erase(vk) == 0 && Pick(4) != 0) {
+      return false;  // mostly, ups follow downs
     }
-    rig.input.Press(vk, down, pick(8) == 0);
-    if (!held.empty()) continue;
+    rig.input.now += 100;
+    rig.input.Press(vk, down, Pick(8) == 0);
+    rig.scheduler.RunPending();
+    if (rig.input.now % 3000 == 0 && watchdog_.Check()) ++reinstalls;  // its timer
+    return true;
+  }
+
+  // Every physical key is up: a dropped hook is found once there was input it missed.
+  bool SettledWithNothingDown() {
+    if (rig.hook.installed() && !rig.input.hookLive() && watchdog_.Check()) ++reinstalls;
+    if (rig.hook.installed() && !rig.input.hookLive()) return true;  // not noticed yet
+    if (!rig.input.anyKeyDown()) return true;
+    for (int k = 0; k < 256; ++k) {
+      if (rig.input.AsyncKeyState(k)) rig.input.Press(k, false);  // clear it, go on
+    }
+    return false;
+  }
+
+  std::size_t Pick(std::size_t n) { return static_cast<std::size_t>(random_() % n); }
+
+  EngineRig rig;
+  std::set<int> held;
+  int locks = 0, suspends = 0, reinstalls = 0;
+
+ private:
+  std::unique_ptr<TypingActions> typing_;
+  HookWatchdog watchdog_{rig.hook, rig.input};
+  std::mt19937 random_{20261207};
+  const std::vector<std::pair<std::string, int>> sources_ = {
+      {"A", 'A'}, {"B", 'B'},          {"C", 'C'},        {"D", 'D'},
+      {"E", 'E'}, {"Left Shift", 160}, {"Caps Lock", 20}, {"Volume Up", 175}};
+  const std::vector<std::string> targets_ = {"A",    "B",          "C",         "D",
+                                             "E",    "Left Shift", "Caps Lock", "DisableKey",
+                                             "Mute", "Volume Up",  "TypeText"};
+};
+
+TEST(RandomKeysTest, NothingStaysDownAfterAHundredThousandEvents) {
+  Storm storm;
+  EngineRig& rig = storm.rig;
+  int stuck = 0, firstStuck = -1, idle = 0;
+  for (int i = 0; i < 100000; ++i) {
+    if (storm.Pick(10) == 0) storm.Edit();
+    if (storm.Pick(200) == 0) storm.Upset();
+    storm.Recover();
+    if (!storm.Key() || !storm.held.empty()) continue;
     ++idle;
-    if (rig.input.anyKeyDown()) {
-      if (stuck++ == 0) firstStuck = i;
-      for (int k = 0; k < 256; ++k) {
-        if (rig.input.AsyncKeyState(k)) rig.input.Press(k, false);  // clear it, go on
-      }
-    }
+    if (!storm.SettledWithNothingDown() && stuck++ == 0) firstStuck = i;
   }
   EXPECT_EQ(stuck, 0) << "first at event " << firstStuck;
   EXPECT_GT(idle, 1000);
-  for (int vk : held) rig.input.Press(vk, false);
+  EXPECT_GT(storm.locks, 20);
+  EXPECT_GT(storm.suspends, 20);
+  EXPECT_GT(storm.reinstalls, 20);
 
+  // Back to an active, unlocked engine on a live hook, then every key up.
+  if (rig.hook.KeyboardLocked()) rig.hook.UnlockKeyboard();
+  rig.hook.InstallKeyHook();
+  rig.input.now += 5000;
+  for (int vk : storm.held) rig.input.Press(vk, false);
+  storm.held.clear();
+  rig.run("+F1 -F1");
+  EXPECT_TRUE(storm.SettledWithNothingDown());
+  rig.run("+F1 -F1");  // an unmapped key takes the last announcement
   EXPECT_FALSE(rig.input.anyKeyDown());
   for (int vk = 0; vk < 256; ++vk) EXPECT_EQ(rig.input.AsyncKeyState(vk), 0) << vk;
   EXPECT_EQ(rig.TempCode(), 0);

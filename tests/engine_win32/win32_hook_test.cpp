@@ -63,6 +63,7 @@ class Win32HookTest : public ::testing::Test {
     g_seen.clear();
     g_observer = SetWindowsHookExA(WH_KEYBOARD_LL, Observer, GetModuleHandleA(nullptr), 0);
     ASSERT_NE(g_observer, nullptr);
+    hook.SetClient(&dispatcher);
     ASSERT_TRUE(hook.InstallKeyHook());
     ASSERT_TRUE(watch.Start());
   }
@@ -79,6 +80,10 @@ class Win32HookTest : public ::testing::Test {
     for (const auto& k : keys) {
       keybd_event(static_cast<BYTE>(k.first), 0, k.second ? 0 : KEYEVENTF_KEYUP, 0);
     }
+    return Collect(count);
+  }
+  // Waits until the observer has seen count events since it was last cleared.
+  std::string Collect(std::size_t count) {
     DWORD start = GetTickCount();
     while (g_seen.size() < count && GetTickCount() - start < 2000) {
       MSG msg;
@@ -153,6 +158,16 @@ TEST_F(Win32HookTest, EditsApplyAtTheNextKeyAndErrorsPassKeysOn) {
   EXPECT_EQ(Type({{'A', true}, {'A', false}}, 2), "+A -A");
   ASSERT_FALSE(errors.texts.empty());
   EXPECT_EQ(errors.texts[0], "'x' is not a valid integer value");
+}
+
+TEST_F(Win32HookTest, SuspendingReleasesTheTargetOfAHeldKeyOnce) {
+  Write("[DisableKey]\r\nIndex=1\r\nKeyCode1=65\r\n[SwapKey]\r\nA=B\r\n");
+  EXPECT_EQ(Type({{'A', true}}, 1), "+B");
+  g_seen.clear();
+  hook.RemoveKeyHook();  // Wine may run the hooks inside the SendInput call itself
+  EXPECT_EQ(Collect(1), "-B");
+  EXPECT_EQ(Type({{'A', false}}, 1), "-A");  // no hook: the key's own up, and no second -B
+  EXPECT_TRUE(errors.texts.empty());
 }
 
 }  // namespace

@@ -6,7 +6,12 @@ Actions::Actions(const ActionDevices& devices, platform::Scheduler& scheduler,
                  ActionQueue::ErrorSink showError)
     : devices_(devices),
       keeper_(devices.clipboard, scheduler),
-      queue_(scheduler, std::move(showError)) {}
+      queue_(scheduler, [this, showError = std::move(showError)](const std::string& text) {
+        // An action cut short (a key sequence stopped by an error) may have pressed keys that
+        // its remaining steps would have released.
+        devices_.keys.ReleasePressedKeys();
+        if (showError) showError(text);
+      }) {}
 
 void Actions::FillActionTable() {
   ActionTable_ = {{

@@ -1,4 +1,6 @@
 // The actions that produce keystrokes: clear a field, paste a text, press a combination.
+#include <vector>
+
 #include "catalogue/key_catalogue.h"
 #include "catalogue/parameter_forms.h"
 #include "common/error.h"
@@ -10,16 +12,15 @@ namespace {
 constexpr int kGenericControl = 17, kA = 65, kBackSpace = 8, kV = 86;
 }  // namespace
 
-// Select all, then delete, with the generic Control key.
+// Select all, then delete, with the generic Control key; one piece, so no typed key gets in.
 void Actions::ActCleanText(const std::string&, ActionSteps& steps) {
   steps.Run([this] {
-    KeySimulator& k = devices_.keys;
-    k.SimulateKey(kGenericControl, true);
-    k.SimulateKey(kA, true);
-    k.SimulateKey(kA, false);
-    k.SimulateKey(kGenericControl, false);
-    k.SimulateKey(kBackSpace, true);
-    k.SimulateKey(kBackSpace, false);
+    devices_.keys.SimulateKeys({{kGenericControl, true},
+                                {kA, true},
+                                {kA, false},
+                                {kGenericControl, false},
+                                {kBackSpace, true},
+                                {kBackSpace, false}});
   });
 }
 
@@ -32,29 +33,26 @@ void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
               ClipboardKeeper::kOpenPatienceMs, [] { throw Error("Cannot open clipboard"); });
   steps.Run([this] {
     int leftCtrl = KeyCodeOfName("Left Ctrl");
-    KeySimulator& k = devices_.keys;
-    k.SimulateKey(leftCtrl, true);
-    k.SimulateKey(kV, true);
-    k.SimulateKey(kV, false);
-    k.SimulateKey(leftCtrl, false);
+    devices_.keys.SimulateKeys({{leftCtrl, true}, {kV, true}, {kV, false}, {leftCtrl, false}});
   });
 }
 
-// Modifiers go down Shift, Ctrl, Alt and come up in the same order, not the reverse.
+// Modifiers go down Shift, Ctrl, Alt and come up in the same order, not the reverse. The whole
+// combination is injected in one piece, so a typed key cannot land between its events.
 void Actions::ActKeyCombination(const std::string& parameter, ActionSteps& steps) {
   steps.Run([this, parameter] {
     std::uint16_t word = ShortcutWordOfText(parameter);
     int key = word & 0x1FFF;
-    int modifiers[3];
-    int count = 0;
-    if (word & kShortcutShift) modifiers[count++] = ResolveKeyCode("Left Shift");
-    if (word & kShortcutCtrl) modifiers[count++] = ResolveKeyCode("Left Ctrl");
-    if (word & kShortcutAlt) modifiers[count++] = ResolveKeyCode("Left Alt");
-    KeySimulator& k = devices_.keys;
-    for (int i = 0; i < count; ++i) k.SimulateKey(modifiers[i], true);
-    k.SimulateKey(key, true);
-    k.SimulateKey(key, false);
-    for (int i = 0; i < count; ++i) k.SimulateKey(modifiers[i], false);
+    std::vector<int> modifiers;
+    if (word & kShortcutShift) modifiers.push_back(ResolveKeyCode("Left Shift"));
+    if (word & kShortcutCtrl) modifiers.push_back(ResolveKeyCode("Left Ctrl"));
+    if (word & kShortcutAlt) modifiers.push_back(ResolveKeyCode("Left Alt"));
+    std::vector<SimulatedKey> keys;
+    for (int m : modifiers) keys.push_back({m, true});
+    keys.push_back({key, true});
+    keys.push_back({key, false});
+    for (int m : modifiers) keys.push_back({m, false});
+    devices_.keys.SimulateKeys(keys);
   });
 }
 

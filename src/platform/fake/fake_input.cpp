@@ -19,22 +19,34 @@ bool FakeInput::InstallHook(platform::KeyHookSink& sink) {
   return true;
 }
 
+bool FakeInput::ReplaceHook(platform::KeyHookSink& sink) {
+  return InstallHook(sink);  // the old hook, if any, stays until the new one is there
+}
+
 void FakeInput::RemoveHook() {
   sink_ = nullptr;
   dropped_ = false;
 }
 
-void FakeInput::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                           std::uintptr_t extraInfo) {
-  KeyEvent e;
-  e.message = (flags & platform::kKeyEventfKeyUp) ? platform::kWmKeyUp : platform::kWmKeyDown;
-  e.vkCode = vk;
-  e.scanCode = scan;
-  e.flags = platform::kLlkhfInjected | ((flags & platform::kKeyEventfExtendedKey) ? 1u : 0u);
-  e.time = now;
-  e.extraInfo = extraInfo;
-  injected.push_back(e);
-  queue_.push_back(e);
+void FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
+  batches.push_back(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    KeyEvent e;
+    bool up = keys[i].flags & platform::kKeyEventfKeyUp;
+    e.message = up ? platform::kWmKeyUp : platform::kWmKeyDown;
+    e.vkCode = keys[i].vk;
+    e.scanCode = keys[i].scan;
+    e.flags = platform::kLlkhfInjected |
+              ((keys[i].flags & platform::kKeyEventfExtendedKey) ? platform::kLlkhfExtended : 0);
+    e.time = now;
+    e.extraInfo = keys[i].extraInfo;
+    injected.push_back(e);
+    if (!up && losePresses_ > 0) {
+      --losePresses_;
+      continue;
+    }
+    queue_.push_back(e);  // the whole batch is queued before any of it is delivered
+  }
   if (depth_ == 0) Drain();
 }
 
@@ -87,6 +99,14 @@ unsigned FakeInput::MapKey(unsigned code, unsigned mapType) {
   if (code == 0x20) return 0x39;  // space
   if (code == 0x0D) return 0x1C;  // enter
   if (code == 0xA0) return 0x2A;  // left shift
+  // The arrows and the block above them share their scan codes with the number pad (whose own
+  // keys Wine maps to 0, so neither does the fake).
+  static const unsigned char block[] = {0x49, 0x51, 0x4F, 0x47, 0x4B, 0x48, 0x4D, 0x50};
+  if (code >= 0x21 && code <= 0x28) return block[code - 0x21];
+  if (code == 0x2D) return 0x52;                  // insert
+  if (code == 0x2E) return 0x53;                  // delete
+  if (code == 0xA2 || code == 0xA3) return 0x1D;  // left, right ctrl
+  if (code == 0xA4 || code == 0xA5) return 0x38;  // left, right alt
   return 0;
 }
 

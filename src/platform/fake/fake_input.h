@@ -3,6 +3,8 @@
 // through the installed hook first; what the hook passes on reaches the focused program (the
 // `received` log) and the key state table. Events injected while the hook procedure runs are
 // queued and reach the hook after it has returned, as the system's input queue delivers them.
+// It is as unkind as Windows where it matters: the system may drop the hook without a word,
+// and an injected key press may never arrive (another program's hook swallowed it).
 #include <bitset>
 #include <cstdint>
 #include <deque>
@@ -15,13 +17,13 @@ namespace zv::fake {
 class FakeInput : public platform::Input {
  public:
   bool InstallHook(platform::KeyHookSink& sink) override;
+  bool ReplaceHook(platform::KeyHookSink& sink) override;
   void RemoveHook() override;
-  void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                  std::uintptr_t extraInfo) override;
+  void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override { return now; }
-  std::uint32_t LastInputTick() override { return lastInput_; }
+  std::uint32_t LastKeyboardInputTick() override { return lastInput_; }
 
   // Test controls.
   // A key of the physical keyboard goes down or up (WM_KEYDOWN/WM_KEYUP; sys: the SYS pair).
@@ -30,12 +32,16 @@ class FakeInput : public platform::Input {
   // hook that answered too slowly): events no longer reach it, though it counts as installed.
   void DropHookSilently() { dropped_ = true; }
   void RefuseInstall(bool refuse) { refuseInstall_ = refuse; }
+  // The next count injected key presses never arrive: neither the hook nor the focused program
+  // sees them. (Only presses: a lost release would leave a key down whatever the program does.)
+  void LoseInjectedPresses(int count) { losePresses_ = count; }
   bool hookInstalled() const { return sink_ != nullptr; }
   bool hookLive() const { return sink_ != nullptr && !dropped_; }
   bool anyKeyDown() const { return down_.any(); }
 
   std::uint32_t now = 1000;                   // the tick clock; tests move it
-  std::vector<platform::KeyEvent> injected;   // every keybd_event call, in order
+  std::vector<platform::KeyEvent> injected;   // every injected event, in order
+  std::vector<std::size_t> batches;           // the size of every SendInput call
   std::vector<platform::KeyEvent> received;   // what the focused program got
   std::vector<platform::HookAnswer> answers;  // the hook's answer for every event it saw
   int installs = 0;
@@ -47,6 +53,7 @@ class FakeInput : public platform::Input {
   platform::KeyHookSink* sink_ = nullptr;
   bool dropped_ = false;
   bool refuseInstall_ = false;
+  int losePresses_ = 0;
   int depth_ = 0;  // > 0 while the hook procedure runs
   std::deque<platform::KeyEvent> queue_;
   std::bitset<256> down_;

@@ -115,6 +115,7 @@ bool FakeRegistry::WriteString(RegistryKey key, const std::string& name, const s
 
 RegistryRead FakeRegistry::ReadBinary(RegistryKey key, const std::string& name,
                                       std::vector<std::uint8_t>& bytes, RegistryType& type) {
+  ++reads;
   Key* k = Live(key);
   if (!k) return RegistryRead::Failed;
   auto it = k->values.find(Fold(name));

@@ -46,6 +46,7 @@ class FakeRegistry : public platform::Registry {
   int openKeys() const { return static_cast<int>(handles_.size()); }
   int opens = 0;   // CreateKey and OpenKey calls that gave a key
   int writes = 0;  // successful value writes
+  int reads = 0;   // value reads, whatever their type or outcome
 
  private:
   struct Value {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace zv::win32 {
 
 using platform::HookAnswer;
@@ -10,6 +12,8 @@ namespace {
 
 HHOOK g_hook = nullptr;
 platform::KeyHookSink* g_sink = nullptr;
+HWND g_rawWindow = nullptr;
+DWORD g_lastKeyboard = 0;
 
 // The hook procedure stays thin: it decodes the event, asks the logic, and answers Windows.
 LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -30,6 +34,43 @@ LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(g_hook, nCode, wParam, lParam);
 }
 
+// Notes the time of every raw keyboard input, in the foreground or not.
+LRESULT CALLBACK RawInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INPUT && GET_RAWINPUT_CODE_WPARAM(wParam) <= RIM_INPUTSINK) {
+    RAWINPUTHEADER header;
+    UINT size = sizeof header;
+    if (GetRawInputData(reinterpret_cast<HRAWINPUT>(lParam), RID_HEADER, &header, &size,
+                        sizeof header) == sizeof header &&
+        header.dwType == RIM_TYPEKEYBOARD) {
+      g_lastKeyboard = static_cast<DWORD>(GetMessageTime());
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);  // WM_INPUT needs it for cleanup
+}
+
+void WatchKeyboard() {
+  if (g_rawWindow) return;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = RawInputProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "ZvRawKeyboard";
+  RegisterClassA(&wc);
+  g_rawWindow = CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              wc.hInstance, nullptr);
+  g_lastKeyboard = GetTickCount();
+  if (!g_rawWindow) return;
+  RAWINPUTDEVICE device = {};
+  device.usUsagePage = 0x01;  // generic desktop
+  device.usUsage = 0x06;      // keyboard
+  device.dwFlags = RIDEV_INPUTSINK;
+  device.hwndTarget = g_rawWindow;
+  RegisterRawInputDevices(&device, 1, sizeof device);
+}
+
+HHOOK NewHook() {
+  return SetWindowsHookExA(WH_KEYBOARD_LL, KeyHookProc, GetModuleHandleA(nullptr), 0);
+}
+
 }  // namespace
 
 Win32Input::~Win32Input() {
@@ -38,10 +79,18 @@ Win32Input::~Win32Input() {
 
 bool Win32Input::InstallHook(platform::KeyHookSink& sink) {
   RemoveHook();
+  return ReplaceHook(sink);
+}
+
+bool Win32Input::ReplaceHook(platform::KeyHookSink& sink) {
+  WatchKeyboard();
+  HHOOK fresh = NewHook();
+  if (!fresh) return false;
+  HHOOK old = g_hook;
+  g_hook = fresh;
   g_sink = &sink;
-  g_hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyHookProc, GetModuleHandleA(nullptr), 0);
-  if (!g_hook) g_sink = nullptr;
-  return g_hook != nullptr;
+  if (old) UnhookWindowsHookEx(old);
+  return true;
 }
 
 void Win32Input::RemoveHook() {
@@ -50,9 +99,16 @@ void Win32Input::RemoveHook() {
   g_sink = nullptr;
 }
 
-void Win32Input::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                            std::uintptr_t extraInfo) {
-  keybd_event(vk, scan, static_cast<DWORD>(flags), static_cast<ULONG_PTR>(extraInfo));
+void Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
+  std::vector<INPUT> inputs(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i].vk;
+    inputs[i].ki.wScan = keys[i].scan;
+    inputs[i].ki.dwFlags = keys[i].flags;
+    inputs[i].ki.dwExtraInfo = static_cast<ULONG_PTR>(keys[i].extraInfo);
+  }
+  if (count) SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT));
 }
 
 unsigned Win32Input::MapKey(unsigned code, unsigned mapType) {
@@ -67,10 +123,8 @@ std::uint32_t Win32Input::TickCount() {
   return GetTickCount();
 }
 
-std::uint32_t Win32Input::LastInputTick() {
-  LASTINPUTINFO info;
-  info.cbSize = sizeof info;
-  return GetLastInputInfo(&info) ? info.dwTime : 0;
+std::uint32_t Win32Input::LastKeyboardInputTick() {
+  return g_lastKeyboard;
 }
 
 }  // namespace zv::win32

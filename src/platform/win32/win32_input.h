@@ -4,18 +4,20 @@
 namespace zv::win32 {
 
 // The real keyboard. The hook is process-wide (Windows calls a plain function), so at most one
-// Win32Input has a hook installed at a time.
+// Win32Input has a hook installed at a time. The first hook also registers a message-only
+// window of the program for raw keyboard input (RIDEV_INPUTSINK): the time of the last
+// keyboard input comes from there, so mouse movement does not count as keyboard input.
 class Win32Input : public platform::Input {
  public:
   ~Win32Input() override;
   bool InstallHook(platform::KeyHookSink& sink) override;
+  bool ReplaceHook(platform::KeyHookSink& sink) override;
   void RemoveHook() override;
-  void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
-                  std::uintptr_t extraInfo) override;
+  void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override;
-  std::uint32_t LastInputTick() override;
+  std::uint32_t LastKeyboardInputTick() override;
 };
 
 }  // namespace zv::win32

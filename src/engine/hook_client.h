@@ -1,0 +1,19 @@
+#pragma once
+// What the keyboard hook asks of the main window's dispatcher besides sending it the key
+// messages.
+
+namespace zv {
+
+class HookClient {
+ public:
+  virtual ~HookClient() = default;
+  // Whether the dispatcher has anything to do for an event of this key: a mapping in the
+  // settings file, or target keys it still holds for it. The hook tells the window only then,
+  // so a key without a mapping costs no call to the system. Answered from memory.
+  virtual bool HandlesKey(int virtualKey) = 0;
+  // The program lost sight of the keyboard: every key it pressed and has not released is
+  // released now, once.
+  virtual void ReleasePressedKeys() noexcept = 0;
+};
+
+}  // namespace zv
