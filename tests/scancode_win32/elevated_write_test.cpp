@@ -61,7 +61,8 @@ class ElevatedWriter : public StoredMap {
     watch = Watch{};
     watch.owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
-    timer_ = SetTimer(nullptr, 0, 100, Tick);
+    // Ticks far shorter than a Wine process start, so the wait always meets some.
+    timer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
   }
   void TearDown() override {
     KillTimer(nullptr, timer_);
