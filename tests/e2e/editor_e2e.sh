@@ -47,17 +47,6 @@ sleep 0.5
 grep -q '^A=B' "$work/Keydat.qnp" || fail "A=B was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
 echo "ok: A=B stored through the window"
 
-wait_window() {  # title -> the window id, once it is shown
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || fail "no window \"$1\""
-  echo "$id"
-}
-
 # "TypeText" picked with the mouse from the open list of the Changed to box: its dialog opens
 # once the list has closed, and the mapping is stored without "&Change".
 click 2003 0.3  # cbbOldKey

@@ -11,7 +11,7 @@ source "$(dirname "$0")/shipping_lib.sh"
 rm -rf "$dir"
 (cd "$work" && exec wine "$setup") &
 pids+=($!)
-wid=$(wait_for_window 'Zorvane Setup')
+wid=$(wait_window 'Zorvane Setup')
 press() {  # key: into the installer's window
   xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key "$1"
@@ -34,7 +34,7 @@ done
 echo "ok: the autorun page wrote the autorun value"
 sleep 2
 press Return  # Finish, with "Start Zorvane now"
-main=$(wait_for_window '^Velmora')
+main=$(wait_window 'Velmora 3\.96')
 echo "ok: Finish started the program (window $main)"
 
 wine "$dir/uninstall.exe" /S

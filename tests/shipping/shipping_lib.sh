@@ -17,18 +17,6 @@ start_zorvane_in() {
   sleep 0.5
 }
 
-# wait_for_window NAME_REGEX: prints the id of the first visible X window whose name matches.
-wait_for_window() {
-  local wid=""
-  for _ in $(seq 300); do
-    wid=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.2
-  done
-  [ -n "$wid" ] || fail "no window named $1"
-  echo "$wid"
-}
-
 win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 reg_sz() {  # key value -> the string, empty when absent
