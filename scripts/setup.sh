@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
-          x11-apps imagemagick procps)
+          x11-apps imagemagick procps
+          librsvg2-bin icoutils nsis pandoc zip libxml2-utils)
 
 missing=()
 for p in "${packages[@]}"; do

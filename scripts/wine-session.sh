@@ -19,7 +19,10 @@ zv_wine_cleanup() {
 # Starts a private Xvfb on a free display number and exports DISPLAY; its pid is ZV_XVFB_PID.
 zv_start_xvfb() {
   ZV_DISPLAY_FILE=$(mktemp)
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
+  # Room for the main window with an open drop-down list below it, also with Wine's own fonts
+  # (Tahoma), whose dialog units are larger than the fallback's: a list without room below its
+  # box opens upwards.
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$ZV_DISPLAY_FILE" >/dev/null 2>&1 &
   ZV_XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$ZV_DISPLAY_FILE" ] && break
@@ -28,14 +31,27 @@ zv_start_xvfb() {
   export DISPLAY=":$(head -n1 "$ZV_DISPLAY_FILE")"
 }
 
+# Debian's Wine looks for its own fonts in <data dir>/../fonts (/usr/share/fonts), while the
+# fonts-wine package puts them in /usr/share/wine/fonts. Without them Marlett is missing and
+# Wine draws the caption buttons as the letters "0 1 r" in a text font, and "MS Shell Dlg"
+# (Tahoma) falls back to another face. The Windows folder's Fonts is always searched.
+zv_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+}
+
 zv_wine_start() {
   trap zv_wine_cleanup EXIT
   zv_start_xvfb
   ZV_WINEPREFIX=$(mktemp -d /tmp/zorvane-wine.XXXXXX)
   export WINEPREFIX="$ZV_WINEPREFIX"
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No .NET or Gecko prompts, and no menu entries in the user's desktop for the installer's
+  # shortcuts (winemenubuilder writes to ~/.local/share/applications).
+  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
   wineboot -i >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1 || true
+  zv_wine_fonts
   echo "wine: prefix $WINEPREFIX on display $DISPLAY"
 }

@@ -1,5 +1,7 @@
 // Program entry: one instance, the main window, the hidden start, the message loop.
 #include <windows.h>
+// windows.h first
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -7,7 +9,27 @@
 #include "app/main_form.h"
 #include "app/scancode_switch.h"
 
+namespace {
+
+// Users start the program from their Downloads folder, where other downloads can lie beside
+// it: DLLs are loaded from the system folder only. Looked up by name, since Windows 7 without
+// update KB2533623 lacks the call.
+void LimitDllSearchToSystemFolder() {
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  auto set = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LimitDllSearchToSystemFolder();
+  // The manifest asks for the version 6 controls; registering them here makes sure the
+  // library is loaded before the first window is made.
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   // The elevated writer of Windows' key map runs while the normal instance does.
   if (zv::IsWriteScancodeMapSwitch(__argc, __argv))
     return zv::RunWriteScancodeMapSwitch(__argc, __argv);

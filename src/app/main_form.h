@@ -39,11 +39,12 @@
 #include "ui/registry_scancode_map.h"
 #include "ui/settings_page.h"
 #include "ui/win32/main_window.h"
+#include "zorvane_version.h"
 
 namespace zv {
 
 inline constexpr const char* kApplicationTitle = "Zorvane";
-inline constexpr const char* kDesignerCaption = "Zorvane 3.96";
+inline constexpr const char* kDesignerCaption = "Zorvane " ZV_VERSION_SHORT;
 inline constexpr const char* kDisplayName = "Velmora";
 
 class TMainForm : public ErrorReporter,

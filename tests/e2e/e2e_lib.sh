@@ -133,3 +133,15 @@ typed() {
   fi
   echo "ok: $keys -> $got"
 }
+
+# wait_window TITLE: the id of the shown X window with exactly that title, once it is there.
+wait_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || fail "no window \"$1\""
+  echo "$id"
+}

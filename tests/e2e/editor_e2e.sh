@@ -47,25 +47,20 @@ sleep 0.5
 grep -q '^A=B' "$work/Keydat.qnp" || fail "A=B was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
 echo "ok: A=B stored through the window"
 
-wait_window() {  # title -> the window id, once it is shown
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || fail "no window \"$1\""
-  echo "$id"
-}
-
 # "TypeText" picked with the mouse from the open list of the Changed to box: its dialog opens
 # once the list has closed, and the mapping is stored without "&Change".
 click 2003 0.3  # cbbOldKey
 xdotool key F1
 click 2005 0.95  # the drop-down button of cbbNewKey
-at=$(cd "$work" && wine "$(basename "$LOCATE")" 2005 0.3 | tr -d '\r')
-read -r x y <<< "$at"
-xdotool mousemove --sync "$x" $((y + 31)) click 1  # the list's second item, "TypeText"
+at=""
+for _ in $(seq 25); do  # "TypeText", once the list is open
+  at=$(cd "$work" && wine "$(basename "$LOCATE")" list 1 | tr -d '\r' || true)
+  [ -n "$at" ] && break
+  sleep 0.2
+done
+[ -n "$at" ] || fail "the list of the Changed to box did not open"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $at click 1
 dialog=$(wait_window "Enter simple text")
 xdotool windowfocus --sync "$dialog" type "hi"
 xdotool key Tab Return

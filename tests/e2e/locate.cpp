@@ -1,10 +1,13 @@
 // Where a control of the running program's main window is on the screen, for clicks made with
 // xdotool: prints "x y" of a point inside the control with the given id, or nothing when the
 // window or the control is not there. Usage: zv_locate <control id> [x fraction]
+// or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
+// scrolled into view first (the list may open above or below its box, scrolled anywhere).
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -20,10 +23,30 @@ BOOL CALLBACK Visit(HWND child, LPARAM data) {
   return FALSE;
 }
 
+// The open drop-down list is a top-level window of class "ComboLBox". Only messages without
+// pointers are used: they are the ones that cross processes.
+int LocateListItem(int item) {
+  HWND list = nullptr;  // every combo box has one; the open one is visible
+  do {
+    list = FindWindowExA(nullptr, list, "ComboLBox", nullptr);
+  } while (list != nullptr && !IsWindowVisible(list));
+  if (list == nullptr) return 1;
+  SendMessageA(list, LB_SETTOPINDEX, item, 0);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  if (top < 0 || height <= 0) return 1;
+  RECT r;
+  GetWindowRect(list, &r);
+  std::printf("%ld %ld\n", r.left + (r.right - r.left) / 3,
+              r.top + GetSystemMetrics(SM_CYBORDER) + (item - top) * height + height / 2);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
+  if (argc > 2 && std::strcmp(argv[1], "list") == 0) return LocateListItem(std::atoi(argv[2]));
   // The point's place across the control: a combo box is clicked in its field, left of its
   // drop-down button.
   const double across = argc > 2 ? std::atof(argv[2]) : 0.5;
