@@ -15,7 +15,7 @@ KeyHook::KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile&
       channel_(channel),
       windows_(windows),
       errors_(errors),
-      intercepted_(settings) {}
+      intercepted_(settings, errors) {}
 
 KeyHook::~KeyHook() {
   Detach();
