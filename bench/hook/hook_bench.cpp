@@ -336,6 +336,7 @@ int main(int argc, char** argv) {
     programsHook.KeyHookProc(event('A', i));
     add(programsUnmapped, c4, c3);
     add(programsMapped, calls, c4);
+    programsHook.KeyHookProc(back);  // takes "TempCode" back, as above
   }
   Pump();
   auto report = [&](const char* name, const bench::CallCounts& c) {
