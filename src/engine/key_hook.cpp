@@ -180,8 +180,7 @@ HookAnswer KeyHook::AltGrControl(bool down) {
   // mapped Right Alt (whose press follows at once) takes it along, and its release follows
   // its press either way.
   if (down) {
-    altGrControlSwallowed_ =
-        intercepted_.Contains(kRightAlt) && IsOwnWindow(channel_.ReadHandle());
+    altGrControlSwallowed_ = intercepted_.Contains(kRightAlt) && IsOwnWindow(channel_.ReadHandle());
   }
   bool swallow = altGrControlSwallowed_;
   if (!down) altGrControlSwallowed_ = false;

@@ -20,8 +20,8 @@
 // AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making
 // (kAltGrControlScan) just before Right Alt, and its release with Right Alt's. That event is not
 // the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes
-// it along (swallowed both ways). While the keyboard is locked every event is swallowed and nothing else
-// happens. The hook stays installed while either the lock or the engine needs it. An error (a
+// it along (swallowed both ways). While the keyboard is locked every event is swallowed and nothing
+// else happens. The hook stays installed while either the lock or the engine needs it. An error (a
 // hand-edited settings file, a registry failure) never leaves the procedure: that event is
 // passed on unreported and the text is posted, to be shown after the hook has returned.
 //
