@@ -131,6 +131,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dispatcher_->SetActionRunner(nullptr);
         dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
       }
+      channel_.SetScheduler(nullptr);  // what the hook announced last is written now
       actions_.reset();
       PostQuitMessage(0);
       return 0;

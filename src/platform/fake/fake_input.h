@@ -43,7 +43,7 @@ class FakeInput : public platform::Input {
   bool hookLive() const { return sink_ != nullptr && !dropped_; }
   bool anyKeyDown() const { return down_.any(); }
 
-  std::uint32_t now = 1000;                   // the tick clock; tests move it
+  std::uint32_t now = 1000;  // the tick clock; tests move it
   static constexpr std::uintptr_t kUs = 0x4090409, kFrench = 0x40C040C;
   std::uintptr_t layout = kUs;  // kFrench: A and Q, Z and W trade scan codes
   int mapKeyCalls = 0;
