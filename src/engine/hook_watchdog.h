@@ -4,12 +4,25 @@
 // seen keyboard input (raw input, so moving the mouse does not count) newer than the last event
 // the hook saw, the hook has lost its place and is installed again, the new hook before the old
 // one is removed; what the program pressed meanwhile is released.
+//
+// The session's changes come here too. While the session is away (locked, switched to another
+// user, asleep) the keys go to another desktop or nowhere: the hook sees none of them, and the
+// releases the program would inject are refused, so nothing is done then, not even by the
+// timer. When the session is back, the keyboard is recovered as after a dropped hook.
 #include <cstdint>
 
 #include "engine/key_hook.h"
 #include "platform/input.h"
 
 namespace zv {
+
+// What the main window hears of the session (WM_WTSSESSION_CHANGE, WM_POWERBROADCAST).
+enum class SessionEvent {
+  Locked,      // locked, or disconnected from the console or a remote desktop
+  Unlocked,    // unlocked, or connected again
+  Suspending,  // the computer goes to sleep or hibernates
+  Resumed,     // it woke up (may come twice: by itself, then for the user)
+};
 
 class HookWatchdog {
  public:
@@ -19,10 +32,12 @@ class HookWatchdog {
   HookWatchdog(KeyHook& hook, platform::Input& input) : hook_(hook), input_(input) {}
   // True when it reinstalled the hook.
   bool Check();
+  void OnSessionEvent(SessionEvent event);
 
  private:
   KeyHook& hook_;
   platform::Input& input_;
+  bool away_ = false;
 };
 
 }  // namespace zv
