@@ -9,6 +9,7 @@
 // user, asleep) the keys go to another desktop or nowhere: the hook sees none of them, and the
 // releases the program would inject are refused, so nothing is done then, not even by the
 // timer. When the session is back, the keyboard is recovered as after a dropped hook.
+#include <bitset>
 #include <cstdint>
 
 #include "engine/key_hook.h"
@@ -16,12 +17,17 @@
 
 namespace zv {
 
-// What the main window hears of the session (WM_WTSSESSION_CHANGE, WM_POWERBROADCAST).
+// What the main window hears of the session (WM_WTSSESSION_CHANGE, WM_POWERBROADCAST), in
+// pairs: away, then back. The reasons overlap (a computer that asks for the password on waking
+// is locked before it sleeps and unlocked after it resumed): the keyboard is back when the
+// last of them ends.
 enum class SessionEvent {
-  Locked,      // locked, or disconnected from the console or a remote desktop
-  Unlocked,    // unlocked, or connected again
+  Locked,
+  Unlocked,
+  Disconnected,  // from the console or a remote desktop (another user's session took over)
+  Connected,
   Suspending,  // the computer goes to sleep or hibernates
-  Resumed,     // it woke up (may come twice: by itself, then for the user)
+  Resumed,     // may come twice: by itself, then for the user
 };
 
 class HookWatchdog {
@@ -37,7 +43,7 @@ class HookWatchdog {
  private:
   KeyHook& hook_;
   platform::Input& input_;
-  bool away_ = false;
+  std::bitset<3> away_;  // per pair of events
 };
 
 }  // namespace zv

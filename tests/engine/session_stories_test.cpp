@@ -9,35 +9,40 @@
 namespace zv::testing_engine {
 namespace {
 
-// Windows' side first (the desktop switches before the notification comes), then the event.
+// Windows' side: the keyboard goes to another desktop or comes back (before the main window
+// hears of a lock, after it heard of sleep), and a hook that answered too late while the
+// system was busy going to sleep is dropped without a word.
 class FakeSession {
  public:
   FakeSession(fake::FakeInput& input, HookWatchdog& watchdog)
       : input_(input), watchdog_(watchdog) {}
-  void Lock() {
-    input_.LeaveDesktop();
-    watchdog_.OnSessionEvent(SessionEvent::Locked);
-  }
-  void Unlock() {
-    input_.ReturnToDesktop();
-    watchdog_.OnSessionEvent(SessionEvent::Unlocked);
-  }
-  // A hook that answered too late while the system was busy going down or waking up is
-  // dropped without a word.
+  void Lock() { Change(locked_, true, SessionEvent::Locked); }
+  void Unlock() { Change(locked_, false, SessionEvent::Unlocked); }
   void Suspend() {
     watchdog_.OnSessionEvent(SessionEvent::Suspending);
+    asleep_ = true;
     input_.LeaveDesktop();
     input_.DropHookSilently();
   }
   void Resume() {
-    input_.ReturnToDesktop();
-    watchdog_.OnSessionEvent(SessionEvent::Resumed);  // by itself,
+    Change(asleep_, false, SessionEvent::Resumed);    // by itself,
     watchdog_.OnSessionEvent(SessionEvent::Resumed);  // then for the user
   }
 
  private:
+  void Change(bool& state, bool value, SessionEvent event) {
+    state = value;
+    if (locked_ || asleep_) {
+      input_.LeaveDesktop();
+    } else {
+      input_.ReturnToDesktop();
+    }
+    watchdog_.OnSessionEvent(event);
+  }
   fake::FakeInput& input_;
   HookWatchdog& watchdog_;
+  bool locked_ = false;
+  bool asleep_ = false;
 };
 
 class SessionTest : public ::testing::Test {
@@ -68,7 +73,7 @@ TEST_F(SessionTest, KeysHeldAcrossALock) {
   session.Lock();
   rig.input.now += 5000;
   EXPECT_EQ(rig.run("-A -C +D -D"), "");  // the password, typed on the secure desktop
-  EXPECT_FALSE(watchdog.Check());  // a release now would be refused, and then forgotten
+  EXPECT_FALSE(watchdog.Check());         // a release now would be refused, and then forgotten
   EXPECT_EQ(Injected([&] { session.Unlock(); }), "-LShift");
   // C was recorded as held by the programs; its up went by unseen. Mapped now, it is mapped
   // from its first press on.
@@ -82,6 +87,15 @@ TEST_F(SessionTest, KeyHeldIntoSleep) {
   rig.run("-A");  // the keyboard wakes up with every key up
   EXPECT_EQ(Injected([&] { session.Resume(); }), "-LShift");  // once, though resumed twice
   EXPECT_TRUE(rig.input.hookLive());
+  EXPECT_EQ(rig.run("+A -A"), "+LShift -LShift");
+
+  // Asked for the password on waking: locked as it goes to sleep, back once unlocked.
+  EXPECT_EQ(rig.run("+A"), "+LShift");
+  session.Suspend();
+  session.Lock();
+  rig.run("-A");
+  EXPECT_EQ(Injected([&] { session.Resume(); }), "");
+  EXPECT_EQ(Injected([&] { session.Unlock(); }), "-LShift");
   EXPECT_EQ(rig.run("+A -A"), "+LShift -LShift");
 }
 
