@@ -144,7 +144,15 @@ class TMainForm : public ErrorReporter,
   void FillActionTable() override;
   void StartSettingsWatch();
 
-  static constexpr UINT_PTR kTipTimer = 2;  // Timer1: the balloon goes after two seconds
+  // The hook's start and the session's changes (main_form_session.cpp).
+  void StartSessionWatch();
+  void RegisterSessionNotification();
+  void StopSessionWatch();
+  // Handles the loop's start and the session's messages the watchdog hears of.
+  bool SessionMessage(UINT message, WPARAM wParam);
+
+  static constexpr UINT_PTR kTipTimer = 2;             // Timer1: the balloon goes after two seconds
+  static constexpr UINT WM_LOOPRUNS = WM_APP + 0x262;  // posted before the loop starts
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
@@ -176,6 +184,7 @@ class TMainForm : public ErrorReporter,
   HICON suspendedIcon_ = nullptr;
   bool minimizeHandler_ = false;  // AppMinimize runs on minimise from creation step 5 on
   bool closed_ = false;           // FormClose ran: the hotkeys and the hook are gone
+  bool sessionNotified_ = false;  // the session's changes are told to the window
   win32::Win32FolderWatcher folderWatcher_;
   // Other programs' edits of the settings file reach the engine's snapshot through the
   // scheduler's posted work; gone before the scheduler and the file.
