@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # A program started from a Downloads folder must not load DLLs that lie beside it: with a
-# planted winmm.dll, powrprof.dll and wtsapi32.dll in its folder, zorvane.exe starts, remaps a
-# key, and runs an action that needs the real winmm.dll (the CD tray), and the planted DLLs
-# stay unloaded.
+# planted winmm.dll, powrprof.dll and wtsapi32.dll there, zorvane.exe starts, remaps a key, runs
+# an action that needs the real winmm.dll (the CD tray), and the planted DLLs stay unloaded.
 # Usage: dll_planting_e2e.sh zorvane.exe zv_probe.exe planted.dll
 source "$(dirname "$0")/../e2e/e2e_lib.sh" "$1" "$2"
 source "$(dirname "$0")/shipping_lib.sh"
