@@ -10,38 +10,23 @@
 namespace zv {
 namespace {
 
-// The session's changes that matter to the keyboard; false for the others.
-bool SessionEventOf(UINT message, WPARAM code, SessionEvent& event) {
-  if (message == WM_WTSSESSION_CHANGE) {
-    switch (code) {
-      case WTS_SESSION_LOCK:
-        event = SessionEvent::Locked;
-        return true;
-      case WTS_SESSION_UNLOCK:
-        event = SessionEvent::Unlocked;
-        return true;
-      case WTS_CONSOLE_DISCONNECT:
-      case WTS_REMOTE_DISCONNECT:
-        event = SessionEvent::Disconnected;
-        return true;
-      case WTS_CONSOLE_CONNECT:
-      case WTS_REMOTE_CONNECT:
-        event = SessionEvent::Connected;
-        return true;
-    }
-  } else if (message == WM_POWERBROADCAST) {
-    switch (code) {
-      case PBT_APMSUSPEND:
-        event = SessionEvent::Suspending;
-        return true;
-      case PBT_APMRESUMEAUTOMATIC:
-      case PBT_APMRESUMESUSPEND:
-        event = SessionEvent::Resumed;
-        return true;
-    }
-  }
-  return false;
-}
+// The session's changes that matter to the keyboard.
+struct SessionCode {
+  UINT message;
+  WPARAM code;
+  SessionEvent event;
+};
+constexpr SessionCode kSessionCodes[] = {
+    {WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, SessionEvent::Locked},
+    {WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, SessionEvent::Unlocked},
+    {WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, SessionEvent::Disconnected},
+    {WM_WTSSESSION_CHANGE, WTS_REMOTE_DISCONNECT, SessionEvent::Disconnected},
+    {WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, SessionEvent::Connected},
+    {WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, SessionEvent::Connected},
+    {WM_POWERBROADCAST, PBT_APMSUSPEND, SessionEvent::Suspending},
+    {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, SessionEvent::Resumed},
+    {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, SessionEvent::Resumed},
+};
 
 }  // namespace
 
@@ -68,10 +53,12 @@ bool TMainForm::SessionMessage(UINT message, WPARAM wParam) {
     hook_->MessageLoopRuns();
     return true;
   }
-  SessionEvent event;
-  if (!SessionEventOf(message, wParam, event)) return false;
-  watchdog_->OnSessionEvent(event);
-  return true;
+  for (const SessionCode& c : kSessionCodes) {
+    if (c.message != message || c.code != wParam) continue;
+    watchdog_->OnSessionEvent(c.event);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace zv
