@@ -27,8 +27,9 @@ class SessionTest : public ::testing::Test {
   std::string Tell(E event) {
     std::size_t from = rig.input.injected.size();
     if (event == E::Suspending) rig.input.DropHookSilently();
-    if (event == E::Locked || event == E::Suspending) rig.input.LeaveDesktop();
-    if (event == E::Unlocked || event == E::Resumed) rig.input.ReturnToDesktop();
+    bool away = static_cast<int>(event) % 2 == 0;  // the events come in pairs: away, back
+    if (away) rig.input.LeaveDesktop();
+    if (!away) rig.input.ReturnToDesktop();
     watchdog.OnSessionEvent(event);
     return rig.injectedSince(from);
   }
@@ -48,16 +49,24 @@ TEST_F(SessionTest, KeysHeldAcrossALock) {
   EXPECT_EQ(rig.run("+C -C +A -A"), "+D -D +LShift -LShift");
 }
 
-TEST_F(SessionTest, KeyHeldIntoSleep) {
-  // Plain sleep; then a computer that asks for the password on waking: back once unlocked.
-  for (bool password : {false, true}) {
+TEST_F(SessionTest, KeyHeldWhileAway) {
+  struct Row {
+    std::vector<E> away, back;
+    std::string released;  // at each event back, then "|"
+  };
+  const Row rows[] = {
+      {{E::Suspending}, {E::Resumed, E::Resumed}, "-LShift||"},  // by itself, for the user
+      {{E::Suspending, E::Locked}, {E::Resumed, E::Unlocked}, "|-LShift|"},  // password on waking
+      {{E::OtherDesktop}, {E::OwnDesktop}, "-LShift|"},                      // a UAC prompt
+      {{E::Locked, E::OtherDesktop}, {E::OwnDesktop, E::Unlocked}, "|-LShift|"},
+  };
+  for (const Row& row : rows) {
     EXPECT_EQ(rig.run("+A"), "+LShift");
-    Tell(E::Suspending);
-    if (password) Tell(E::Locked);
-    rig.run("-A");  // the keyboard wakes up with every key up
-    std::string released = Tell(E::Resumed) + Tell(E::Resumed);  // by itself, for the user
-    if (password) released += "|" + Tell(E::Unlocked);
-    EXPECT_EQ(released, password ? "|-LShift" : "-LShift");
+    for (E event : row.away) Tell(event);
+    rig.run("-A");  // unseen: on another desktop, or the keyboard wakes up with every key up
+    std::string released;
+    for (E event : row.back) released += Tell(event) + "|";
+    EXPECT_EQ(released, row.released);
     EXPECT_EQ(rig.run("+A -A"), "+LShift -LShift");
   }
 }
