@@ -57,11 +57,11 @@ class KeyHook : public platform::KeyHookSink {
   void LockKeyboard();
   void UnlockKeyboard();
   // Recovers the keyboard after the program may have lost sight of it: the system dropped the
-  // hook silently (the watchdog), the session was locked, switched away or asleep. What the
-  // program pressed is released; what it recorded of the keys the programs hold is forgotten,
-  // each key's state taken from the system (AsyncKeyState) at its next event, since the ups
-  // went by unseen; and, when the engine or the lock wants the hook, a fresh hook goes in (the
-  // new one before the old one comes out).
+  // hook silently (the watchdog), the session was locked, switched away, asleep or behind a UAC
+  // prompt. What the program pressed is released; what it recorded of the keys the programs
+  // hold is forgotten, each key's state taken from the system (AsyncKeyState) at its next
+  // event, since the ups went by unseen; and, when the engine or the lock wants the hook, a
+  // fresh hook goes in (the new one before the old one comes out).
   void ReinstallKeyHook();
   // Until the message loop runs, a wanted hook is not installed: the system removes a hook
   // whose thread does not answer in time, and the start at sign-in can be slow. The main

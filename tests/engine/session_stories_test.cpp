@@ -2,6 +2,9 @@
 // of them, and the keys typed meanwhile on another desktop, unseen by the hook and the programs.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/hook_watchdog.h"
 #include "tests/engine/engine_rig.h"
 
