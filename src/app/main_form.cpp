@@ -181,7 +181,11 @@ void TMainForm::MakeParts() {
   hotKeySystem_.SetWindow(window_);
   shell_.SetWindow(window_);
   fields_.showMessage = [this](const std::string& text) { ShowMessage(text); };
-  page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath());
+  fields_.askYesNo = [this](const std::string& text) {
+    return mainWindow_ && mainWindow_->AskYesNo(text);
+  };
+  page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath(),
+                                         [this] { return RemoveMachineAutoRunElevated(window_); });
   tray_ = std::make_unique<win32::Win32Tray>(instance_, static_cast<platform::TraySink&>(*this));
   tray_->SetIcons(icon_, suspendedIcon_);
   commands_ = std::make_unique<SettingsFileCommands>(files_, settingsPath_, recent_,

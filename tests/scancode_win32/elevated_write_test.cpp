@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/elevated_scancode_write.h"
+#include "app/elevated_run.h"
 #include "tests/scancode_win32/stored_map.h"
 
 namespace zv::testing_win32 {
