@@ -182,7 +182,8 @@ void TMainForm::MakeParts() {
   shell_.SetWindow(window_);
   fields_.showMessage = [this](const std::string& text) { ShowMessage(text); };
   fields_.askYesNo = [this](const std::string& text) {
-    return mainWindow_ && mainWindow_->AskYesNo(text);
+    return MessageBoxA(window_, text.c_str(), kApplicationTitle, MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
   };
   page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath(),
                                          [this] { return RemoveMachineAutoRunElevated(window_); });
