@@ -71,6 +71,8 @@ void TMainForm::Guarded(const std::function<void()>& handler) {
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
   if (ui::HandleFlatMenuMessage(window_, message, wParam, lParam)) return TRUE;
+  static const UINT exitMessage = RegisterWindowMessageA(ZV_EXIT_MESSAGE_NAME);
+  if (exitMessage != 0 && message == exitMessage) message = WM_EXITREQUEST;
   switch (message) {
     case WM_CREATE:
       MakeParts();

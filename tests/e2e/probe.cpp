@@ -51,18 +51,21 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
+// Usage: zv_probe.exe LOG [CLASS]; CLASS names the window's class (another program's window
+// of a class the program's own windows share).
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
+  const char* className = argc > 2 ? argv[2] : "ZvProbe";
   g_out = std::fopen(argv[1], "a");
   if (!g_out) return 2;
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "ZvProbe";
+  wc.lpszClassName = className;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassA(&wc);
   std::string title = "ZvProbe " + std::to_string(GetCurrentProcessId());
-  HWND w = CreateWindowA("ZvProbe", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
+  HWND w = CreateWindowA(className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
                          200, nullptr, nullptr, wc.hInstance, nullptr);
   if (!w) {  // no display driver: Wine refuses the window
     Record("ready " + title.substr(8) + " 0");

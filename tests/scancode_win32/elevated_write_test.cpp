@@ -88,6 +88,29 @@ TEST_F(ElevatedWriter, WritesTheValueWhileTheCallerKeepsTakingMessages) {
   EXPECT_FALSE(watch.ownerEnabled);  // while the owner answered no commands
   EXPECT_TRUE(IsWindowEnabled(watch.owner));
   EXPECT_TRUE(watch.boxTexts.empty());
+  // Reset All's deletion, by its own word.
+  EXPECT_TRUE(Run("-WriteScancodeMap Remove"));
+  EXPECT_TRUE(Stored(&type).empty());
+  EXPECT_TRUE(Run("-WriteScancodeMap Remove"));  // nothing left to delete is no failure
+}
+
+// -RemoveAutoRun deletes the machine-wide Run value named after the program, and only when
+// nothing follows the switch.
+TEST_F(ElevatedWriter, RemovesTheMachineWideAutoRunValue) {
+  const char* const run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const char command[] = "\"C:\\zorvane.exe\" -Hide";
+  ASSERT_EQ(
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, run, "zorvane.exe", REG_SZ, command, sizeof command),
+      ERROR_SUCCESS);
+  EXPECT_FALSE(Run("-RemoveAutoRun zorvane.exe"));
+  ASSERT_EQ(watch.boxTexts.size(), 1u);
+  EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, run, "zorvane.exe", RRF_RT_REG_SZ, nullptr, nullptr,
+                         nullptr),
+            ERROR_SUCCESS);
+  EXPECT_TRUE(Run("-RemoveAutoRun"));
+  EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, run, "zorvane.exe", RRF_RT_REG_SZ, nullptr, nullptr,
+                         nullptr),
+            ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(ElevatedWriter, RefusesAnythingButOneWellFormedValueAndWritesNothing) {
@@ -102,6 +125,7 @@ TEST_F(ElevatedWriter, RefusesAnythingButOneWellFormedValueAndWritesNothing) {
       "-WriteScancodeMap 0000000000000000030000001D003A0000000000",  // wrong count
       "-WriteScancodeMap " + tooLong,
       "-WriteScancodeMap " + good + " " + good,  // two values
+      "-WriteScancodeMap remove",                // only the exact word deletes
   };
   for (const std::string& parameters : refused) {
     watch.boxTexts.clear();
