@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct Watch {
   int ticks = 0;
   bool ownerEnabled = false;
   std::vector<std::string> boxTexts;  // the static texts of the writer's message boxes
+  std::set<HWND> answered;            // read once: a box may still show at the next tick
 } watch;
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM) {
@@ -38,7 +40,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
   GetWindowTextA(window, title, sizeof title);
   if (process != GetCurrentProcessId() && lstrcmpA(name, "#32770") == 0 &&
       lstrcmpA(title, "Zorvane") == 0 && IsWindowVisible(window)) {
-    EnumChildWindows(window, CollectStatic, 0);
+    if (watch.answered.insert(window).second) EnumChildWindows(window, CollectStatic, 0);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
   }
   return TRUE;

@@ -69,6 +69,7 @@ status=0
 wait "$zorvane_pid" || status=$?
 [ "$status" = 0 ] || fail "zorvane.exe ended with status $status, not by its own exit"
 kill -0 "$other_pid" 2>/dev/null || fail "the other program's TMainForm window was ended"
+kill "$other_pid"  # it lies over the key probe
 echo "ok: the uninstaller ended the running program the orderly way, and only that"
 # The uninstaller runs from a copy of itself; it is done when it has removed the original.
 for _ in $(seq 300); do
