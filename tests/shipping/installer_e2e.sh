@@ -49,7 +49,8 @@ wine reg add 'HKCU\Software\Quillon\DisableKey' /v TempCode /t REG_DWORD /d 0 /f
 wine reg add "$run_key_machine" /v zorvane.exe /d "\"$dir_win\\zorvane.exe\" -Hide" /f \
   >/dev/null 2>&1
 
-# Another program's window of class "TMainForm", above Zorvane's: only Zorvane is asked to end.
+# Another program's window of class "TMainForm", made after Zorvane's and so found first: only
+# Zorvane is asked to end.
 (cd "$work" && exec wine "$(basename "$ZV_PROBE")" other.txt TMainForm) &
 other_pid=$!
 pids+=($other_pid)
@@ -69,7 +70,6 @@ status=0
 wait "$zorvane_pid" || status=$?
 [ "$status" = 0 ] || fail "zorvane.exe ended with status $status, not by its own exit"
 kill -0 "$other_pid" 2>/dev/null || fail "the other program's TMainForm window was ended"
-kill "$other_pid"  # it lies over the key probe
 echo "ok: the uninstaller ended the running program the orderly way, and only that"
 # The uninstaller runs from a copy of itself; it is done when it has removed the original.
 for _ in $(seq 300); do
