@@ -154,8 +154,11 @@ Section "Zorvane" SecMain
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINST_KEY}" "EstimatedSize" $0
 
-  ; The same value the Settings page writes: named after the exe's file name, the path quoted.
+  ; The same value the Settings page writes: named after the exe's file name, the path quoted;
+  ; like the program, never a second copy beside one for all users.
+  ReadRegStr $0 HKLM "${RUN_KEY}" "${EXE_NAME}"
   ${If} $AutoRun = 1
+  ${AndIf} $0 == ""
     WriteRegStr HKCU "${RUN_KEY}" "${EXE_NAME}" '"$INSTDIR\${EXE_NAME}" -Hide'
   ${EndIf}
 SectionEnd

@@ -15,6 +15,12 @@ constexpr const char* kClassName = "TMainForm";
 constexpr UINT WM_SHOWERROR = WM_APP + 0x260;
 constexpr UINT_PTR kWatchdogTimer = 1;
 
+// The installer's exit request (app_ids.h); 0 if it could not be registered.
+UINT ExitMessage() {
+  static const UINT message = RegisterWindowMessageA(ZV_EXIT_MESSAGE_NAME);
+  return message;
+}
+
 }  // namespace
 
 std::string ExecutablePath() {
@@ -46,6 +52,10 @@ bool TMainForm::Create() {
   CreateWindowExA(0, kClassName, kDesignerCaption,
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                   CW_USEDEFAULT, 400, 400, nullptr, nullptr, instance_, this);
+  // Started as administrator, the program still takes the request from an installer without
+  // those rights: Windows lets such a message through only where the window allows it.
+  if (window_ && ExitMessage())
+    ChangeWindowMessageFilterEx(window_, ExitMessage(), MSGFLT_ALLOW, nullptr);
   return window_ != nullptr;
 }
 
@@ -71,8 +81,7 @@ void TMainForm::Guarded(const std::function<void()>& handler) {
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
   if (ui::HandleFlatMenuMessage(window_, message, wParam, lParam)) return TRUE;
-  static const UINT exitMessage = RegisterWindowMessageA(ZV_EXIT_MESSAGE_NAME);
-  if (exitMessage != 0 && message == exitMessage) message = WM_EXITREQUEST;
+  if (message == ExitMessage() && message != 0) message = WM_EXITREQUEST;
   switch (message) {
     case WM_CREATE:
       MakeParts();
