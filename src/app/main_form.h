@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/elevated_scancode_write.h"
+#include "app/elevated_run.h"
 #include "app/settings_page_controls.h"
 #include "app/tray_menu.h"
 #include "engine/dispatcher.h"
