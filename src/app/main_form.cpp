@@ -81,6 +81,8 @@ void TMainForm::Guarded(const std::function<void()>& handler) {
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
   if (ui::HandleFlatMenuMessage(window_, message, wParam, lParam)) return TRUE;
+  // WM_POWERBROADCAST is answered TRUE: the computer may suspend.
+  if (watchdog_ && SessionMessage(message, wParam)) return message == WM_POWERBROADCAST;
   if (message == ExitMessage() && message != 0) message = WM_EXITREQUEST;
   switch (message) {
     case WM_CREATE:
@@ -124,11 +126,14 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (mainWindow_) mainWindow_->FormActivated(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_TIMER:
+      if (wParam == kWatchdogTimer && !sessionNotified_) RegisterSessionNotification();
+      if (wParam == kWatchdogTimer && onOtherDesktop_) CheckInputDesktop();  // a switch missed
       if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
       if (wParam == kTipTimer) Timer1Timer();
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
+      StopSessionWatch();
       FormClose();
       if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
       settingsWatch_.reset();
@@ -189,6 +194,7 @@ void TMainForm::MakeParts() {
   hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
+  StartSessionWatch();
   hotKeySystem_.SetWindow(window_);
   shell_.SetWindow(window_);
   fields_.showMessage = [this](const std::string& text) { ShowMessage(text); };
