@@ -142,6 +142,11 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   if (marked || (injected && static_cast<int>(event.vkCode) == expected)) {
     return HookAnswer::PassOn;
   }
+  if (!intercepted_.valid()) {
+    // A settings file the program cannot read (its error is shown) leaves every key alone.
+    passedDown_[vk] = down;
+    return HookAnswer::PassOn;
+  }
   if (!injected && vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan) {
     return AltGrControl(down);
   }
