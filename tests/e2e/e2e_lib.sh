@@ -145,3 +145,34 @@ wait_window() {
   [ -n "$id" ] || fail "no window \"$1\""
   echo "$id"
 }
+
+# start_text_probe EXE: starts the text probe (tests/e2e_actions/text_probe.cpp), a Unicode text
+# field that saves its whole text as UTF-8 to $work/text.txt, and gives it the input focus.
+start_text_probe() {
+  cp "$1" "$work/"
+  (cd "$work" && exec wine "$(basename "$1")" text.txt) &
+  pids+=($!)
+  local wid=""
+  for _ in $(seq 300); do
+    wid=$(xdotool search --name '^ZvTextProbe$' 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && [ -e "$work/text.txt" ] && break
+    sleep 0.2
+  done
+  [ -n "$wid" ] || fail "the text probe did not appear"
+  xdotool windowfocus --sync "$wid"
+  sleep 0.3
+}
+
+# pasted KEY TEXT: after typing KEY, the text probe's field holds TEXT (printf escapes).
+pasted() {
+  local expected
+  expected=$(printf "$2")
+  xdotool key "$1"
+  for _ in $(seq 50); do
+    [ "$(cat "$work/text.txt")" = "$expected" ] && break
+    sleep 0.1
+  done
+  [ "$(cat "$work/text.txt")" = "$expected" ] ||
+    fail "keys '$1': pasted text $(od -c "$work/text.txt" | head -n 3)"
+  echo "ok: $1 -> $(cat "$work/text.txt")"
+}
