@@ -65,7 +65,7 @@ class Dispatcher : public KeySimulator, public HookClient {
   platform::Input& input_;
   ActionRunner* actions_ = nullptr;
   platform::Scheduler* scheduler_ = nullptr;
-  std::uint64_t shiftFlagTried_ = 0;  // the snapshot version the flag was last posted for
+  std::uint64_t shiftFlagTried_ = 0;      // the snapshot version the flag was last posted for
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
   std::bitset<256> pressed_;              // keys injected down and not yet up
   std::set<int> released_;           // held sources whose targets a loss released: their up is done

@@ -1,6 +1,6 @@
 #pragma once
-// The system clipboard: text (UTF-8 here, CF_UNICODETEXT on the clipboard) for pasting, and a copy of whatever it held before,
-// so that the user's own content can go back once the paste is over.
+// The system clipboard: text (UTF-8 here, CF_UNICODETEXT on the clipboard) for pasting, and a copy
+// of whatever it held before, so that the user's own content can go back once the paste is over.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -127,13 +127,13 @@ class SettingsFile {
   Refreshed Load();              // the stamp check and, when needed, the read
   bool Take(std::string bytes);  // the bytes read; true when the content changed
   IniDocument Parse(const std::string& bytes) const;
-  std::string Bytes() const;     // what doc_ is written as
-  void Store();                  // writes doc_ to disk, waits for a held file, or throws
+  std::string Bytes() const;  // what doc_ is written as
+  void Store();               // writes doc_ to disk, waits for a held file, or throws
   void Stored(std::string bytes);
-  void Retry(int triesLeft);     // the timer's next try of a waiting write
+  void Retry(int triesLeft);  // the timer's next try of a waiting write
   void StopWaiting();
-  void ThrowIfBlocked();         // a write over a file not read would lose its content
-  void Flush();                  // stores what a Batch held back
+  void ThrowIfBlocked();  // a write over a file not read would lose its content
+  void Flush();           // stores what a Batch held back
 
   platform::Files& files_;
   std::string path_;
@@ -143,7 +143,7 @@ class SettingsFile {
   platform::TimerId retry_ = 0;
   bool waiting_ = false;  // doc_ holds writes that wait for the file to be let go
   IniDocument doc_;
-  std::string text_;  // the bytes doc_ was parsed from or written as (with any byte-order mark)
+  std::string text_;     // the bytes doc_ was parsed from or written as (with any byte-order mark)
   std::string written_;  // what the document parsed from text_ is written as
   platform::FileStamp stamp_;
   bool loaded_ = false;

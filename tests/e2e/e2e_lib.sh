@@ -174,5 +174,5 @@ pasted() {
   done
   [ "$(cat "$work/text.txt")" = "$expected" ] ||
     fail "keys '$1': pasted text $(od -c "$work/text.txt" | head -n 3)"
-  echo "ok: $1 -> $(cat "$work/text.txt")"
+  echo "ok: $1 -> $(tr "\r\n" "  " < "$work/text.txt")"
 }

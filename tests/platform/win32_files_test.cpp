@@ -1,10 +1,10 @@
 #include "platform/win32/win32_files.h"
-#include "settings/file_replace.h"
 
 #include <windows.h>
 
 #include <map>
 
+#include "settings/file_replace.h"
 #include "tests/platform/files_contract.h"
 #include "tests/win32/temp_folder.h"
 

@@ -199,8 +199,7 @@ TEST(SettingsReplace, AReplaceThatStopsHalfWayNeverLosesTheFile) {
     int moveFailures;
     const char* found;  // what a reader finds afterwards
   } cases[] = {
-      {How::kRemoveReplaced, 0, "B"},
-      {How::kMoveReplacement, 0, "B"},
+      {How::kRemoveReplaced, 0, "B"},   {How::kMoveReplacement, 0, "B"},
       {How::kMoveReplacement2, 0, "C"},  // the new file takes the name by a rename
       {How::kMoveReplacement2, 1, "B"},  // that rename fails: the old file goes back
       {How::kMoveReplacement2, 2, "B"},  // so does that one: it waits under the backup name
@@ -236,8 +235,8 @@ TEST(SettingsReplace, AWriteToAHeldFileIsRetriedByTimerAndGivenUpWithAReport) {
   files.Hold(kPath, false);
   file.Refresh();
   files.Hold(kPath, true);
-  file.WriteString("SwapKey", "A", "C");  // returns at once
-  file.WriteString("SwapKey", "D", "E");  // joins the waiting write
+  file.WriteString("SwapKey", "A", "C");                            // returns at once
+  file.WriteString("SwapKey", "D", "E");                            // joins the waiting write
   EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "-"), "C");  // in force meanwhile
   EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Deferred);
   scheduler.Advance(5 * SettingsFile::kWriteRetryMs);
@@ -291,7 +290,9 @@ TEST_F(SettingsEncodings, AUtf8ByteOrderMarkIsSkippedAndKeptOnWrite) {
 TEST_F(SettingsEncodings, ALineNotInUtf8IsReadInTheUsersAnsiCodePageAndWrittenBackAsUtf8) {
   fake::FakeTextCodec ansi;
   SettingsFile local(files, kPath, &ansi);
-  files.Put(kPath, "[TypeText1]\r\nParameter=caf\xE9 \x80" "5\r\n[TypeText2]\r\nParameter=café €5\r\n");
+  files.Put(kPath,
+            "[TypeText1]\r\nParameter=caf\xE9 \x80"
+            "5\r\n[TypeText2]\r\nParameter=café €5\r\n");
   EXPECT_EQ(local.ReadString("TypeText1", "Parameter", ""), "café €5");
   EXPECT_EQ(local.ReadString("TypeText2", "Parameter", ""), "café €5");  // UTF-8 as it is
   local.WriteString("SwapKey", "A", "B");

@@ -99,8 +99,8 @@ void PutText(const std::string& text) {
 }
 
 std::string Utf8Of(const wchar_t* wide, std::size_t units) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), nullptr, 0, nullptr,
-                                 nullptr);
+  int size =
+      WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), &text[0], size, nullptr,
