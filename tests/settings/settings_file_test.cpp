@@ -230,9 +230,6 @@ TEST(SettingsReplace, AWriteToAHeldFileIsRetriedByTimerAndGivenUpWithAReport) {
   SettingsFile file(files, kPath);
   file.SetScheduler(&scheduler, [&](const std::string& text) { reports.push_back(text); });
   files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
-  files.Hold(kPath, true);
-  file.Refresh();  // unreadable: the snapshot stays as it was
-  files.Hold(kPath, false);
   file.Refresh();
   files.Hold(kPath, true);
   file.WriteString("SwapKey", "A", "C");                            // returns at once
