@@ -255,7 +255,10 @@ void SettingsFile::Stored(std::string bytes) {
 void SettingsFile::Retry(int triesLeft) {
   retry_ = 0;
   std::string bytes = Bytes();
-  ReplaceResult result = ReplaceContent(files_, path_, bytes);
+  // Another program saved the file meanwhile (or a settings file was loaded over it): the
+  // writes started from a text that is gone, and must not overwrite the new one.
+  bool overtaken = files_.Stamp(path_) != stamp_;
+  ReplaceResult result = overtaken ? ReplaceResult::kRefused : ReplaceContent(files_, path_, bytes);
   if (result == ReplaceResult::kDone) {
     waiting_ = false;
     return Stored(std::move(bytes));

@@ -247,11 +247,20 @@ TEST(SettingsReplace, AWriteToAHeldFileIsRetriedByTimerAndGivenUpWithAReport) {
   scheduler.RunAll();
   EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "-"), "C");
   EXPECT_EQ(reports, std::vector<std::string>{"Unable to write to C:\\zv\\Keydat.qnp"});
+  // The other program saves the file while a write waits: what it saved is not overwritten.
+  file.WriteString("SwapKey", "A", "F");
+  files.Put(kPath, Lines({"[SwapKey]", "A=H"}));
+  files.Hold(kPath, false);
+  scheduler.RunAll();
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=H"}));
+  EXPECT_EQ(reports.size(), 2u);
+  EXPECT_EQ(file.ReadString("SwapKey", "A", "-"), "H");
+  files.Hold(kPath, true);
   // Without a scheduler (the program ends) a waiting write gets one last try.
   file.WriteString("SwapKey", "A", "G");
   files.Hold(kPath, false);
   file.SetScheduler(nullptr);
-  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=G", "D=E"}));
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=G"}));
 }
 
 // A file that exists but cannot be read (another program holds it) must not be overwritten
