@@ -146,24 +146,8 @@ wait_window() {
   echo "$id"
 }
 
-# start_text_probe EXE: starts the text probe (tests/e2e_actions/text_probe.cpp), a Unicode text
-# field that saves its whole text as UTF-8 to $work/text.txt, and gives it the input focus.
-start_text_probe() {
-  cp "$1" "$work/"
-  (cd "$work" && exec wine "$(basename "$1")" text.txt) &
-  pids+=($!)
-  local wid=""
-  for _ in $(seq 300); do
-    wid=$(xdotool search --name '^ZvTextProbe$' 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && [ -e "$work/text.txt" ] && break
-    sleep 0.2
-  done
-  [ -n "$wid" ] || fail "the text probe did not appear"
-  xdotool windowfocus --sync "$wid"
-  sleep 0.3
-}
-
-# pasted KEY TEXT: after typing KEY, the text probe's field holds TEXT (printf escapes).
+# pasted KEY TEXT: after typing KEY, the text probe's field (tests/e2e_actions/text_probe.cpp,
+# saved as UTF-8 to $work/text.txt) holds TEXT (printf escapes).
 pasted() {
   local expected
   expected=$(printf "$2")

@@ -22,7 +22,18 @@ typed "q" "+#17 +A -A -#17"
 typed "key w; key c" "+B +C -C -B"
 
 # The pasted texts land in a Unicode text field of another program.
-start_text_probe "$TEXT_PROBE"
+cp "$TEXT_PROBE" "$work/"
+(cd "$work" && exec wine "$(basename "$TEXT_PROBE")" text.txt) &
+pids+=($!)
+wid=""
+for _ in $(seq 300); do
+  wid=$(xdotool search --name '^ZvTextProbe$' 2>/dev/null | head -n1 || true)
+  [ -n "$wid" ] && [ -e "$work/text.txt" ] && break
+  sleep 0.2
+done
+[ -n "$wid" ] || fail "the text probe did not appear"
+xdotool windowfocus --sync "$wid"
+sleep 0.3
 pasted t 'hello\r\nworld'
 pasted y 'hello\r\nworldcafé €5 Größe'
 pasted u 'hello\r\nworldcafé €5 GrößeGröße'
