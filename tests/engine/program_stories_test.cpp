@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "settings/mapping_store.h"
-#include "tests/engine/engine_rig.h"
+#include "tests/engine/stories_fixture.h"
 
 namespace zv::testing_engine {
 namespace {
 
-class ProgramStories : public ::testing::Test {
+class ProgramStories : public StoriesTest {
  protected:
   ProgramStories() {
-    rig.hook.InstallKeyHook();
     rig.Map("A", "B");
     rig.Map("S", "D");
     rig.Map("A", "C", " ", "notepad.exe");
@@ -20,12 +19,6 @@ class ProgramStories : public ::testing::Test {
     rig.Map("A", "E", " ", "game.exe");
     SetProgramOff(rig.settings, "GAME.EXE", true);
   }
-  void TearDown() override {
-    EXPECT_EQ(rig.TempCode(), 0);
-    EXPECT_FALSE(rig.input.anyKeyDown());
-    EXPECT_TRUE(rig.errors.texts.empty());
-  }
-  EngineRig rig;
 };
 
 TEST_F(ProgramStories, OwnMappingThenAllProgramsThenOffAndUnchanged) {
