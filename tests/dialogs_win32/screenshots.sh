@@ -2,7 +2,8 @@
 # Takes a screenshot of each parameter dialog and of the tip dialog under Wine on a private Xvfb
 # display and writes them to docs/images/.
 # Usage: tests/dialogs_win32/screenshots.sh [mingw build folder [names]]
-# (names: pastetext hotkey keysequence delay tip; all of them by default)
+# (names: pastetext hotkey keysequence delay tip tip_150; all of them by default; tip_150 is the
+# tip at 150 %, Wine's LogPixels 144)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build/mingw}
@@ -15,12 +16,16 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\dialog_preview.exe\X11 Driver' /v M
   >/dev/null 2>&1
 mkdir -p docs/images
 names=("${@:2}")
-[ ${#names[@]} -gt 0 ] || names=(pastetext hotkey keysequence delay tip)
+[ ${#names[@]} -gt 0 ] || names=(pastetext hotkey keysequence delay tip tip_150)
+desktop='HKCU\Control Panel\Desktop'
 for name in "${names[@]}"; do
   image="docs/images/dialog_${name}.png"
-  [ "$name" = tip ] && image=docs/images/tip_dialog.png
+  [[ $name == tip* ]] && image="docs/images/${name/tip/tip_dialog}.png"
+  dpi=96
+  [[ $name == *_150 ]] && dpi=144
+  wine reg add "$desktop" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
   out=$(mktemp)
-  wine "$preview" "$name" 4 >"$out" 2>/dev/null &
+  wine "$preview" "${name%_150}" 4 >"$out" 2>/dev/null &
   pid=$!
   for _ in $(seq 100); do [ -s "$out" ] && break; sleep 0.1; done
   sleep 1

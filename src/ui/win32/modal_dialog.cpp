@@ -43,7 +43,7 @@ void ModalDialog::Fail(std::exception_ptr error) {
 INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      FitAndCenter(hwnd_, owner_, clientSize_);
+      FitAndCenter(hwnd_, owner_, clientSize_.cx > 0 ? clientSize_ : ClientSize(hwnd_));
       focusSet_ = false;
       OnInit();
       return focusSet_ ? FALSE : TRUE;  // TRUE: the dialog manager focuses the first control
@@ -76,6 +76,12 @@ std::string WindowText(HWND hwnd) {
   std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
   const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
   return std::string(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
+}
+
+SIZE ClientSize(HWND hwnd) {
+  RECT client = {};
+  GetClientRect(hwnd, &client);
+  return {client.right, client.bottom};
 }
 
 void FitAndCenter(HWND hwnd, HWND owner, SIZE clientSize) {

@@ -17,8 +17,11 @@ class ModalDialog {
   virtual ~ModalDialog() = default;
 
  protected:
+  // clientSize in pixels, or kTemplateSize: the resource's size in dialog units, which grows
+  // with the font at the screen's DPI.
   ModalDialog(HWND owner, int resourceId, SIZE clientSize)
       : owner_(owner), resourceId_(resourceId), clientSize_(clientSize) {}
+  static constexpr SIZE kTemplateSize = {0, 0};
 
   // Shows the dialog modally; kOk only after Close(kOk).
   ModalResult Run();
@@ -55,6 +58,9 @@ class ModalDialog {
 
 // The text of a window (GetWindowTextA), of any length.
 std::string WindowText(HWND hwnd);
+
+// The size of the window's client area.
+SIZE ClientSize(HWND hwnd);
 
 // Gives the window the client size and centres it on the owner, or on the work area of the
 // screen when there is no visible, restored owner; keeps it on that work area.
