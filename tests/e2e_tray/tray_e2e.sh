@@ -232,12 +232,12 @@ wait_window Save_As
 standin settext Save_As 0 "$work_win\\backup"
 standin press Save_As "&Save"
 for _ in $(seq 25); do
-  standin texts Save_As
-  [[ $(last_line) == *"already exists"* ]] && break
+  standin texts Error  # Wine's caption of the question, for a dialog without a title of its own
+  [[ $(last_line) == *"replace it?"* ]] && break
   sleep 0.2
 done
-[[ $(last_line) == *"already exists"* ]] || fail "replaced backup.qnp unasked: $(last_line)"
-standin press Save_As "&Yes"
+[[ $(last_line) == *"replace it?"* ]] || fail "replaced backup.qnp unasked: $(last_line)"
+standin press Error "&Yes"
 for _ in $(seq 25); do
   standin texts Save_As
   [[ $(last_line) == *"no window"* ]] && break
