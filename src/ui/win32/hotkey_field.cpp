@@ -43,8 +43,8 @@ void MakeHotKeyField(HWND field) {
 
 bool IsSystemKeyForKeyTaker(const MSG& msg) {
   if (msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR) return false;
-  const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                    reinterpret_cast<LPARAM>(&msg));
+  const LRESULT code =
+      SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
   return (code & DLGC_WANTMESSAGE) != 0;
 }
 

@@ -5,7 +5,7 @@
 namespace zv::win32 {
 
 TfrmTipWithNoShowAgain::TfrmTipWithNoShowAgain(HWND owner)
-    : ModalDialog(owner, IDD_TfrmTipWithNoShowAgain, kTemplateSize) {}
+    : ModalDialog(owner, IDD_TfrmTipWithNoShowAgain) {}
 
 TipAnswer TfrmTipWithNoShowAgain::ShowModal() {
   ticked_ = false;
@@ -15,7 +15,7 @@ TipAnswer TfrmTipWithNoShowAgain::ShowModal() {
 
 void TfrmTipWithNoShowAgain::OnInit() {
   // The tip stands on its own: centred on the desktop, not on the (possibly hidden) owner.
-  FitAndCenter(hwnd(), nullptr, ClientSize(hwnd()));
+  Center(hwnd(), nullptr);
   SendMessageA(Item(IDC_TfrmTipWithNoShowAgain_Image1), STM_SETICON,
                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_INFORMATION)), 0);
   SetWindowTextA(Item(IDC_TfrmTipWithNoShowAgain_Label1), Text.c_str());
