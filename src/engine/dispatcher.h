@@ -53,7 +53,9 @@ class Dispatcher : public KeySimulator, public HookClient {
 
  private:
   std::string SourceName(const IniDocument& doc, int virtualKey);
-  // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift".
+  // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift", once
+  // per version of the file: a write that fails (the file is read-only or held) is not posted
+  // again at every key press, only once the file has changed.
   void NoteShiftTarget(const IniDocument& doc, const std::string& keyName);
   int Apply(const IniDocument& doc, const std::string& keyName, bool isDown);
   void Inject(const std::vector<platform::KeyInput>& events);
@@ -63,7 +65,7 @@ class Dispatcher : public KeySimulator, public HookClient {
   platform::Input& input_;
   ActionRunner* actions_ = nullptr;
   platform::Scheduler* scheduler_ = nullptr;
-  bool shiftFlagPosted_ = false;
+  std::uint64_t shiftFlagTried_ = 0;      // the snapshot version the flag was last posted for
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
   std::bitset<256> pressed_;              // keys injected down and not yet up
   std::set<int> released_;           // held sources whose targets a loss released: their up is done
