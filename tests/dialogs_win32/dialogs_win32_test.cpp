@@ -356,7 +356,6 @@ TEST_F(ParameterDialogs, ResourcesGiveCaptionsSizesFontsAndTexts) {
                                    {IDC_TfrmSetDelayTime_Label3, "1s=1000ms"},
                                    {IDOK, "OK"},
                                    {IDCANCEL, "Cancel"}}));
-  // In pixels at 96 DPI with Wine's fonts (MS Sans Serif's dialog unit is a pixel lower there).
   const SIZE sizes[] = {{269, 215}, {272, 115}, {278, 232}, {251, 117}};
   const char* fonts[] = {"Tahoma", "Tahoma", "Tahoma", "MS Sans Serif"};
   for (int i = 0; i < 4; ++i) {

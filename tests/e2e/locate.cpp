@@ -3,11 +3,9 @@
 // window or the control is not there. Usage: zv_locate <control id> [x fraction]
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
 // scrolled into view first (the list may open above or below its box, scrolled anywhere),
-// or zv_locate tab <index>: a point on that tab of the page control,
-// or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY) in decimal.
+// or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY).
+#include <commctrl.h>  // after windows.h
 #include <windows.h>
-// After windows.h.
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,53 +44,27 @@ int LocateListItem(int item) {
   return 0;
 }
 
-HWND Control(int id) {
-  HWND form = FindWindowA("TMainForm", nullptr);
-  if (form == nullptr) return nullptr;
-  Search search = {id, nullptr};
-  EnumChildWindows(form, &Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The tab's rectangle is written into the program's own memory, then read from there.
-int LocateTab(int index) {
-  HWND tabs = Control(2001);  // the page control
-  DWORD pid = 0;
-  GetWindowThreadProcessId(tabs, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
-  if (tabs == nullptr || process == nullptr) return 1;
-  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
-  RECT r = {};
-  const bool found = remote != nullptr &&
-                     SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)) &&
-                     ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  if (!found) return 1;
-  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   if (argc > 2 && std::strcmp(argv[1], "list") == 0) return LocateListItem(std::atoi(argv[2]));
-  if (argc > 2 && std::strcmp(argv[1], "tab") == 0) return LocateTab(std::atoi(argv[2]));
-  if (argc > 2 && std::strcmp(argv[1], "hotkey") == 0) {
-    HWND field = Control(std::atoi(argv[2]));
-    if (field == nullptr) return 1;
-    std::printf("%ld\n", static_cast<long>(SendMessageA(field, HKM_GETHOTKEY, 0, 0)));
-    return 0;
-  }
+  const bool value = argc > 2 && std::strcmp(argv[1], "hotkey") == 0;
+  if (value) ++argv, --argc;
   // The point's place across the control: a combo box is clicked in its field, left of its
   // drop-down button.
   const double across = argc > 2 ? std::atof(argv[2]) : 0.5;
-  HWND control = Control(std::atoi(argv[1]));
-  if (control == nullptr) return 1;
+  HWND form = FindWindowA("TMainForm", nullptr);
+  if (form == nullptr) return 1;
+  Search search = {std::atoi(argv[1]), nullptr};
+  EnumChildWindows(form, &Visit, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) return 1;
+  if (value) {
+    std::printf("%ld\n", static_cast<long>(SendMessageA(search.found, HKM_GETHOTKEY, 0, 0)));
+    return 0;
+  }
   RECT r;
-  GetWindowRect(control, &r);
+  GetWindowRect(search.found, &r);
   const int x = r.left + static_cast<int>((r.right - r.left) * across);
   const int y = r.top + 8 < r.bottom ? r.top + 8 : (r.top + r.bottom) / 2;
   std::printf("%d %d\n", x, y);
