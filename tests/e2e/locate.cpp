@@ -4,8 +4,9 @@
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
 // scrolled into view first (the list may open above or below its box, scrolled anywhere),
 // or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY).
-#include <commctrl.h>  // after windows.h
 #include <windows.h>
+// After windows.h.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
