@@ -64,11 +64,11 @@ xdotool mousemove --sync $at click 1
 dialog=$(wait_window "Enter simple text")
 xdotool windowfocus --sync "$dialog" type "hi"
 xdotool key Tab Return
-tip=$(wait_window Velmora)
-# The pick ran once: no second dialog waits behind the tip.
-[ -z "$(xdotool search --onlyvisible --name '^Enter simple text$')" ] || fail "the pick ran twice"
-xdotool windowfocus --sync "$tip" key Return
+xdotool windowfocus --sync "$(wait_window Velmora)" key Return
+while xdotool search --onlyvisible --name '^Velmora$' >/dev/null; do sleep 0.2; done  # the tip
 sleep 0.5
+# The pick ran once: no second dialog follows the tip.
+[ -z "$(xdotool search --onlyvisible --name '^Enter simple text$')" ] || fail "the pick ran twice"
 grep -q '^F1=TypeText1' "$work/Keydat.qnp" && grep -q '^TypeTextCount=1' "$work/Keydat.qnp" &&
   grep -q '^Parameter=hi' "$work/Keydat.qnp" ||
   fail "F1=TypeText1 was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
@@ -76,7 +76,6 @@ echo "ok: TypeText picked from the list stored F1=TypeText1"
 
 # Alt+letters typed into the "Activate:" field are its value (HOTKEYF_ALT, 4, above "A"), and
 # press no button: "Reset A&ll" would ask, "&Activate" hide the window.
-while xdotool search --onlyvisible --name '^Velmora$' >/dev/null; do sleep 0.2; done  # the tip
 click 2001 0.6  # the "Settings" tab
 click 2303      # "Use Hotkey" enables the fields
 click 2306      # "Activate:"
