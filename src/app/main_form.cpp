@@ -145,6 +145,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
       }
       if (settings_) settings_->SetScheduler(nullptr);  // a waiting write gets its last try
+      channel_.SetScheduler(nullptr);  // what the hook announced last is written now
       actions_.reset();
       PostQuitMessage(0);
       return 0;

@@ -119,7 +119,7 @@ bool SettingsFile::Take(std::string bytes) {
   doc_ = Parse(bytes);
   text_ = std::move(bytes);
   written_ = Bytes();
-  ++version_;
+  SnapshotChanged();
   return true;
 }
 
@@ -136,6 +136,20 @@ std::string SettingsFile::Bytes() const {
 void SettingsFile::ThrowIfBlocked() {
   if (!refusal_.empty()) throw Error(refusal_);
   if (unreadable_) throw Error(FormatMessage("Unable to write to %s", path_));
+}
+
+void SettingsFile::SnapshotChanged() {
+  ++version_;
+  for (const auto& listener : listeners_) listener.second();
+}
+
+int SettingsFile::WatchSnapshot(std::function<void()> listener) {
+  listeners_[nextListener_] = std::move(listener);
+  return nextListener_++;
+}
+
+void SettingsFile::UnwatchSnapshot(int id) {
+  listeners_.erase(id);
 }
 
 std::uint64_t SettingsFile::Version() {
@@ -226,7 +240,7 @@ void SettingsFile::Store() {
     return;
   }
   if (waiting_) {  // the waiting write takes the newest text
-    ++version_;
+    SnapshotChanged();
     return;
   }
   std::string bytes = Bytes();
@@ -235,7 +249,7 @@ void SettingsFile::Store() {
   if (result == ReplaceResult::kDone) return Stored(std::move(bytes));
   if (result == ReplaceResult::kHeld && scheduler_) {
     waiting_ = true;
-    ++version_;
+    SnapshotChanged();
     retry_ = scheduler_->StartTimer(kWriteRetryMs, [this] { Retry(kWriteRetries); });
     return;
   }
@@ -249,7 +263,7 @@ void SettingsFile::Stored(std::string bytes) {
   stamp_ = files_.Stamp(path_);
   suspect_ = stamp_.recent;
   loaded_ = true;
-  ++version_;
+  SnapshotChanged();
 }
 
 void SettingsFile::Retry(int triesLeft) {
@@ -277,7 +291,7 @@ void SettingsFile::StopWaiting() {
   retry_ = 0;
   waiting_ = false;
   doc_ = Parse(text_);  // the writes that waited are given up: back to what the file holds
-  ++version_;
+  SnapshotChanged();
 }
 
 void SettingsFile::Flush() {

@@ -21,6 +21,7 @@
 // the file holds and the failure is reported.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,12 @@ class SettingsFile {
   const IniDocument& Snapshot() const { return doc_; }
   // Changes whenever the snapshot's content does, without looking at the disk.
   std::uint64_t SnapshotVersion() const { return version_; }
+  // Runs listener on the main thread each time the snapshot's content has changed (a write of
+  // this object, or a look that took in another program's edit), so data derived from it is
+  // worked out there and never on the hook's path. Returns an id for UnwatchSnapshot. The
+  // listener must not throw.
+  int WatchSnapshot(std::function<void()> listener);
+  void UnwatchSnapshot(int id);
 
   enum class Refreshed {
     Unchanged,   // the file holds the text of the snapshot
@@ -132,8 +139,9 @@ class SettingsFile {
   void Stored(std::string bytes);
   void Retry(int triesLeft);  // the timer's next try of a waiting write
   void StopWaiting();
-  void ThrowIfBlocked();  // a write over a file not read would lose its content
-  void Flush();           // stores what a Batch held back
+  void ThrowIfBlocked();   // a write over a file not read would lose its content
+  void Flush();            // stores what a Batch held back
+  void SnapshotChanged();  // a new version: the listeners hear of it
 
   platform::Files& files_;
   std::string path_;
@@ -153,6 +161,8 @@ class SettingsFile {
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::string refusal_;        // set while the file is in an encoding that is not read
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
+  std::map<int, std::function<void()>> listeners_;
+  int nextListener_ = 1;
 };
 
 // The lenient integer form on its own: decimal with an optional sign, "$" or "0x"/"0X" followed

@@ -210,9 +210,8 @@ std::string MappingEditor::EditParameter(const std::string& target) {
 }
 
 void MappingEditor::LoadKeyboardMap() {
-  // Only the section spelt exactly "SwapKey" holds the mappings.
-  const std::vector<std::string> sections = parts_.settings.ReadSections();
-  if (std::find(sections.begin(), sections.end(), "SwapKey") == sections.end()) return;
+  // The section's name matches in any letter case ("[swapkey]" written by hand), as it does
+  // for the engine: a list left empty would refuse to activate the engine.
   for (const std::string& key : parts_.settings.ReadSection("SwapKey")) {
     view_.AppendRow(MapList::SwapKeyList,
                     {kRowIndent + key, parts_.settings.ReadString("SwapKey", key, "")});

@@ -49,6 +49,17 @@ struct TypingActions : ActionRunner {
   KeySimulator& keys_;
 };
 
+// The dispatcher as the hook sees it, noting every key event the hook tells it (vk, down).
+struct RecordingClient : HookClient {
+  explicit RecordingClient(Dispatcher& d) : dispatcher(d) {}
+  bool HandlesKey(int vk) override { return dispatcher.HandlesKey(vk); }
+  void ReleasePressedKeys() noexcept override { dispatcher.ReleasePressedKeys(); }
+  void WMHookKeyDown(int vk) override { told.push_back({vk, true}), dispatcher.WMHookKeyDown(vk); }
+  void WMHookKeyUp(int vk) override { told.push_back({vk, false}), dispatcher.WMHookKeyUp(vk); }
+  Dispatcher& dispatcher;
+  std::vector<std::pair<int, bool>> told;
+};
+
 class EngineRig {
  public:
   static constexpr std::uint32_t kWindow = 0x10042;
@@ -70,7 +81,8 @@ class EngineRig {
   std::string run(const std::string& keys);
   // What the program injected meanwhile (keybd_event calls), in the same notation.
   std::string injectedSince(std::size_t from) const;
-  // The registry's "TempCode" (-999 when absent), read as another program would.
+  // The registry's "TempCode" (-999 when absent), read as another program would once the main
+  // thread has run what the hook posted.
   int TempCode();
 
   fake::FakeFiles files;
@@ -86,6 +98,7 @@ class EngineRig {
                               [this](const std::string& text) { errors.PostError(text); }};
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
+  RecordingClient client{dispatcher};
   KeyHook hook{input, channel, settings, windows, errors};
 };
 
