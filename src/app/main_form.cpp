@@ -224,17 +224,23 @@ void TMainForm::CreateMainWindow() {
   fields_.SetControls(&mainWindow_->controls());
 }
 
-void TMainForm::ShowCentered() {
+void TMainForm::Centre() {
   RECT r;
   GetWindowRect(window_, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+               (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::ShowCentered() {
+  Centre();
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
 }
 
 void TMainForm::HiddenStart() {
+  Centre();  // where the window shows when it is first asked for
   if (minimizeHandler_) Guarded([&] { switch_.AppMinimize(); });
 }
 

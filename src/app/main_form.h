@@ -79,6 +79,8 @@ class TMainForm : public ErrorReporter,
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Places the window in the middle of the screen without showing it.
+  void Centre();
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(UINT id);
   void MakeParts();

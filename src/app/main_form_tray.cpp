@@ -124,6 +124,9 @@ std::string FileDialog(HWND owner, bool save) {
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = "Settings File\0*.qnp\0";
+  // A name typed without extension is the .qnp file of that name, so saving over an existing
+  // one asks first, as choosing it in the list does.
+  ofn.lpstrDefExt = "qnp";
   ofn.lpstrFile = path;
   ofn.nMaxFile = sizeof path;
   ofn.Flags = OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "common/error.h"
+#include "settings/file_replace.h"
 #include "settings/settings.h"
 
 namespace zv {
@@ -23,7 +24,11 @@ bool SettingsFileCommands::LoadSettingsFile(const std::string& path) {
     view_.ShowMessage(FormatMessage("%s is not a Zorvane settings file.", path));
     return false;
   }
-  if (!files_.Copy(path, settingsPath_)) {
+  // The loaded text replaces the settings file the way every write does, never by a copy that
+  // could stop half way over the only copy of the user's mappings.
+  std::string bytes;
+  if (!files_.Read(path, bytes) ||
+      ReplaceContent(files_, settingsPath_, bytes) != ReplaceResult::kDone) {
     view_.ShowMessage(FormatMessage("Unable to load %s", path));
     return false;
   }

@@ -39,10 +39,4 @@ class TipPrompt {
 int ShowTip(SettingsFile& settings, TipPrompt& prompt, const std::string& key,
             const std::string& text);
 
-// The left edge that centres a control of that width in a window of that outer width (both
-// halved with integer division, as the "OK" button is placed).
-inline int CentredLeft(int outerWidth, int width) {
-  return outerWidth / 2 - width / 2;
-}
-
 }  // namespace zv

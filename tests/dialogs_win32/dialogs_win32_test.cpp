@@ -235,7 +235,7 @@ TEST_F(ParameterDialogs, DelayEnterClosesAsOkAndCancelKeepsNothing) {
 // A dialog whose OK handler fails, as a handler that meets a bad stored value would.
 class FailingDialog : public win32::ModalDialog {
  public:
-  FailingDialog() : ModalDialog(nullptr, IDD_TfrmPasteText, {268, 214}) {}
+  FailingDialog() : ModalDialog(nullptr, IDD_TfrmPasteText) {}
   ModalResult ShowModal() { return Run(); }
   int commandsAfterError = 0;
 
@@ -356,7 +356,7 @@ TEST_F(ParameterDialogs, ResourcesGiveCaptionsSizesFontsAndTexts) {
                                    {IDC_TfrmSetDelayTime_Label3, "1s=1000ms"},
                                    {IDOK, "OK"},
                                    {IDCANCEL, "Cancel"}}));
-  const SIZE sizes[] = {{268, 214}, {271, 115}, {277, 232}, {250, 127}};
+  const SIZE sizes[] = {{269, 215}, {272, 115}, {278, 232}, {251, 117}};
   const char* fonts[] = {"Tahoma", "Tahoma", "Tahoma", "MS Sans Serif"};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(looks[i].client.cx, sizes[i].cx) << looks[i].caption;

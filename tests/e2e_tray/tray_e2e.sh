@@ -104,7 +104,12 @@ title=Velmora_3.96
 open_menu
 click_item 3
 wait_visible yes
-echo "ok: Show"
+# Centred on the 1280x1024 screen, as a start without -Hide shows it (the X window is the
+# client area: the caption makes up the difference upwards).
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Velmora' | head -n 1)")"
+dx=$((2 * X + WIDTH - 1280)) dy=$((2 * Y + HEIGHT - 1024))
+[ ${dx#-} -le 20 ] && [ ${dy#-} -le 60 ] || fail "shown at $X,$Y (${WIDTH}x$HEIGHT), not centred"
+echo "ok: Show, centred"
 standin press $title "&Activate"
 wait_visible no
 wait_state Activated
@@ -209,15 +214,18 @@ open_submenu
 click_item 5
 message_box "Cannot find the settings file $work_win\\gone.qnp."
 echo "ok: a recent entry whose file is gone says so"
+: > "$work/backup.qnp"  # there already: the name typed without extension is this file's
 open_menu
 open_submenu
 click_item 1
 wait_window Save_As
 standin settext Save_As 0 "$work_win\\backup"
 standin press Save_As "&Save"
-for _ in $(seq 50); do [ -f "$work/backup.qnp" ] && break; sleep 0.2; done
+wait_window Error  # Wine's caption of the question, for a dialog without a title
+standin press Error "&Yes"
+for _ in $(seq 50); do cmp -s "$work/backup.qnp" "$work/Keydat.qnp" && break; sleep 0.2; done
 cmp -s "$work/backup.qnp" "$work/Keydat.qnp" || fail "backup.qnp is not a copy"
-echo "ok: Save As writes backup.qnp"
+echo "ok: Save As asks before it replaces backup.qnp, then writes it"
 focus_probe
 
 echo "== exit"

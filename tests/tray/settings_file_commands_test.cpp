@@ -78,13 +78,21 @@ TEST(SettingsFileCommands, LoadingAValidForeignAndMissingFile) {
   EXPECT_EQ(rig.Recent1(), "D:\\gone.qnp");
   EXPECT_EQ(rig.view.refreshed, 1);
 
+  // A load that Windows stops half way keeps the settings file as it was, and says so.
+  rig.files.Put("D:\\other.qnp", "[Settings]\r\nSign=Zorvane\r\n[SwapKey]\r\nA=E\r\n");
+  rig.files.FailNextSwaps(fake::FakeFiles::SwapFailure::kMoveReplacement2, 1, 1);
+  rig.view.choice = "D:\\other.qnp";
+  rig.commands.N6Click();
+  EXPECT_EQ(rig.files.Get(kSettings), kOurs);
+  EXPECT_EQ(rig.view.messages.back(), "Unable to load D:\\other.qnp");
+
   // Choosing the settings file itself, or cancelling, does nothing at all.
   for (const std::string& choice : {kSettings, std::string()}) {
     rig.view.choice = choice;
     rig.commands.N6Click();
   }
-  EXPECT_EQ(rig.Recent1(), "D:\\gone.qnp");
-  EXPECT_EQ(rig.view.messages.size(), 2u);
+  EXPECT_EQ(rig.Recent1(), "D:\\other.qnp");
+  EXPECT_EQ(rig.view.messages.size(), 3u);
 
   // A recent entry loads its path again without touching the list.
   rig.files.Put("D:\\keys.qnp", "[Settings]\r\nSign=Zorvane\r\n[SwapKey]\r\nA=D\r\n");
@@ -92,7 +100,7 @@ TEST(SettingsFileCommands, LoadingAValidForeignAndMissingFile) {
   rig.recent.ItemClick("KEYS.QNP");
   EXPECT_EQ(rig.view.refreshed, 2);
   EXPECT_NE(rig.files.Get(kSettings).find("A=D"), std::string::npos);
-  EXPECT_EQ(rig.Recent1(), "D:\\gone.qnp");
+  EXPECT_EQ(rig.Recent1(), "D:\\other.qnp");
 }
 
 TEST(SettingsFileCommands, SaveAsAddsTheExtensionUnlessTheNameHoldsIt) {

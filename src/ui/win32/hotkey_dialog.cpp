@@ -7,7 +7,7 @@
 
 namespace zv::win32 {
 
-TfrmHotkey::TfrmHotkey(HWND owner) : ModalDialog(owner, IDD_TfrmHotkey, {271, 115}) {}
+TfrmHotkey::TfrmHotkey(HWND owner) : ModalDialog(owner, IDD_TfrmHotkey) {}
 
 ModalResult TfrmHotkey::ShowModal() {
   INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_HOTKEY_CLASS};

@@ -18,8 +18,7 @@ HWND BoxField(HWND box) {
 }  // namespace
 
 TfrmKeySequence::TfrmKeySequence(HWND owner, platform::KeyState& keys)
-    : ModalDialog(owner, IDD_TfrmKeySequence, {277, 232}),
-      presenter_(*this, keys, SequenceBoxItems()) {}
+    : ModalDialog(owner, IDD_TfrmKeySequence), presenter_(*this, keys, SequenceBoxItems()) {}
 
 ModalResult TfrmKeySequence::ShowModal() {
   INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES};

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "catalogue/key_lists.h"
+#include "ui/win32/hotkey_field.h"
 #include "ui/win32/main_window_res.h"
 #include "ui/win32/map_list.h"
 
@@ -122,6 +123,8 @@ void MainWindow::CreateControls() {
   FillBox(c_.cbbNewKey, ChangedToList());
   MakeTSACombo(c_.cbbOldKey, *this);
   MakeTSACombo(c_.cbbNewKey, *this);
+  MakeHotKeyField(c_.HotKey1);
+  MakeHotKeyField(c_.HotKey2);
   SetUpMapList(c_.SwapKeyList);
   SetUpMapList(c_.RegListView);
   c_.RegListViewHint = AddHint(c_.RegListView, "Change here makes use of registry.");

@@ -141,8 +141,9 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MainWindowEvents* events_ = &noEvents_;
   HFONT boldFont_ = nullptr;
   HFONT linkFont_ = nullptr;
+  // An item of the open drop-down list was chosen and its pick has not run yet.
   bool pickedWhileOpen_ = false;
-  HWND lastFocus_ = nullptr;  // an item of the open drop-down list was chosen
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace zv::win32

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/flat_menu.h"
+#include "ui/win32/hotkey_field.h"
 #include "ui/win32/main_window_res.h"
 #include "ui/win32/map_list.h"
 
@@ -16,7 +17,9 @@ constexpr UINT WM_BOXPICKED = WM_APP + 0x261;  // a pick in the open list, after
 }  // namespace
 
 bool MainWindow::IsMainWindowMessage(MSG* msg) {
-  return panel_ != nullptr && IsDialogMessageA(panel_, msg) != FALSE;
+  // Alt+letter in a hotkey field is the field's value, not the button with that letter.
+  if (panel_ == nullptr || IsSystemKeyForKeyTaker(*msg)) return false;
+  return IsDialogMessageA(panel_, msg) != FALSE;
 }
 
 void MainWindow::FormActivated(bool active) {
@@ -51,6 +54,8 @@ INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       SetWindowLongPtrA(dialog, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<NMHDR*>(lParam)));
       return TRUE;
     case WM_BOXPICKED:
+      if (!pickedWhileOpen_) return TRUE;
+      pickedWhileOpen_ = false;
       Guarded([&] { editor_.NewKeyPicked(); });
       return TRUE;
     case WM_CTLCOLORSTATIC: {
@@ -148,12 +153,16 @@ void MainWindow::OnBoxCommand(HWND box, int code) {
       if (open) pickedWhileOpen_ = true;
       return;
     case CBN_CLOSEUP:
-      // Picked with the mouse in the open list: react once the list has closed.
-      if (pickedWhileOpen_ && box == c_.cbbNewKey) PostMessageA(panel_, WM_BOXPICKED, 0, 0);
-      pickedWhileOpen_ = false;
+      // Picked in the open list: react once the list has closed. The pick stays pending until
+      // the posted message runs it, so a CBN_SELCHANGE after the close-up does not run it too.
+      if (pickedWhileOpen_ && box == c_.cbbNewKey) {
+        PostMessageA(panel_, WM_BOXPICKED, 0, 0);
+      } else {
+        pickedWhileOpen_ = false;
+      }
       return;
     case CBN_SELCHANGE:
-      if (open || !showPick()) return;
+      if (open || !showPick() || pickedWhileOpen_) return;
       if (box == c_.cbbNewKey) Guarded([&] { editor_.NewKeyPicked(); });
       return;
     default:

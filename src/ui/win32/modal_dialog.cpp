@@ -43,7 +43,7 @@ void ModalDialog::Fail(std::exception_ptr error) {
 INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      FitAndCenter(hwnd_, owner_, clientSize_);
+      Center(hwnd_, owner_);
       focusSet_ = false;
       OnInit();
       return focusSet_ ? FALSE : TRUE;  // TRUE: the dialog manager focuses the first control
@@ -78,10 +78,9 @@ std::string WindowText(HWND hwnd) {
   return std::string(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
 }
 
-void FitAndCenter(HWND hwnd, HWND owner, SIZE clientSize) {
-  RECT frame = {0, 0, clientSize.cx, clientSize.cy};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+void Center(HWND hwnd, HWND owner) {
+  RECT frame = {};
+  GetWindowRect(hwnd, &frame);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
 
@@ -105,7 +104,7 @@ void FitAndCenter(HWND hwnd, HWND owner, SIZE clientSize) {
   int y = around.top + ((around.bottom - around.top) - height) / 2;
   x = std::max<int>(work.left, std::min<int>(x, work.right - width));
   y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-  SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace zv::win32

@@ -1,6 +1,6 @@
 #pragma once
-// The frame shared by the parameter dialogs: a modal dialog from a resource, sized to an exact
-// client area and centred on its owner, whose handlers may throw. An exception ends the dialog
+// The frame shared by the parameter dialogs: a modal dialog from a resource, centred on its
+// owner, whose handlers may throw. An exception ends the dialog
 // and is raised again from Run, after the dialog's own message loop has returned, so it never
 // crosses a Win32 frame and the caller's operation stops where it was raised.
 #include <windows.h>
@@ -17,8 +17,9 @@ class ModalDialog {
   virtual ~ModalDialog() = default;
 
  protected:
-  ModalDialog(HWND owner, int resourceId, SIZE clientSize)
-      : owner_(owner), resourceId_(resourceId), clientSize_(clientSize) {}
+  // The dialog takes its size from the resource, in dialog units of its font, so it grows with
+  // the screen's DPI as its font and controls do.
+  ModalDialog(HWND owner, int resourceId) : owner_(owner), resourceId_(resourceId) {}
 
   // Shows the dialog modally; kOk only after Close(kOk).
   ModalResult Run();
@@ -47,7 +48,6 @@ class ModalDialog {
 
   HWND owner_;
   int resourceId_;
-  SIZE clientSize_;
   HWND hwnd_ = nullptr;
   bool focusSet_ = false;
   std::exception_ptr error_;
@@ -56,8 +56,8 @@ class ModalDialog {
 // The text of a window (GetWindowTextA), of any length.
 std::string WindowText(HWND hwnd);
 
-// Gives the window the client size and centres it on the owner, or on the work area of the
-// screen when there is no visible, restored owner; keeps it on that work area.
-void FitAndCenter(HWND hwnd, HWND owner, SIZE clientSize);
+// Centres the window on the owner, or on the work area of the screen when there is no
+// visible, restored owner; keeps it on that work area.
+void Center(HWND hwnd, HWND owner);
 
 }  // namespace zv::win32

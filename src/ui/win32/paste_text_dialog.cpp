@@ -5,7 +5,7 @@
 
 namespace zv::win32 {
 
-TfrmPasteText::TfrmPasteText(HWND owner) : ModalDialog(owner, IDD_TfrmPasteText, {268, 214}) {}
+TfrmPasteText::TfrmPasteText(HWND owner) : ModalDialog(owner, IDD_TfrmPasteText) {}
 
 void TfrmPasteText::OnInit() {
   HWND memo = Item(IDC_TfrmPasteText_Memo1);

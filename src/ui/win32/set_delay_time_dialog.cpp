@@ -11,8 +11,7 @@ namespace {
 constexpr UINT_PTR kFieldSubclass = 1;
 }
 
-TfrmSetDelayTime::TfrmSetDelayTime(HWND owner)
-    : ModalDialog(owner, IDD_TfrmSetDelayTime, {250, 127}) {}
+TfrmSetDelayTime::TfrmSetDelayTime(HWND owner) : ModalDialog(owner, IDD_TfrmSetDelayTime) {}
 
 void TfrmSetDelayTime::OnInit() {
   SetWindowSubclass(Item(IDC_TfrmSetDelayTime_Edit1), &TfrmSetDelayTime::FieldProc, kFieldSubclass,

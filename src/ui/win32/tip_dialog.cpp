@@ -4,20 +4,8 @@
 
 namespace zv::win32 {
 
-namespace {
-
-constexpr SIZE kClientSize = {332, 90};
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-
-void Place(HWND control, int x, int y, int width, int height) {
-  SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-}  // namespace
-
 TfrmTipWithNoShowAgain::TfrmTipWithNoShowAgain(HWND owner)
-    : ModalDialog(owner, IDD_TfrmTipWithNoShowAgain, kClientSize) {}
+    : ModalDialog(owner, IDD_TfrmTipWithNoShowAgain) {}
 
 TipAnswer TfrmTipWithNoShowAgain::ShowModal() {
   ticked_ = false;
@@ -27,20 +15,10 @@ TipAnswer TfrmTipWithNoShowAgain::ShowModal() {
 
 void TfrmTipWithNoShowAgain::OnInit() {
   // The tip stands on its own: centred on the desktop, not on the (possibly hidden) owner.
-  FitAndCenter(hwnd(), nullptr, kClientSize);
-  RECT outer = {};
-  GetWindowRect(hwnd(), &outer);
-
-  HWND image = Item(IDC_TfrmTipWithNoShowAgain_Image1);
-  SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_INFORMATION)),
-               0);
-  Place(image, 10, 10, 32, 32);
-  HWND label = Item(IDC_TfrmTipWithNoShowAgain_Label1);
-  Place(label, 48, 13, 329, 40);
-  SetWindowTextA(label, Text.c_str());
-  Place(Item(IDOK), CentredLeft(outer.right - outer.left, kButtonWidth), 45, kButtonWidth,
-        kButtonHeight);
-  Place(Item(IDC_TfrmTipWithNoShowAgain_CBNotShowAgain), 16, 71, 200, 17);
+  Center(hwnd(), nullptr);
+  SendMessageA(Item(IDC_TfrmTipWithNoShowAgain_Image1), STM_SETICON,
+               reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_INFORMATION)), 0);
+  SetWindowTextA(Item(IDC_TfrmTipWithNoShowAgain_Label1), Text.c_str());
 }
 
 bool TfrmTipWithNoShowAgain::OnCommand(int id, int) {

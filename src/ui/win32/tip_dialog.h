@@ -20,7 +20,7 @@ class TfrmTipWithNoShowAgain : public ModalDialog {
   TipAnswer ShowModal();
 
  protected:
-  void OnInit() override;  // places the controls in pixels and centres on the desktop
+  void OnInit() override;  // centres on the desktop
   bool OnCommand(int id, int code) override;
 
  private:
