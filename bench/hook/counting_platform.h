@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/foreground.h"
 #include "platform/input.h"
 #include "platform/registry.h"
 #include "platform/scheduler.h"
@@ -18,8 +19,8 @@ namespace zv::bench {
 // posts: work handed to the main thread's queue (at most one PostMessageA per turn of the
 // message loop, which never waits); not counted in the total.
 struct CallCounts {
-  long registry = 0, files = 0, input = 0, windows = 0, posts = 0;
-  long total() const { return registry + files + input + windows; }
+  long registry = 0, files = 0, input = 0, windows = 0, foreground = 0, posts = 0;
+  long total() const { return registry + files + input + windows + foreground; }
 };
 
 class CountingRegistry : public platform::Registry {
@@ -213,6 +214,24 @@ class CountingScheduler : public platform::Scheduler {
 
  private:
   platform::Scheduler& s_;
+  long& n_;
+};
+
+// Recheck is one GetForegroundWindow (and, for a window not seen before, the look at its
+// process).
+class CountingForeground : public platform::Foreground {
+ public:
+  CountingForeground(platform::Foreground& real, long& count) : f_(real), n_(count) {}
+  void Watch(platform::ForegroundSink& sink) override { f_.Watch(sink); }
+  void Recheck() override {
+    ++n_;
+    f_.Recheck();
+  }
+  void StopWatching() override { f_.StopWatching(); }
+  bool SelfElevated() override { return f_.SelfElevated(); }
+
+ private:
+  platform::Foreground& f_;
   long& n_;
 };
 

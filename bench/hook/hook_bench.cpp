@@ -8,6 +8,9 @@
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
 //       KeyCode100) read through GetPrivateProfileStringA, as the hook reads it when every
 //       value goes to the file.
+// The same two hook paths again with a second settings file that also holds 20 programs of 100
+// mappings each, the focused program being one of them (its own mapping applies), with the real
+// foreground watch asked again before each key whose mapping depends on the program.
 // Then the calls to the system per event (every platform call counted; the posts, and what they
 // run once the hook has returned, apart), and the tail: 100,000
 // events, one in four mapped, while another process rewrites the settings file in a loop; the
@@ -32,6 +35,7 @@
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folder_watcher.h"
+#include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_scheduler.h"
@@ -134,6 +138,22 @@ PROCESS_INFORMATION StartRewriter(const std::string& path) {
   return pi;
 }
 
+// Stores 100 mappings of real keys for program ("" all programs); "Z" stays unmapped. Targets
+// are letters (shifted per program), so a mapped event injects a key.
+int StoreHundredMappings(SettingsFile& settings, const std::string& program, int shift) {
+  int stored = 0;
+  for (const std::string& name : OriginalKeyList()) {
+    int code = ResolveKeyCode(name);
+    if (stored == 100 || name == "Z" || code <= 0 || code > 255) continue;
+    StoreMapping(settings, name, std::string(1, static_cast<char>('A' + (stored + shift) % 26)),
+                 " ", program);
+    ++stored;
+  }
+  return stored;
+}
+
+constexpr int kPrograms = 20;
+
 // Every event's time in microseconds, sorted.
 struct Tail {
   std::vector<double> us;
@@ -167,15 +187,7 @@ int main(int argc, char** argv) {
   bench::CountingScheduler scheduler(realScheduler, calls.posts);
   SettingsFile settings(files, path);
   PrepareSettingsFile(settings);
-  // 100 mappings of real keys; "Z" stays unmapped. Targets are letters, so a mapped event
-  // injects a key.
-  int stored = 0;
-  for (const std::string& name : OriginalKeyList()) {
-    int code = ResolveKeyCode(name);
-    if (stored == 100 || name == "Z" || code <= 0 || code > 255) continue;
-    StoreMapping(settings, name, std::string(1, static_cast<char>('A' + stored % 26)), " ");
-    ++stored;
-  }
+  int stored = StoreHundredMappings(settings, "", 0);
   RegistryChannel channel(registry);
   Dispatcher dispatcher(settings, channel, input);
   channel.SetScheduler(&scheduler);  // as the program runs
@@ -183,6 +195,29 @@ int main(int argc, char** argv) {
   g_dispatcher = &dispatcher;
   KeyHook hook(input, channel, settings, windows, g_errors);
   hook.SetClient(&dispatcher);
+
+  // The second file: all programs' 100 mappings and 20 programs' 100 each.
+  SettingsFile programsFile(files, folder + "\\Programs.qnp");
+  PrepareSettingsFile(programsFile);
+  int programMappings = 0;
+  {
+    SettingsFile::Batch batch(programsFile);
+    StoreHundredMappings(programsFile, "", 0);
+    for (int p = 1; p <= kPrograms; ++p)
+      programMappings +=
+          StoreHundredMappings(programsFile, "program" + std::to_string(p) + ".exe", p);
+    batch.Commit();
+  }
+  Dispatcher programsDispatcher(programsFile, channel, input);
+  programsDispatcher.SetScheduler(&scheduler);
+  KeyHook programsHook(input, channel, programsFile, windows, g_errors);
+  programsHook.SetClient(&programsDispatcher);
+  // The focused program is set here; the look at the foreground window is made as in the
+  // program (nobody watching is told of what it finds).
+  win32::Win32Foreground realForeground;
+  bench::CountingForeground foreground(realForeground, calls.foreground);
+  programsDispatcher.programs().SetProgram("program20.exe");
+  programsDispatcher.programs().SetForeground(&foreground);
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
@@ -217,6 +252,10 @@ int main(int argc, char** argv) {
     back.extraInfo = kInjectionMarker;
     hook.KeyHookProc(back);
   });
+  bench.Add("20 programs x 100 mappings: unmapped key event", n,
+            [&](int i) { programsHook.KeyHookProc(event('Z', i)); });
+  bench.Add("20 programs x 100 mappings: mapped key event (own mapping)", n,
+            [&](int i) { programsHook.KeyHookProc(event('A', i)); });
   bench.Add("(a) registry round trip: create, read, write, close", n, [&](int) {
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kDisableKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -257,10 +296,11 @@ int main(int argc, char** argv) {
   bench.Run();
   Pump();
 
-  std::printf("mappings in the file: %d\n", stored);
+  std::printf("mappings in the file: %d; in the second file also %d of %d programs\n", stored,
+              programMappings, kPrograms);
   for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
   double unmapped = bench[0], mapped = bench[1], posted = bench[2], whole = bench[3],
-         roundTrip = bench[4], profile = bench[5];
+         roundTrip = bench[6], profile = bench[7];
   std::printf(
       "ratios to (a): unmapped %.2f, mapped %.2f, mapped with its posted work %.2f, whole key "
       "%.2f\n",
@@ -271,13 +311,15 @@ int main(int argc, char** argv) {
   // Calls to the system per event, averaged over many events: an unmapped key's events, and a
   // mapped key's events each followed by its injected event coming back through the hook.
   const int count = 200;
-  bench::CallCounts unmappedCalls, mappedCalls, backCalls, afterCalls;
+  bench::CallCounts unmappedCalls, mappedCalls, backCalls, afterCalls, programsUnmapped,
+      programsMapped;
   auto add = [](bench::CallCounts& sum, const bench::CallCounts& to,
                 const bench::CallCounts& from) {
     sum.registry += to.registry - from.registry;
     sum.files += to.files - from.files;
     sum.input += to.input - from.input;
     sum.windows += to.windows - from.windows;
+    sum.foreground += to.foreground - from.foreground;
     sum.posts += to.posts - from.posts;
   };
   hook.KeyHookProc(event('Z', 0));  // takes what the variants above left in "TempCode"
@@ -298,18 +340,30 @@ int main(int argc, char** argv) {
     add(mappedCalls, c2, c1);
     add(backCalls, c3, c2);
     add(afterCalls, calls, c3);
+    bench::CallCounts c4 = calls;
+    programsHook.KeyHookProc(event('Z', i));
+    bench::CallCounts c5 = calls;
+    programsHook.KeyHookProc(event('A', i));
+    add(programsUnmapped, c5, c4);
+    add(programsMapped, calls, c5);
+    programsHook.KeyHookProc(back);  // takes "TempCode" back, as above
+    Pump();
   }
   auto report = [&](const char* name, const bench::CallCounts& c) {
     auto avg = [&](long n) { return static_cast<double>(n) / count; };
-    std::printf("%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f; posts %.2f)\n",
-                name, avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows),
-                avg(c.posts));
+    std::printf(
+        "%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f, foreground %.2f; "
+        "posts %.2f)\n",
+        name, avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows),
+        avg(c.foreground), avg(c.posts));
   };
   std::printf("calls to the system per event (posts apart: no call that waits):\n");
   report("  unmapped key event", unmappedCalls);
   report("  mapped key event", mappedCalls);
   report("  its injected event coming back", backCalls);
   report("  after the hook: the posted work of the two", afterCalls);
+  report("  20 programs: unmapped key event", programsUnmapped);
+  report("  20 programs: mapped key event (own mapping)", programsMapped);
 
   // The tail: first on a quiet machine, then while another process rewrites the settings
   // file. As in the program, the folder watch posts a look at the file to the main thread,
@@ -368,6 +422,7 @@ int main(int argc, char** argv) {
 
   DestroyWindow(window);
   DeleteFileA(path.c_str());
+  DeleteFileA(programsFile.path().c_str());
   RemoveDirectoryA(folder.c_str());
   return 0;
 }

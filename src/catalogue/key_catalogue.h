@@ -63,6 +63,8 @@ int SidedModifierCode(int code, platform::KeyState& keys);
 enum class MenuCategory { NumberLetters, NumericKeys, EnhancedKeys, MultimediaKeys, ExtendedKeys };
 
 inline constexpr std::string_view kGeneralKeysCaption = "General Keys";
+// The "Changed to" name that keeps a key as it is in one program, whatever all programs map it to.
+inline constexpr const char* kUnchangedTarget = "Unchanged";
 
 MenuCategory MenuCategoryOf(int code);
 // "Number Letters", "Numeric Keys", "Enhanced Keys", "Multimedia Keys", "Extended Keys".

@@ -152,8 +152,10 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   }
 
   // The decision comes from the settings file's snapshot in memory: nothing here waits for
-  // the disk.
-  bool listed = intercepted_.Contains(event.vkCode);
+  // the disk. The client makes sure of the focused program first: it decides what is
+  // swallowed too.
+  bool here = !client_ || client_->InterceptsHere(static_cast<int>(vk));
+  bool listed = intercepted_.Contains(event.vkCode) && here;
   bool elsewhere = HeldElsewhere(vk, down);
   bool swallow = listed && (down || !elsewhere);
   bool wanted = listed || !client_ || client_->HandlesKey(static_cast<int>(vk));
@@ -191,7 +193,10 @@ HookAnswer KeyHook::AltGrControl(bool down) {
   // mapped Right Alt (whose press follows at once) takes it along, and its release follows
   // its press either way.
   if (down) {
-    altGrControlSwallowed_ = intercepted_.Contains(kRightAlt) && IsOwnWindow(channel_.ReadHandle());
+    // In a program that passes Right Alt ("Off", "Unchanged"), the pair goes on together.
+    bool here = !client_ || client_->InterceptsHere(static_cast<int>(kRightAlt));
+    altGrControlSwallowed_ =
+        intercepted_.Contains(kRightAlt) && here && IsOwnWindow(channel_.ReadHandle());
   }
   bool swallow = altGrControlSwallowed_;
   if (!down) altGrControlSwallowed_ = false;

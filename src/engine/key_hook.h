@@ -27,6 +27,10 @@
 // the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes it
 // along (swallowed both ways).
 //
+// A listed code is swallowed only where the dispatcher's focused program wants it
+// (HookClient::InterceptsHere): not in a program switched off, not for a key the program keeps
+// unchanged, not for a key only other programs map.
+//
 // Whenever the program loses sight of the keyboard (the hook removed, reinstalled after the
 // system dropped it, the keyboard locked), the client releases every key the program pressed.
 // The key-up of a key whose key-down the hook did not see goes on to the programs: passing an

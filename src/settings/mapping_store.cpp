@@ -14,6 +14,8 @@ const char* const kSwapScrKeyCode = "SwapScrKeyCode";
 const char* const kDisableKey = "DisableKey";
 const char* const kIndex = "Index";
 const char* const kSettings = "Settings";
+const char* const kPrograms = "Programs";
+const char* const kOff = "Off";
 
 std::string CountKey(const std::string& action) {
   return action + "Count";
@@ -27,28 +29,75 @@ bool SameName(const std::string& a, const std::string& b) {
                   std::tolower(static_cast<unsigned char>(y));
          });
 }
+
+// The program named by a section "<prefix> <program>", or empty for any other section.
+std::string ProgramOfSection(const std::string& section, const std::string& prefix) {
+  if (section.size() <= prefix.size() + 1 || section[prefix.size()] != ' ') return "";
+  if (!SameName(section.substr(0, prefix.size()), prefix)) return "";
+  std::size_t start = section.find_first_not_of(' ', prefix.size());
+  return start == std::string::npos ? "" : section.substr(start);
+}
+
+// Every "SwapKey" section of the file: all programs' and each program's.
+std::vector<std::string> SwapKeySections(SettingsFile& file) {
+  std::vector<std::string> sections{kSwapKey};
+  for (const std::string& program : ProgramsWithMappings(file.Current()))
+    sections.push_back(SwapKeySection(program));
+  return sections;
+}
+
+// Whether a mapping of a program other than program still records code.
+bool CodeUsedElsewhere(SettingsFile& file, int code, const std::string& program) {
+  std::vector<std::string> others{""};
+  for (const std::string& p : ProgramsWithMappings(file.Current())) others.push_back(p);
+  for (const std::string& other : others) {
+    if (SameName(other, program)) continue;
+    std::string section = SwapScrKeyCodeSection(other);
+    for (const std::string& key : file.ReadSection(section))
+      if (file.ReadInteger(section, key, 0) == code) return true;
+  }
+  return false;
+}
 }  // namespace
 
-void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value,
-                  int code) {
+std::string SwapKeySection(const std::string& program) {
+  return program.empty() ? kSwapKey : std::string(kSwapKey) + " " + program;
+}
+
+std::string SwapScrKeyCodeSection(const std::string& program) {
+  return program.empty() ? kSwapScrKeyCode : std::string(kSwapScrKeyCode) + " " + program;
+}
+
+std::string ProgramKey(const std::string& program) {
+  std::string key = program;
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+
+std::string ProgramNameOfPath(const std::string& pathOrName) {
+  return pathOrName.substr(pathOrName.find_last_of("\\/") + 1);
+}
+
+void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value, int code,
+                  const std::string& program) {
   SettingsFile::Batch batch(file);
-  file.WriteString(kSwapKey, source, value);
-  file.WriteString(kSwapScrKeyCode, source, std::to_string(code));
+  file.WriteString(SwapKeySection(program), source, value);
+  file.WriteString(SwapScrKeyCodeSection(program), source, std::to_string(code));
   batch.Commit();
 }
 
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
-                  const std::string& parameter) {
+                  const std::string& parameter, const std::string& program) {
   SettingsFile::Batch batch(file);
   int code = SourceKeyCodeOfName(source);
   if (IsParameterizedAction(target)) {
     int count = ParameterCount(file, target);
     file.WriteString(kSettings, CountKey(target), std::to_string(count + 1));
     std::string value = target + std::to_string(count + 1);
-    WriteSwapKey(file, source, value, code);
+    WriteSwapKey(file, source, value, code, program);
     file.WriteString(value, "Parameter", parameter);
   } else {
-    WriteSwapKey(file, source, target, code);
+    WriteSwapKey(file, source, target, code, program);
   }
   AddInterceptedCode(file, code);
   file.WriteString(kSettings, "Sign", "Zorvane");
@@ -56,9 +105,11 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
   return true;
 }
 
-void RemoveMapping(SettingsFile& file, const std::string& source) {
+void RemoveMapping(SettingsFile& file, const std::string& source, const std::string& program) {
   SettingsFile::Batch batch(file);
-  std::string value = file.ReadString(kSwapKey, source, " ");
+  std::string swapKey = SwapKeySection(program);
+  std::string swapScrKeyCode = SwapScrKeyCodeSection(program);
+  std::string value = file.ReadString(swapKey, source, " ");
   if (IsParameterizedAction(value)) {
     int n = NumberSuffixOf(value);
     std::string name = StripNumberSuffix(value);
@@ -69,9 +120,53 @@ void RemoveMapping(SettingsFile& file, const std::string& source) {
     file.WriteString(kSettings, CountKey(name),
                      std::to_string(file.ReadIntegerStrict(kSettings, CountKey(name)) - 1));
   }
-  RemoveInterceptedCode(file, file.ReadInteger(kSwapScrKeyCode, source, 0));
-  file.DeleteKey(kSwapKey, source);
-  file.DeleteKey(kSwapScrKeyCode, source);
+  // Within one program's sections the code goes with its key, as it always has; another
+  // program's mapping of the same code keeps it listed.
+  int code = file.ReadInteger(swapScrKeyCode, source, 0);
+  if (!CodeUsedElsewhere(file, code, program)) RemoveInterceptedCode(file, code);
+  file.DeleteKey(swapKey, source);
+  file.DeleteKey(swapScrKeyCode, source);
+  batch.Commit();
+}
+
+void RemoveProgramMappings(SettingsFile& file, const std::string& program) {
+  if (program.empty()) return;  // all programs' mappings go with the file (Reset All)
+  SettingsFile::Batch batch(file);
+  for (const std::string& source : file.ReadSection(SwapKeySection(program)))
+    RemoveMapping(file, source, program);
+  file.EraseSection(SwapKeySection(program));
+  file.EraseSection(SwapScrKeyCodeSection(program));
+  batch.Commit();
+}
+
+std::vector<std::string> ProgramsWithMappings(const IniDocument& doc) {
+  std::vector<std::string> programs, keys;
+  auto add = [&](const std::string& program) {
+    if (program.empty()) return;
+    if (std::find(keys.begin(), keys.end(), ProgramKey(program)) != keys.end()) return;
+    keys.push_back(ProgramKey(program));
+    programs.push_back(program);
+  };
+  for (const std::string& section : doc.ReadSections()) {
+    add(ProgramOfSection(section, kSwapKey));
+    if (SameName(section, kPrograms))
+      for (const std::string& program : doc.ReadSection(kPrograms)) add(program);
+  }
+  return programs;
+}
+
+bool ProgramOff(const IniDocument& doc, const std::string& program) {
+  return SameName(doc.ReadString(kPrograms, program, ""), kOff);
+}
+
+void SetProgramOff(SettingsFile& file, const std::string& program, bool off) {
+  SettingsFile::Batch batch(file);
+  if (off) {
+    file.WriteString(kPrograms, program, kOff);
+  } else {
+    file.DeleteKey(kPrograms, program);
+    if (file.ReadSection(kPrograms).empty()) file.EraseSection(kPrograms);
+  }
   batch.Commit();
 }
 
@@ -90,10 +185,12 @@ void MoveSection(SettingsFile& file, const std::string& from, const std::string&
 void RenumberReferences(SettingsFile& file, const std::string& action, int n) {
   SettingsFile::Batch batch(file);
   int last = ParameterCount(file, action);
-  for (const std::string& key : file.ReadSection(kSwapKey)) {
-    std::string value = file.ReadString(kSwapKey, key, " ");
-    if (NumberSuffixOf(value) == last && StripNumberSuffix(value) == action)
-      file.WriteString(kSwapKey, key, action + std::to_string(n));
+  for (const std::string& section : SwapKeySections(file)) {
+    for (const std::string& key : file.ReadSection(section)) {
+      std::string value = file.ReadString(section, key, " ");
+      if (NumberSuffixOf(value) == last && StripNumberSuffix(value) == action)
+        file.WriteString(section, key, action + std::to_string(n));
+    }
   }
   batch.Commit();
 }

@@ -4,26 +4,56 @@
 // "Settings", and the intercepted-code list in "DisableKey" that the keyboard hook reads.
 // Each operation does its reads and writes in a fixed order; when one fails (zv::Error), the
 // writes before it stay.
+//
+// Mappings for one program live in "SwapKey <exe>" and "SwapScrKeyCode <exe>" (the executable's
+// file name, letter case ignored); the program "" means all programs and uses the plain
+// sections. The parameter sections ("TypeText2") are numbered once for all programs, and the
+// intercepted-code list holds every code that a mapping of any program needs. "Programs"
+// "<exe>" = "Off" switches every mapping off while that program has the focus. A file without
+// mappings for one program is written exactly as before there were any.
 #include <string>
 #include <vector>
 
+#include "catalogue/key_catalogue.h"  // kUnchangedTarget
 #include "settings/ini_document.h"
 #include "settings/settings_file.h"
 
 namespace zv {
 
-// "SwapKey" source = value, then "SwapScrKeyCode" source = code.
-void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value,
-                  int code);
+// "SwapKey" or "SwapKey <program>"; "SwapScrKeyCode" or "SwapScrKeyCode <program>".
+std::string SwapKeySection(const std::string& program);
+std::string SwapScrKeyCodeSection(const std::string& program);
+// The folded form under which two spellings of one program's name compare equal.
+std::string ProgramKey(const std::string& program);
+// The file name part of a path ("C:\Tools\Edit.exe" gives "Edit.exe"); a bare name as it is.
+std::string ProgramNameOfPath(const std::string& pathOrName);
 
-// Stores source changed to target (a plain "Changed to" name); a parameterised target gets the
-// next parameter section, holding parameter (" " for targets without one). Returns true.
+// "SwapKey" source = value, then "SwapScrKeyCode" source = code (of the program's sections).
+void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value, int code,
+                  const std::string& program = "");
+
+// Stores source changed to target (a plain "Changed to" name, or kUnchangedTarget for a program)
+// for program; a parameterised target gets the next parameter section, holding parameter (" "
+// for targets without one). Returns true.
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
-                  const std::string& parameter);
+                  const std::string& parameter, const std::string& program = "");
 
-// Removes the mapping of source; the last parameter section of its action moves into the hole.
-// A key without a mapping changes nothing.
-void RemoveMapping(SettingsFile& file, const std::string& source);
+// Removes the mapping of source for program; the last parameter section of its action moves
+// into the hole, and every program's reference to that last section follows it. The key's code
+// leaves the intercepted list unless another program's mappings still use it. A key without a
+// mapping changes nothing.
+void RemoveMapping(SettingsFile& file, const std::string& source, const std::string& program = "");
+// Removes every mapping of one program and its sections (Reset All with a program chosen). The
+// "Programs" entry stays.
+void RemoveProgramMappings(SettingsFile& file, const std::string& program);
+
+// The programs that have a "SwapKey <program>" section or a "Programs" entry, in file order,
+// each once, spelt as first found.
+std::vector<std::string> ProgramsWithMappings(const IniDocument& doc);
+// Whether "Programs" program = "Off".
+bool ProgramOff(const IniDocument& doc, const std::string& program);
+// off writes program = "Off"; otherwise the entry goes, and an empty "Programs" section with it.
+void SetProgramOff(SettingsFile& file, const std::string& program, bool off);
 
 // Strict "Settings" action + "Count".
 int ParameterCount(SettingsFile& file, const std::string& action);
@@ -32,8 +62,8 @@ int ParameterCount(SettingsFile& file, const std::string& action);
 // name the same section, the section is gone afterwards.
 void MoveSection(SettingsFile& file, const std::string& from, const std::string& to);
 
-// Points the "SwapKey" values that name the last parameter section of action (its number is
-// the current count) at section number n instead.
+// Points the values of every program's "SwapKey" section that name the last parameter section
+// of action (its number is the current count) at section number n instead.
 void RenumberReferences(SettingsFile& file, const std::string& action, int n);
 
 // The intercepted-code list: "DisableKey" "Index" = N and KeyCode1..KeyCodeN, each code once.

@@ -46,28 +46,40 @@ settings() {
 # on its first line (see probe.cpp), so no search of the display by name is needed. A probe
 # whose window did not reach the X display (a Wine process that came up without the X driver
 # keeps its windows to itself) is ended and started once more.
+# start_probe [NAME LEFT]: a copy of the probe named NAME, another program to Zorvane, whose
+# window stands LEFT pixels from the screen's edge and records into NAME.txt; see click_probe.
+probe_exe=$(basename "$ZV_PROBE")
+probe_file=probe.txt
+declare -A probe_windows=() probe_files=()
 start_probe() {
   cp "$ZV_EXE" "$ZV_PROBE" "$work/"
-  local attempt
+  local attempt left=${2:-10}
+  if [ -n "${1:-}" ]; then
+    cp "$ZV_PROBE" "$work/$1"
+    probe_exe=$1 probe_file=$1.txt
+  fi
   for attempt in 1 2 3; do
-    launch_probe && return 0
-    echo "probe start $attempt: no X window (probe.txt: $(head -c 200 "$work/probe.txt"))" >&2
+    if launch_probe "$left"; then
+      probe_windows[$probe_exe]=$probe_window probe_files[$probe_exe]=$probe_file
+      return 0
+    fi
+    echo "probe start $attempt: no X window ($probe_file: $(head -c 200 "$work/$probe_file"))" >&2
   done
-  fail "the probe window did not appear (probe.txt: $(head -c 200 "$work/probe.txt"))"
+  fail "the probe window did not appear ($probe_file: $(head -c 200 "$work/$probe_file"))"
 }
 
 launch_probe() {
-  : > "$work/probe.txt"
-  (cd "$work" && exec wine "$(basename "$ZV_PROBE")" probe.txt) &
+  : > "$work/$probe_file"
+  (cd "$work" && ZV_PROBE_LEFT=$1 exec wine "$probe_exe" "$probe_file") &
   local probe_pid=$! ready="" pid="" wid=""
   pids+=($probe_pid)
   # A busy machine can take a while to start a Wine process; a minute is plenty.
   for _ in $(seq 300); do
-    grep -q '^ready' "$work/probe.txt" && break
+    grep -q '^ready' "$work/$probe_file" && break
     kill -0 "$probe_pid" 2>/dev/null || fail "the probe ended at start"
     sleep 0.2
   done
-  read -r ready pid wid < <(head -n1 "$work/probe.txt" | tr -d '\r') || true
+  read -r ready pid wid < <(head -n1 "$work/$probe_file" | tr -d '\r') || true
   if [ "$ready" = ready ] && [ "${wid:-0}" != 0 ] &&
     xdotool getwindowname "$wid" 2>/dev/null | grep -qx "ZvProbe $pid"; then
     # No window manager on the test display: give the probe the X input focus directly. Under
@@ -79,6 +91,15 @@ launch_probe() {
   kill "$probe_pid" 2>/dev/null || true
   wait "$probe_pid" 2>/dev/null || true
   return 1
+}
+
+# click_probe NAME: a click into the window of the probe started as NAME gives it the focus
+# (without a window manager only a click moves Wine's focus from one program to another); the
+# keys typed from then on go to it.
+click_probe() {
+  probe_window=${probe_windows[$1]} probe_file=${probe_files[$1]}
+  xdotool mousemove --window "$probe_window" 150 100 click 1
+  sleep 0.3
 }
 
 # Starts zorvane.exe -Hide and waits until it has published its window.
@@ -108,7 +129,7 @@ start_zorvane() {
 # the program's replacement keys queue behind whatever was typed before them.
 typed() {
   local keys=$1 expected=$2 before want got
-  before=$(wc -l < "$work/probe.txt")
+  before=$(wc -l < "$work/$probe_file")
   want=$(echo "$expected" | wc -w)
   timeout 20 xdotool windowfocus --sync "$probe_window"
   if [[ $keys == *";"* ]]; then
@@ -123,11 +144,11 @@ typed() {
     xdotool key --delay 80 $keys
   fi
   for _ in $(seq 50); do
-    [ $(( $(wc -l < "$work/probe.txt") - before )) -ge "$want" ] && break
+    [ $(( $(wc -l < "$work/$probe_file") - before )) -ge "$want" ] && break
     sleep 0.1
   done
   sleep 0.4  # anything extra would arrive by now
-  got=$(tail -n +"$((before + 1))" "$work/probe.txt" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
+  got=$(tail -n +"$((before + 1))" "$work/$probe_file" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
   if [ "$got" != "$expected" ]; then
     fail "keys '$keys': expected '$expected', got '$got'"
   fi

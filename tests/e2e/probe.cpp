@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -49,10 +50,16 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, m, wp, lp);
 }
 
+int Left() {
+  const char* left = std::getenv("ZV_PROBE_LEFT");
+  return left ? std::atoi(left) : 10;
+}
+
 }  // namespace
 
 // Usage: zv_probe.exe LOG [CLASS]. With CLASS it stands for another program's hidden window of
-// a class the program's own windows share: it says "ready <title> 0" and takes no focus.
+// a class the program's own windows share: it says "ready <title> 0" and takes no focus. The
+// environment's ZV_PROBE_LEFT places the window that many pixels from the screen's left edge.
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const bool other = argc > 2;
@@ -67,7 +74,7 @@ int main(int argc, char** argv) {
   RegisterClassA(&wc);
   std::string title = "ZvProbe " + std::to_string(GetCurrentProcessId());
   HWND w = CreateWindowA(className, title.c_str(), WS_OVERLAPPEDWINDOW | (other ? 0 : WS_VISIBLE),
-                         10, 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+                         Left(), 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
   if (!w || other) {  // without w: no display driver, Wine refuses the window
     Record("ready " + title.substr(8) + " 0");
     if (!w) return 3;

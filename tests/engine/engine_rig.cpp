@@ -17,6 +17,8 @@ EngineRig::EngineRig() {
   channel.SetScheduler(&scheduler);
   hook.SetClient(&client);
   settingsWatch.Start();
+  dispatcher.programs().SetForeground(&foreground);
+  foreground.Watch(focus);
 }
 
 void EngineRig::WriteFile(const std::string& text) {
@@ -30,8 +32,8 @@ void EngineRig::Notify() {
 }
 
 void EngineRig::Map(const std::string& source, const std::string& target,
-                    const std::string& parameter) {
-  StoreMapping(settings, source, target, parameter);
+                    const std::string& parameter, const std::string& program) {
+  StoreMapping(settings, source, target, parameter, program);
 }
 
 void EngineRig::Unmap(const std::string& source) {

@@ -3,22 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/hook_watchdog.h"
-#include "tests/engine/engine_rig.h"
 #include "tests/engine/key_notation.h"
+#include "tests/engine/stories_fixture.h"
 
 namespace zv::testing_engine {
 namespace {
-
-class StoriesTest : public ::testing::Test {
- protected:
-  StoriesTest() { rig.hook.InstallKeyHook(); }
-  void TearDown() override {
-    EXPECT_EQ(rig.TempCode(), 0);
-    EXPECT_FALSE(rig.input.anyKeyDown());
-    EXPECT_TRUE(rig.errors.texts.empty());
-  }
-  EngineRig rig;
-};
 
 TEST_F(StoriesTest, OneKeyToAnother) {
   rig.Map("A", "B");

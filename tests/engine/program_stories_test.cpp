@@ -1,0 +1,85 @@
+// Mappings for one program: which mapping a key gets in the program that has the focus, as the
+// focus moves, with or without the event that tells it.
+#include <gtest/gtest.h>
+
+#include "settings/mapping_store.h"
+#include "tests/engine/stories_fixture.h"
+
+namespace zv::testing_engine {
+namespace {
+
+class ProgramStories : public StoriesTest {
+ protected:
+  ProgramStories() {
+    rig.Map("A", "B");
+    rig.Map("S", "D");
+    rig.Map("A", "C", " ", "notepad.exe");
+    rig.Map("F", "G", " ", "Notepad.exe");  // only notepad maps F
+    rig.Map("S", kUnchangedTarget, " ", "notepad.exe");
+    rig.Map("A", "E", " ", "game.exe");
+    SetProgramOff(rig.settings, "GAME.EXE", true);
+  }
+};
+
+TEST_F(ProgramStories, OwnMappingThenAllProgramsThenOffAndUnchanged) {
+  const std::pair<const char*, const char*> cases[] = {
+      // program, what "+A -A +S -S +F -F" gives there
+      {"", "+B -B +D -D +F -F"},
+      {"notepad.exe", "+C -C +S -S +G -G"},
+      {"NOTEPAD.EXE", "+C -C +S -S +G -G"},
+      {"game.exe", "+A -A +S -S +F -F"},  // off
+      {"calc.exe", "+B -B +D -D +F -F"},
+  };
+  for (const auto& [program, received] : cases) {
+    rig.foreground.Focus(program);
+    EXPECT_EQ(rig.run("+A -A +S -S +F -F"), received) << program;
+  }
+}
+
+TEST_F(ProgramStories, TheFocusIsFollowedAtTheNextMappedKeyEvenWithoutItsEvent) {
+  rig.foreground.FocusSilently("notepad.exe");
+  EXPECT_EQ(rig.run("+A"), "+C");
+  int rechecks = rig.foreground.rechecks;
+  EXPECT_EQ(rig.run("+X -X"), "+X -X");
+  EXPECT_EQ(rig.foreground.rechecks, rechecks);  // no program maps X: no look at the focus
+  rig.foreground.FocusSilently("game.exe");
+  // The game passes A's up (harmless) and the C pressed for notepad comes up.
+  EXPECT_EQ(rig.run("-A +S -S"), "-A -C +S -S");
+  rig.Map("Right Alt", "C");  // AltGr's made-up Left Ctrl goes on with Right Alt in the game
+  EXPECT_EQ(rig.run("+AltGr +Q -Q -AltGr"), "+LCtrl +RAlt +Q -Q -LCtrl -RAlt");
+}
+
+TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {
+  rig.foreground.Focus("mail.exe");
+  rig.WriteFile(
+      "[DisableKey]\r\nIndex=3\r\nKeyCode1=112\r\nKeyCode2=65\r\nKeyCode3=81\r\n"
+      "[SwapKey Mail.EXE]\r\nF1=H\r\n[SwapKey]\r\nA=B\r\nQ=Unchanged\r\n"
+      "[Programs]\r\nnotepad.exe=off\r\n");
+  EXPECT_EQ(rig.run("+F1 -F1 +A -A"), "+H -H +B -B");
+  rig.foreground.Focus("notepad.exe");
+  EXPECT_EQ(rig.run("+F1 -F1 +A -A"), "+F1 -F1 +A -A");  // F1 only mail's; notepad is off
+  rig.foreground.Focus("calc.exe");
+  EXPECT_EQ(rig.run("+F1 -F1 +A -A +Q -Q"), "+F1 -F1 +B -B +Q -Q");
+}
+
+TEST(ElevatedProgramNotice, SaidOncePerProgramWhileTheEngineMapsAndWeAreNotElevated) {
+  // self elevated, engine on, balloons for admin.exe, notepad.exe, ADMIN.exe, other.exe
+  for (auto [selfElevated, engineOn, expected] :
+       {std::tuple{false, true, 2}, {true, true, 0}, {false, false, 0}}) {
+    EngineRig rig;
+    ProgramFocus focus(rig.dispatcher.programs(), rig.tray, rig.scheduler, selfElevated,
+                       [on = engineOn] { return on; });
+    rig.foreground.Watch(focus);
+    int balloons = 0;
+    for (const char* exe : {"admin.exe", "notepad.exe", "ADMIN.exe", "other.exe"}) {
+      rig.tray.balloonText.clear();
+      rig.foreground.Focus(exe, exe[0] != 'n');
+      rig.scheduler.RunPending();
+      balloons += rig.tray.balloonText == ElevatedProgramNotice(exe);
+    }
+    EXPECT_EQ(balloons, expected) << selfElevated << engineOn;
+  }
+}
+
+}  // namespace
+}  // namespace zv::testing_engine
