@@ -69,7 +69,7 @@ void MappingEditor::Change() {
   const std::string source = view_.BoxText(KeyBox::OldKey);
   const std::string target = view_.BoxText(KeyBox::NewKey);
   if (source.empty() || target.empty()) return;
-  if (!IsListedName(OriginalKeyList(), source) || !IsListedName(ChangedToList(), target)) return;
+  if (!IsListedName(OriginalKeyList(), source) || !IsTarget(target)) return;
   if (source == target) {
     view_.ShowMessage(kSameKeyMessage);
     return;
@@ -99,8 +99,14 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
     parameter = EditParameter(target);
     if (parameter == " ") return false;
   }
-  StoreMapping(parts_.settings, source, target, parameter);
+  StoreMapping(parts_.settings, source, target, parameter, program_);
   return true;
+}
+
+bool MappingEditor::IsTarget(const std::string& name) const {
+  // A key can be kept unchanged in one program only: in all programs it is unmapped.
+  if (!program_.empty() && name == kUnchangedTarget) return true;
+  return IsListedName(ChangedToList(), name);
 }
 
 bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
@@ -125,7 +131,7 @@ void MappingEditor::NewKeyPicked() {
   const std::string parameter = EditParameter(target);
   const std::string source = view_.BoxText(KeyBox::OldKey);
   if (parameter == " " || source.empty()) return;
-  StoreMapping(parts_.settings, source, target, parameter);
+  StoreMapping(parts_.settings, source, target, parameter, program_);
   RefreshKeyboardMap();
   view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
 }
@@ -143,7 +149,7 @@ void MappingEditor::ResetKey() {
     case EditorPage::KeyboardMap: {
       const int index = view_.SelectedIndex(MapList::SwapKeyList);
       if (index < 0) return;
-      RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)));
+      RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)), program_);
       view_.DeleteRow(MapList::SwapKeyList, index);
       return;
     }
@@ -161,14 +167,14 @@ void MappingEditor::ResetKey() {
 }
 
 void MappingEditor::ResetAll() {
-  if (!view_.ConfirmOkCancel(kResetAllQuestion)) return;
+  const bool oneProgram = !program_.empty() && view_.ActivePage() == EditorPage::KeyboardMap;
+  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + program_ + "?"
+                                        : kResetAllQuestion)) {
+    return;
+  }
   switch (view_.ActivePage()) {
     case EditorPage::KeyboardMap:
-      if (view_.RowCount(MapList::SwapKeyList) == 0) return;
-      view_.ClearRows(MapList::SwapKeyList);
-      parts_.settings.RemoveFile();
-      if (parts_.deleteChannelKey) parts_.deleteChannelKey();
-      WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+      ResetAllOfKeyboardMap();
       return;
     case EditorPage::RegistryMap:
       view_.ClearRows(MapList::RegListView);
@@ -177,6 +183,26 @@ void MappingEditor::ResetAll() {
     default:
       return;
   }
+}
+
+void MappingEditor::ResetAllOfKeyboardMap() {
+  if (view_.RowCount(MapList::SwapKeyList) == 0) return;
+  view_.ClearRows(MapList::SwapKeyList);
+  if (!program_.empty()) {
+    RemoveProgramMappings(parts_.settings, program_);
+    return;
+  }
+  if (!ProgramsWithMappings(parts_.settings.Current()).empty()) {
+    // The mappings of single programs stay: only those shown, of all programs, go.
+    SettingsFile::Batch batch(parts_.settings);
+    for (const std::string& source : parts_.settings.ReadSection(SwapKeySection("")))
+      RemoveMapping(parts_.settings, source);
+    batch.Commit();
+    return;
+  }
+  parts_.settings.RemoveFile();
+  if (parts_.deleteChannelKey) parts_.deleteChannelKey();
+  WriteSetting(parts_.settings, "DisableKey", "Index", "0");
 }
 
 void MappingEditor::Modify() {
@@ -191,8 +217,8 @@ void MappingEditor::Modify() {
 void MappingEditor::ReplaceMappingParameter(const std::string& source, const std::string& value) {
   const std::string parameter = EditParameter(value);
   if (parameter == " ") return;
-  RemoveMapping(parts_.settings, source);
-  StoreMapping(parts_.settings, source, StripNumberSuffix(value), parameter);
+  RemoveMapping(parts_.settings, source, program_);
+  StoreMapping(parts_.settings, source, StripNumberSuffix(value), parameter, program_);
   RefreshKeyboardMap();
   ClearBoxes();
 }
@@ -203,12 +229,15 @@ std::string MappingEditor::EditParameter(const std::string& target) {
 }
 
 void MappingEditor::LoadKeyboardMap() {
-  // Only the section spelt exactly "SwapKey" holds the mappings.
+  // Only the section spelt exactly "SwapKey" holds all programs' mappings; a program's section
+  // is found whatever the letter case of its name.
+  const std::string section = SwapKeySection(program_);
   const std::vector<std::string> sections = parts_.settings.ReadSections();
-  if (std::find(sections.begin(), sections.end(), "SwapKey") == sections.end()) return;
-  for (const std::string& key : parts_.settings.ReadSection("SwapKey")) {
+  if (program_.empty() && std::find(sections.begin(), sections.end(), section) == sections.end())
+    return;
+  for (const std::string& key : parts_.settings.ReadSection(section)) {
     view_.AppendRow(MapList::SwapKeyList,
-                    {kRowIndent + key, parts_.settings.ReadString("SwapKey", key, "")});
+                    {kRowIndent + key, parts_.settings.ReadString(section, key, "")});
   }
 }
 
