@@ -241,6 +241,18 @@ void MappingEditor::LoadKeyboardMap() {
   }
 }
 
+bool MappingEditor::HasMappings() {
+  const std::vector<std::string> sections = parts_.settings.ReadSections();
+  if (std::find(sections.begin(), sections.end(), SwapKeySection("")) != sections.end() &&
+      !parts_.settings.ReadSection(SwapKeySection("")).empty()) {
+    return true;
+  }
+  const std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
+  return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
+    return !parts_.settings.ReadSection(SwapKeySection(program)).empty();
+  });
+}
+
 void MappingEditor::RefreshKeyboardMap() {
   view_.ClearRows(MapList::SwapKeyList);
   LoadKeyboardMap();

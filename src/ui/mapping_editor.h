@@ -58,6 +58,9 @@ class MappingEditor {
   void SetProgram(const std::string& program) { program_ = program; }
   const std::string& program() const { return program_; }
 
+  // Whether all programs or any one program have a mapping, whichever list is shown.
+  bool HasMappings();
+
   void LoadKeyboardMap();
   void RefreshKeyboardMap();
   void LoadRegistryMap();

@@ -84,8 +84,7 @@ void ProgramChoice::Show() {
   items.insert(items.end(), programs_.begin(), programs_.end());
   items.push_back(kAddProgram);
   const auto listed = Listed(programs_, program);
-  const int chosen =
-      program.empty() ? 0 : static_cast<int>(listed - programs_.begin()) + 1;
+  const int chosen = program.empty() ? 0 : static_cast<int>(listed - programs_.begin()) + 1;
   parts_.view.SetProgramItems(items, chosen);
   parts_.view.ShowProgramOffBox(!program.empty(),
                                 !program.empty() && ProgramOff(parts_.settings.Current(), program));

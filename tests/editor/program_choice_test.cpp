@@ -1,13 +1,14 @@
 // The Program box on the Keyboard Map: choosing a program (also through "Add program..."), its
 // own list edited by Change, Reset Key and Reset All, "No mappings in this program", and the
 // "Unchanged" target offered only while a program is chosen.
+#include "ui/program_choice.h"
+
 #include <gtest/gtest.h>
 
 #include "catalogue/key_catalogue.h"
 #include "platform/fake/fake_open_programs.h"
 #include "settings/mapping_store.h"
 #include "tests/editor/editor_rig.h"
-#include "ui/program_choice.h"
 
 namespace zv::testing_editor {
 namespace {
@@ -19,8 +20,8 @@ struct FakeProgramView : ProgramChoiceView {
   Texts items;
   int chosen = -1;
   bool offShown = false, offChecked = false, unchangedOffered = false;
-  Texts offered;               // what the last "Add program..." dialog listed
-  std::string dialogAnswer;    // its answer: a name, a path, or "" for Cancel
+  Texts offered;             // what the last "Add program..." dialog listed
+  std::string dialogAnswer;  // its answer: a name, a path, or "" for Cancel
 
   void SetProgramItems(const Texts& all, int index) override {
     items = all;
@@ -125,8 +126,7 @@ TEST_F(ProgramChoosing, NoMappingsInThisProgramIsStoredShownAndKeptOverAReload) 
   EXPECT_FALSE(ProgramOff(settings.Current(), ""));
 
   // Another file: its programs fill the box, the chosen one stays chosen with its list.
-  files.Put("C:\\zv\\Keydat.qnp",
-            "[SwapKey Edit.exe]\r\nA=B\r\n[Programs]\r\ngame.exe=Off\r\n");
+  files.Put("C:\\zv\\Keydat.qnp", "[SwapKey Edit.exe]\r\nA=B\r\n[Programs]\r\ngame.exe=Off\r\n");
   choice.Picked(1);
   choice.Load();
   EXPECT_EQ(view.items, (Texts{"All programs", "Edit.exe", "game.exe", "Add program..."}));
