@@ -42,32 +42,37 @@ settings() {
   mv "$work/Keydat.qnp.new" "$work/Keydat.qnp"
 }
 
-# Starts the key probe and gives its window the X input focus. The probe names its own X window
-# on its first line (see probe.cpp), so no search of the display by name is needed. A probe
-# whose window did not reach the X display (a Wine process that came up without the X driver
-# keeps its windows to itself) is ended and started once more.
+# start_probe [exe name] [record file]: starts the key probe and gives its window the X input
+# focus; probe_window and probe_file name it. Under another file name the probe is another
+# program. The probe names its own X window on its first line (see probe.cpp), so no search of
+# the display by name is needed. A probe whose window did not reach the X display (a Wine
+# process that came up without the X driver keeps its windows to itself) is ended and started
+# once more.
 start_probe() {
-  cp "$ZV_EXE" "$ZV_PROBE" "$work/"
+  local name=${1:-$(basename "$ZV_PROBE")} file=${2:-probe.txt}
+  cp "$ZV_EXE" "$work/"
+  cp "$ZV_PROBE" "$work/$name"
+  probe_file="$work/$file"
   local attempt
   for attempt in 1 2 3; do
-    launch_probe && return 0
-    echo "probe start $attempt: no X window (probe.txt: $(head -c 200 "$work/probe.txt"))" >&2
+    launch_probe "$name" && return 0
+    echo "probe start $attempt: no X window ($file: $(head -c 200 "$probe_file"))" >&2
   done
-  fail "the probe window did not appear (probe.txt: $(head -c 200 "$work/probe.txt"))"
+  fail "the probe window did not appear ($file: $(head -c 200 "$probe_file"))"
 }
 
 launch_probe() {
-  : > "$work/probe.txt"
-  (cd "$work" && exec wine "$(basename "$ZV_PROBE")" probe.txt) &
+  : > "$probe_file"
+  (cd "$work" && exec wine "$1" "$(basename "$probe_file")") &
   local probe_pid=$! ready="" pid="" wid=""
   pids+=($probe_pid)
   # A busy machine can take a while to start a Wine process; a minute is plenty.
   for _ in $(seq 300); do
-    grep -q '^ready' "$work/probe.txt" && break
+    grep -q '^ready' "$probe_file" && break
     kill -0 "$probe_pid" 2>/dev/null || fail "the probe ended at start"
     sleep 0.2
   done
-  read -r ready pid wid < <(head -n1 "$work/probe.txt" | tr -d '\r') || true
+  read -r ready pid wid < <(head -n1 "$probe_file" | tr -d '\r') || true
   if [ "$ready" = ready ] && [ "${wid:-0}" != 0 ] &&
     xdotool getwindowname "$wid" 2>/dev/null | grep -qx "ZvProbe $pid"; then
     # No window manager on the test display: give the probe the X input focus directly. Under
@@ -108,7 +113,7 @@ start_zorvane() {
 # the program's replacement keys queue behind whatever was typed before them.
 typed() {
   local keys=$1 expected=$2 before want got
-  before=$(wc -l < "$work/probe.txt")
+  before=$(wc -l < "$probe_file")
   want=$(echo "$expected" | wc -w)
   timeout 20 xdotool windowfocus --sync "$probe_window"
   if [[ $keys == *";"* ]]; then
@@ -123,11 +128,11 @@ typed() {
     xdotool key --delay 80 $keys
   fi
   for _ in $(seq 50); do
-    [ $(( $(wc -l < "$work/probe.txt") - before )) -ge "$want" ] && break
+    [ $(( $(wc -l < "$probe_file") - before )) -ge "$want" ] && break
     sleep 0.1
   done
   sleep 0.4  # anything extra would arrive by now
-  got=$(tail -n +"$((before + 1))" "$work/probe.txt" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
+  got=$(tail -n +"$((before + 1))" "$probe_file" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
   if [ "$got" != "$expected" ]; then
     fail "keys '$keys': expected '$expected', got '$got'"
   fi
@@ -144,4 +149,66 @@ wait_window() {
   done
   [ -n "$id" ] || fail "no window \"$1\""
   echo "$id"
+}
+
+# start_editor LOCATOR: starts zorvane.exe without a switch and waits until its window (form) is
+# shown and has the focus. The locator (zv_locate.exe) finds controls for click.
+start_editor() {
+  ZV_LOCATE=$1
+  cp "$ZV_LOCATE" "$ZV_EXE" "$work/"
+  wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
+  (cd "$work" && exec wine "$(basename "$ZV_EXE")") &
+  editor_pid=$!
+  pids+=($editor_pid)
+  form=""
+  for _ in $(seq 300); do
+    form=$(xdotool search --onlyvisible --name '^Velmora 3\.96$' 2>/dev/null | head -n1 || true)
+    [ -n "$form" ] && break
+    kill -0 "$editor_pid" 2>/dev/null || fail "zorvane.exe ended at start"
+    sleep 0.2
+  done
+  [ -n "$form" ] || fail "the window \"Velmora 3.96\" did not appear"
+  xdotool windowfocus --sync "$form"
+  echo "ok: the window is shown"
+}
+
+# click ARGS: a left click at the point the locator gives for its arguments (a control id with
+# an x fraction, "list <item>", or "item <text>").
+click() {
+  local at
+  at=$(cd "$work" && wine "$(basename "$ZV_LOCATE")" "$@" | tr -d '\r')
+  [ -n "$at" ] || fail "locator: nothing at '$*'"
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $at click 1
+  sleep 0.3
+}
+
+# wait_gone WINDOW: until that X window is no longer shown. Without a window manager, Wine takes
+# a while to withdraw a closed dialog, and the window behind it gets no input until then.
+wait_gone() {
+  for _ in $(seq 100); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable ||
+      return 0
+    sleep 0.2
+  done
+  fail "the window $1 stayed open"
+}
+
+# pick_listed ITEM: a click on that item of the open drop-down list, once it is open.
+pick_listed() {
+  local at=""
+  for _ in $(seq 25); do
+    at=$(cd "$work" && wine "$(basename "$ZV_LOCATE")" list "$1" | tr -d '\r' || true)
+    [ -n "$at" ] && break
+    sleep 0.2
+  done
+  [ -n "$at" ] || fail "the drop-down list did not open"
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $at click 1
+}
+
+# confirm_tip: Enter on the tip that follows a change.
+confirm_tip() {
+  xdotool windowfocus --sync "$(wait_window Velmora)" key Return
+  sleep 0.5
 }

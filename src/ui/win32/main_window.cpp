@@ -125,6 +125,8 @@ void MainWindow::CreateControls() {
   }
   FillBox(c_.cbbOldKey, OriginalKeyList());
   FillBox(c_.cbbNewKey, ChangedToList());
+  // The Program box is narrow beside its check box; its list has room for long names.
+  SendMessageA(c_.cbbProgram, CB_SETDROPPEDWIDTH, ScaledPixels(180), 0);
   MakeTSACombo(c_.cbbOldKey, *this);
   MakeTSACombo(c_.cbbNewKey, *this);
   SetUpMapList(c_.SwapKeyList);

@@ -59,6 +59,7 @@ INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       const int index = static_cast<int>(SendMessageA(c_.cbbProgram, CB_GETCURSEL, 0, 0));
       const bool open = SendMessageA(c_.cbbProgram, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
       if (!open && index >= 0 && index != chosenProgram_) {
+        chosenProgram_ = index;  // the pick's other notification, in a dialog's loop, finds it done
         Guarded([&] { programChoice_.Picked(index); });
       }
       return TRUE;
