@@ -76,6 +76,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MakeParts();
       FormCreate(*this, [this](const std::string& text) { ShowError(text); });
       StartSettingsWatch();
+      StartForegroundWatch();
       return 0;
     case WM_COMMAND:
       if (lParam == 0) OnCommand(LOWORD(wParam));
@@ -118,6 +119,8 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
+      foreground_.StopWatching();
+      if (dispatcher_) dispatcher_->programs().SetForeground(nullptr);
       FormClose();
       if (hook_) hook_->RemoveKeyHook();  // releases every key the program still holds down
       settingsWatch_.reset();

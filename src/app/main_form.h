@@ -22,9 +22,11 @@
 #include "engine/hook_watchdog.h"
 #include "engine/hotkeys.h"
 #include "engine/key_hook.h"
+#include "engine/program_focus.h"
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folder_watcher.h"
+#include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_open_programs.h"
@@ -144,6 +146,7 @@ class TMainForm : public ErrorReporter,
   void BuildTargetMenu() override;
   void FillActionTable() override;
   void StartSettingsWatch();
+  void StartForegroundWatch();
 
   static constexpr UINT_PTR kTipTimer = 2;  // Timer1: the balloon goes after two seconds
 
@@ -171,6 +174,10 @@ class TMainForm : public ErrorReporter,
   HotKeySettings hotKeys_{hotKeySystem_, fields_};
   std::unique_ptr<SettingsPage> page_;
   std::unique_ptr<win32::Win32Tray> tray_;
+  // The foreground window's program, told to the engine as the focus moves; the watch ends
+  // before what it tells.
+  std::unique_ptr<ProgramFocus> focus_;
+  win32::Win32Foreground foreground_;
   TrayMenu trayMenu_;
   TRecentFiles recent_{registry_, trayMenu_};
   std::unique_ptr<SettingsFileCommands> commands_;

@@ -99,4 +99,16 @@ void TMainForm::StartSettingsWatch() {
   }
 }
 
+// After the creation steps too: the engine follows the focused program for the mappings of one
+// program; the elevated program's notice is posted through the actions' scheduler.
+void TMainForm::StartForegroundWatch() {
+  if (!actions_) return;  // the volume controller could not be made; its error was shown
+  ProgramMappings& programs = dispatcher_->programs();
+  focus_ = std::make_unique<ProgramFocus>(programs, *tray_, actions_->scheduler(),
+                                          foreground_.SelfElevated(),
+                                          [this] { return hook_ && hook_->HookedForMapping(); });
+  programs.SetForeground(&foreground_);
+  foreground_.Watch(*focus_);
+}
+
 }  // namespace zv

@@ -18,19 +18,20 @@ constexpr const char* kSwapKey = "SwapKey";
 Dispatcher::Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input)
     : settings_(settings), channel_(channel), input_(input) {}
 
-std::string Dispatcher::SourceName(const IniDocument& doc, int virtualKey) {
+std::string Dispatcher::SourceName(const IniDocument& doc, const std::string& section,
+                                   int virtualKey) {
   SourceKeyNames names = SourceKeyNamesOf(virtualKey);
   std::string table(names.tableName);
   if (names.listName.empty()) return table;
   std::string list(names.listName);
-  if (!doc.ValueExists(kSwapKey, table) && doc.ValueExists(kSwapKey, list)) return list;
+  if (!doc.ValueExists(section, table) && doc.ValueExists(section, list)) return list;
   return table;
 }
 
-void Dispatcher::NoteShiftTarget(const IniDocument& doc, const std::string& keyName) {
+void Dispatcher::NoteShiftTarget(const std::string& target) {
   if (shiftFlagPosted_ || !scheduler_) return;
-  if (doc.ReadString(kSwapKey, keyName, "0").find("Shift") == std::string::npos) return;
-  if (doc.ReadString("NumShiftFlag", "NumDown", "") == "1") return;  // already there
+  if (target.find("Shift") == std::string::npos) return;
+  if (settings_.Snapshot().ReadString("NumShiftFlag", "NumDown", "") == "1") return;
   shiftFlagPosted_ = true;
   scheduler_->Post([this] {
     shiftFlagPosted_ = false;
@@ -46,9 +47,12 @@ void Dispatcher::WMHookKeyDown(int virtualKey) {
   released_.erase(virtualKey);  // held on after a loss: the mapping applies afresh
   // The mapping comes from the settings file's snapshot in memory (a write updates it).
   const IniDocument& doc = settings_.Snapshot();
-  std::string name = SourceName(doc, virtualKey);
-  NoteShiftTarget(doc, name);
-  int code = Apply(doc, name, true);
+  // A key the focused program passes ("Off", "Unchanged") is looked up nowhere.
+  if (programs_.SourceOf(virtualKey) == ProgramMappings::Source::Pass) return;
+  const std::string& section = programs_.SectionOf(virtualKey);
+  std::string name = SourceName(doc, section, virtualKey);
+  NoteShiftTarget(doc.ReadString(section, name, "0"));
+  int code = Apply(doc, section, name, true);
   if (code < 0) return;
   std::vector<int>& pressed = held_[virtualKey];
   if (std::find(pressed.begin(), pressed.end(), code) == pressed.end()) pressed.push_back(code);
@@ -58,8 +62,10 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
   if (released_.erase(virtualKey)) return;  // its targets went up when the keyboard was lost
   auto it = held_.find(virtualKey);
   if (it == held_.end()) {
+    if (programs_.SourceOf(virtualKey) == ProgramMappings::Source::Pass) return;
     const IniDocument& doc = settings_.Snapshot();
-    Apply(doc, SourceName(doc, virtualKey), false);
+    const std::string& section = programs_.SectionOf(virtualKey);
+    Apply(doc, section, SourceName(doc, section, virtualKey), false);
     return;
   }
   std::vector<int> pressed = std::move(it->second);
@@ -68,12 +74,13 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
-  return Apply(settings_.Snapshot(), keyName, isDown);
+  return Apply(settings_.Snapshot(), kSwapKey, keyName, isDown);
 }
 
-int Dispatcher::Apply(const IniDocument& doc, const std::string& keyName, bool isDown) {
-  if (!doc.ValueExists(kSwapKey, keyName)) return -1;
-  std::string target = doc.ReadString(kSwapKey, keyName, "Null");
+int Dispatcher::Apply(const IniDocument& doc, const std::string& section,
+                      const std::string& keyName, bool isDown) {
+  if (!doc.ValueExists(section, keyName)) return -1;
+  std::string target = doc.ReadString(section, keyName, "Null");
   int code = target == ";" ? 186 : ResolveKeyCode(target);
   if (code < 500) {
     if (code < 0) return -1;  // a name the catalogue does not hold injects nothing
@@ -132,19 +139,14 @@ void Dispatcher::ReleasePressedKeys() noexcept {
 
 bool Dispatcher::HandlesKey(int virtualKey) {
   if (held_.count(virtualKey) || released_.count(virtualKey)) return true;
-  if (virtualKey < 0 || virtualKey > 255) return false;
-  // The answer for each key is kept until the file changes: a key typed again costs no lookup.
-  std::uint64_t version = settings_.SnapshotVersion();
-  if (version != mappedVersion_) {
-    mapped_.fill(-1);
-    mappedVersion_ = version;
-  }
-  signed char& known = mapped_[static_cast<std::size_t>(virtualKey)];
-  if (known < 0) {
-    const IniDocument& doc = settings_.Snapshot();
-    known = doc.ValueExists(kSwapKey, SourceName(doc, virtualKey)) ? 1 : 0;
-  }
-  return known == 1;
+  // Worked out once per version of the snapshot: a key typed again costs a few bit tests.
+  ProgramMappings::Source source = programs_.SourceOf(virtualKey);
+  return source == ProgramMappings::Source::All || source == ProgramMappings::Source::Own;
+}
+
+bool Dispatcher::InterceptsHere(int virtualKey) {
+  programs_.Follow(virtualKey);
+  return programs_.Intercepts(virtualKey);
 }
 
 bool DispatchHookMessage(Dispatcher& dispatcher, ErrorReporter& errors, unsigned message,

@@ -1,9 +1,9 @@
 #pragma once
 // The main window's handling of the hook's messages: names the event's key, looks its mapping
-// up in the settings file ("SwapKey"), and injects the target key in the same direction or, on
-// key-down, runs the target's action. Mappings come from the settings file's snapshot in
-// memory, which the program's own writes update at once and the folder watch (SettingsWatch)
-// within moments of another program's edit.
+// up in the settings file (the focused program's "SwapKey <exe>", then "SwapKey"), and injects the
+// target key in the same direction or, on key-down, runs the target's action. Mappings come from
+// the settings file's snapshot in memory, which the program's own writes update at once and the
+// folder watch (SettingsWatch) within moments of another program's edit.
 //
 // What the dispatcher remembers is which keys it pressed: per source key still held, the targets
 // pressed for it (the source's key-up releases exactly those, even when the mapping changed or
@@ -21,6 +21,7 @@
 #include "engine/action_runner.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_client.h"
+#include "engine/program_mappings.h"
 #include "engine/registry_channel.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
@@ -50,12 +51,16 @@ class Dispatcher : public KeySimulator, public HookClient {
   void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
   void ReleasePressedKeys() noexcept override;
   bool HandlesKey(int virtualKey) override;
+  bool InterceptsHere(int virtualKey) override;
+  // Which program has the focus, and its mappings.
+  ProgramMappings& programs() { return programs_; }
 
  private:
-  std::string SourceName(const IniDocument& doc, int virtualKey);
+  std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
   // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift".
-  void NoteShiftTarget(const IniDocument& doc, const std::string& keyName);
-  int Apply(const IniDocument& doc, const std::string& keyName, bool isDown);
+  void NoteShiftTarget(const std::string& target);
+  int Apply(const IniDocument& doc, const std::string& section, const std::string& keyName,
+            bool isDown);
   void Inject(const std::vector<platform::KeyInput>& events);
 
   SettingsFile& settings_;
@@ -66,9 +71,8 @@ class Dispatcher : public KeySimulator, public HookClient {
   bool shiftFlagPosted_ = false;
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
   std::bitset<256> pressed_;              // keys injected down and not yet up
-  std::set<int> released_;           // held sources whose targets a loss released: their up is done
-  std::uint64_t mappedVersion_ = 0;  // the settings file's version mapped_ was built for
-  std::array<signed char, 256> mapped_{};  // per key: 1 mapped, 0 not, -1 not asked yet
+  std::set<int> released_;  // held sources whose targets a loss released: their up is done
+  ProgramMappings programs_{settings_};  // per snapshot: each program's mapped keys
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

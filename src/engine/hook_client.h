@@ -11,6 +11,11 @@ class HookClient {
   // settings file, or target keys it still holds for it. The hook tells the window only then,
   // so a key without a mapping costs no call to the system. Answered from memory.
   virtual bool HandlesKey(int virtualKey) = 0;
+  // Asked first for every event the hook decides on: whether an intercepted code is swallowed
+  // in the program that has the focus (a program may switch its mappings off, keep a key
+  // unchanged, or leave a key to the programs that map it). Answered from memory, unless the
+  // key's mapping depends on the program and the focus may have moved unannounced.
+  virtual bool InterceptsHere(int virtualKey) = 0;
   // The program lost sight of the keyboard: every key it pressed and has not released is
   // released now, once.
   virtual void ReleasePressedKeys() noexcept = 0;

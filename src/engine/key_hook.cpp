@@ -138,7 +138,9 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
 
   // The decision comes from the settings file's snapshot in memory: nothing here waits for
   // the disk.
-  bool listed = intercepted_.Contains(event.vkCode);
+  // The client makes sure of the focused program first: it decides what is swallowed too.
+  bool here = !client_ || client_->InterceptsHere(static_cast<int>(vk));
+  bool listed = intercepted_.Contains(event.vkCode) && here;
   bool elsewhere = HeldElsewhere(vk, down);
   bool swallow = listed && (down || !elsewhere);
   bool wanted = listed || !client_ || client_->HandlesKey(static_cast<int>(vk));

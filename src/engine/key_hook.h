@@ -15,9 +15,12 @@
 // make the next real press of that key pass unmapped. The window is told only when the
 // dispatcher has something to do for the key (HookClient::HandlesKey), so an unmapped key costs
 // no call to the system. While the keyboard is locked every event is swallowed and nothing else
-// happens. The hook stays installed while either the lock or the engine needs it. An error (a
-// hand-edited settings file, a registry failure) never leaves the procedure: that event is
-// passed on unreported and the text is posted, to be shown after the hook has returned.
+// happens. A listed code is swallowed only where the dispatcher's focused program wants it
+// (HookClient::InterceptsHere): not in a program switched off, not for a key the program keeps
+// unchanged, not for a key only other programs map. The hook stays installed while either the lock
+// or the engine needs it. An error (a hand-edited settings file, a registry failure) never leaves
+// the procedure: that event is passed on unreported and the text is posted, to be shown after the
+// hook has returned.
 //
 // Whenever the program loses sight of the keyboard (the hook removed, reinstalled after the
 // system dropped it, the keyboard locked), the client releases every key the program pressed.

@@ -23,6 +23,10 @@ class Foreground {
   // Starts telling sink of every change of the foreground window, and tells it the current one
   // at once. One sink at a time; a second call replaces the first.
   virtual void Watch(ForegroundSink& sink) = 0;
+  // Looks at the foreground window now and tells the sink when it is another than the one last
+  // told: for a key that arrives before the focus change's event (Wine 8 sends none at all).
+  // One cheap call while the window is the same.
+  virtual void Recheck() = 0;
   // Stops telling; harmless when not watching.
   virtual void StopWatching() = 0;
   // Whether this program itself runs elevated.

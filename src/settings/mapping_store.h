@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/key_catalogue.h"  // kUnchangedTarget
 #include "settings/ini_document.h"
 #include "settings/settings_file.h"
 

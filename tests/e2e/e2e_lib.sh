@@ -42,37 +42,44 @@ settings() {
   mv "$work/Keydat.qnp.new" "$work/Keydat.qnp"
 }
 
-# start_probe [exe name] [record file]: starts the key probe and gives its window the X input
-# focus; probe_window and probe_file name it. Under another file name the probe is another
-# program. The probe names its own X window on its first line (see probe.cpp), so no search of
-# the display by name is needed. A probe whose window did not reach the X display (a Wine
-# process that came up without the X driver keeps its windows to itself) is ended and started
-# once more.
+# Starts the key probe and gives its window the X input focus. The probe names its own X window
+# on its first line (see probe.cpp), so no search of the display by name is needed. A probe
+# whose window did not reach the X display (a Wine process that came up without the X driver
+# keeps its windows to itself) is ended and started once more.
+# start_probe [NAME LEFT]: a copy of the probe named NAME, another program to Zorvane, whose
+# window stands LEFT pixels from the screen's edge and records into NAME.txt; see click_probe.
+probe_exe=$(basename "$ZV_PROBE")
+probe_file=probe.txt
+declare -A probe_windows=() probe_files=()
 start_probe() {
-  local name=${1:-$(basename "$ZV_PROBE")} file=${2:-probe.txt}
-  cp "$ZV_EXE" "$work/"
-  cp "$ZV_PROBE" "$work/$name"
-  probe_file="$work/$file"
-  local attempt
+  cp "$ZV_EXE" "$ZV_PROBE" "$work/"
+  local attempt left=${2:-10}
+  if [ -n "${1:-}" ]; then
+    cp "$ZV_PROBE" "$work/$1"
+    probe_exe=$1 probe_file=$1.txt
+  fi
   for attempt in 1 2 3; do
-    launch_probe "$name" && return 0
-    echo "probe start $attempt: no X window ($file: $(head -c 200 "$probe_file"))" >&2
+    if launch_probe "$left"; then
+      probe_windows[$probe_exe]=$probe_window probe_files[$probe_exe]=$probe_file
+      return 0
+    fi
+    echo "probe start $attempt: no X window ($probe_file: $(head -c 200 "$work/$probe_file"))" >&2
   done
-  fail "the probe window did not appear ($file: $(head -c 200 "$probe_file"))"
+  fail "the probe window did not appear ($probe_file: $(head -c 200 "$work/$probe_file"))"
 }
 
 launch_probe() {
-  : > "$probe_file"
-  (cd "$work" && exec wine "$1" "$(basename "$probe_file")") &
+  : > "$work/$probe_file"
+  (cd "$work" && exec wine "$probe_exe" "$probe_file" "$1") &
   local probe_pid=$! ready="" pid="" wid=""
   pids+=($probe_pid)
   # A busy machine can take a while to start a Wine process; a minute is plenty.
   for _ in $(seq 300); do
-    grep -q '^ready' "$probe_file" && break
+    grep -q '^ready' "$work/$probe_file" && break
     kill -0 "$probe_pid" 2>/dev/null || fail "the probe ended at start"
     sleep 0.2
   done
-  read -r ready pid wid < <(head -n1 "$probe_file" | tr -d '\r') || true
+  read -r ready pid wid < <(head -n1 "$work/$probe_file" | tr -d '\r') || true
   if [ "$ready" = ready ] && [ "${wid:-0}" != 0 ] &&
     xdotool getwindowname "$wid" 2>/dev/null | grep -qx "ZvProbe $pid"; then
     # No window manager on the test display: give the probe the X input focus directly. Under
@@ -84,6 +91,15 @@ launch_probe() {
   kill "$probe_pid" 2>/dev/null || true
   wait "$probe_pid" 2>/dev/null || true
   return 1
+}
+
+# click_probe NAME: a click into the window of the probe started as NAME gives it the focus
+# (without a window manager only a click moves Wine's focus from one program to another); the
+# keys typed from then on go to it.
+click_probe() {
+  probe_window=${probe_windows[$1]} probe_file=${probe_files[$1]}
+  xdotool mousemove --window "$probe_window" 150 100 click 1
+  sleep 0.3
 }
 
 # Starts zorvane.exe -Hide and waits until it has published its window.
@@ -113,7 +129,7 @@ start_zorvane() {
 # the program's replacement keys queue behind whatever was typed before them.
 typed() {
   local keys=$1 expected=$2 before want got
-  before=$(wc -l < "$probe_file")
+  before=$(wc -l < "$work/$probe_file")
   want=$(echo "$expected" | wc -w)
   timeout 20 xdotool windowfocus --sync "$probe_window"
   if [[ $keys == *";"* ]]; then
@@ -128,11 +144,11 @@ typed() {
     xdotool key --delay 80 $keys
   fi
   for _ in $(seq 50); do
-    [ $(( $(wc -l < "$probe_file") - before )) -ge "$want" ] && break
+    [ $(( $(wc -l < "$work/$probe_file") - before )) -ge "$want" ] && break
     sleep 0.1
   done
   sleep 0.4  # anything extra would arrive by now
-  got=$(tail -n +"$((before + 1))" "$probe_file" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
+  got=$(tail -n +"$((before + 1))" "$work/$probe_file" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')
   if [ "$got" != "$expected" ]; then
     fail "keys '$keys': expected '$expected', got '$got'"
   fi

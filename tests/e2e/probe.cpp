@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -51,8 +52,10 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
+// Arguments: the file to record into, and optionally the window's distance from the left.
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
+  int left = argc > 2 ? std::atoi(argv[2]) : 10;
   g_out = std::fopen(argv[1], "a");
   if (!g_out) return 2;
   WNDCLASSA wc = {};
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassA(&wc);
   std::string title = "ZvProbe " + std::to_string(GetCurrentProcessId());
-  HWND w = CreateWindowA("ZvProbe", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
+  HWND w = CreateWindowA("ZvProbe", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, 10, 300,
                          200, nullptr, nullptr, wc.hInstance, nullptr);
   if (!w) {  // no display driver: Wine refuses the window
     Record("ready " + title.substr(8) + " 0");

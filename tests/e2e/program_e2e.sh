@@ -1,45 +1,25 @@
 #!/usr/bin/env bash
-# A mapping for one program, made in the real program's window with real clicks and keys: two
-# probes under two file names are two programs; "Add program..." in the Program box offers the
-# open ones, A is mapped to B for the second only, the engine is activated, and A typed into
-# each probe gives B in the second and A in the first, the focus changed by clicks.
-# Arguments: zorvane.exe, the probe, the control locator.
+# Mappings for one program, in the real program started hidden: two programs (copies of the
+# probe under other names) each get their own mapping of the same key, a program switched off
+# gets every key as typed, a click into the other window is followed at the very next key, and a
+# hand-written section applies at the next key.
 source "$(dirname "$0")/e2e_lib.sh"
 
-start_probe zv_probe.exe probe.txt
-first_window=$probe_window first_file=$probe_file
-start_probe zv_other.exe other.txt
-other_window=$probe_window other_file=$probe_file
-start_editor "$3"
+settings '[DisableKey]' 'Index=2' 'KeyCode1=65' 'KeyCode2=83' '[SwapKey]' 'A=B' 'S=D' \
+  '[SwapKey writer.exe]' 'A=C' '[SwapKey Game.exe]' 'S=F' '[Programs]' 'game.exe=Off'
+start_probe Writer.exe 10
+start_probe Game.exe 400
+start_zorvane
 
-click 2103 0.95  # the drop-down button of cbbProgram: "All programs", "Add program..."
-pick_listed 1
-dialog=$(wait_window "Add program")
-click item zv_other.exe
-xdotool windowfocus --sync "$dialog" key Return
-wait_gone "$dialog"
-click 2003 0.3  # cbbOldKey
-xdotool key a
-click 2005 0.3  # cbbNewKey
-xdotool key b
-click 2007      # BitBtn8 "&Change"
-confirm_tip
-settings_text=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
-[[ $settings_text == *"[SwapKey zv_other.exe] A=B "* && $settings_text != *"[SwapKey] A"* ]] ||
-  fail "A=B was not stored for zv_other.exe: $settings_text"
-echo "ok: A=B stored for zv_other.exe through the window"
-click 2010      # BitBtn3 "&Activate": the window goes to the tray
-sleep 1
+click_probe Writer.exe
+typed "a s" "+C -C +D -D"
+click_probe Game.exe
+typed "a s" "+A -A +S -S"
+click_probe Writer.exe
+typed "a" "+C -C"
 
-# A click moves the focus to a probe; typed then types into it.
-focus_probe() {
-  probe_window=$1 probe_file=$2
-  xdotool mousemove --window "$probe_window" 60 60 click 1
-  sleep 0.5
-}
-focus_probe "$other_window" "$other_file"
-typed "a" "+B -B"
-focus_probe "$first_window" "$first_file"
-typed "a" "+A -A"
-focus_probe "$other_window" "$other_file"
-typed "a c" "+B -B +C -C"
+settings '[DisableKey]' 'Index=2' 'KeyCode1=65' 'KeyCode2=83' '[SwapKey]' 'A=B' \
+  '[SwapKey Game.exe]' 'S=F'
+typed "a s" "+B -B +S -S"
+click_probe Game.exe
+typed "a s" "+B -B +F -F"

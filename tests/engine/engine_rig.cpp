@@ -16,6 +16,8 @@ EngineRig::EngineRig() {
   dispatcher.SetScheduler(&scheduler);
   hook.SetClient(&dispatcher);
   settingsWatch.Start();
+  dispatcher.programs().SetForeground(&foreground);
+  foreground.Watch(focus);
 }
 
 void EngineRig::WriteFile(const std::string& text) {
@@ -29,8 +31,8 @@ void EngineRig::Notify() {
 }
 
 void EngineRig::Map(const std::string& source, const std::string& target,
-                    const std::string& parameter) {
-  StoreMapping(settings, source, target, parameter);
+                    const std::string& parameter, const std::string& program) {
+  StoreMapping(settings, source, target, parameter, program);
 }
 
 void EngineRig::Unmap(const std::string& source) {

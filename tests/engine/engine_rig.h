@@ -12,12 +12,15 @@
 #include "engine/dispatcher.h"
 #include "engine/error_reporter.h"
 #include "engine/key_hook.h"
+#include "engine/program_focus.h"
 #include "engine/registry_channel.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_folder_watcher.h"
+#include "platform/fake/fake_foreground.h"
 #include "platform/fake/fake_input.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_scheduler.h"
+#include "platform/fake/fake_tray.h"
 #include "platform/fake/fake_windows.h"
 #include "settings/settings_file.h"
 #include "settings/settings_watch.h"
@@ -56,9 +59,9 @@ class EngineRig {
 
   EngineRig();
 
-  // Stores a mapping the way the editor does (the mapping store).
-  void Map(const std::string& source, const std::string& target,
-           const std::string& parameter = " ");
+  // Stores a mapping the way the editor does (the mapping store), for all programs or one.
+  void Map(const std::string& source, const std::string& target, const std::string& parameter = " ",
+           const std::string& program = "");
   void Unmap(const std::string& source);
   // Replaces the settings file's text as a person editing it would; the folder's change
   // notification follows and its posted look runs.
@@ -87,6 +90,11 @@ class EngineRig {
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
   KeyHook hook{input, channel, settings, windows, errors};
+  // The focus starts in a program without mappings of its own.
+  fake::FakeForeground foreground;
+  fake::FakeTray tray;
+  ProgramFocus focus{dispatcher.programs(), tray, scheduler, false,
+                     [this] { return hook.HookedForMapping(); }};
 };
 
 }  // namespace zv::testing_engine

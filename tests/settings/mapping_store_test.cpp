@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/key_catalogue.h"
 #include "common/error.h"
 #include "platform/fake/fake_files.h"
 #include "settings/settings.h"
@@ -277,6 +278,70 @@ TEST_F(MappingStoreFailures, EachOperationReplacesTheFileOnce) {
   EXPECT_EQ(files.replaces, 2);
   EXPECT_EQ(SwapKey("J"), "TypeText1");
   EXPECT_EQ(InterceptedCodes(file).size(), 10u);
+}
+
+using ProgramMappings = MappingStoreTest;
+
+// One story over three sources of the same code: all programs', notepad's and a game's.
+TEST_F(ProgramMappings, ACodeStaysInterceptedWhileAnyProgramStillMapsIt) {
+  struct Step {
+    const char* op;  // "+" stores, "-" removes, "0" resets the program
+    const char* source;
+    const char* program;
+    Texts codes;
+  };
+  const Step steps[] = {
+      {"+", "A", "", {"65"}},
+      {"+", "A", "notepad.exe", {"65"}},
+      {"+", "F1", "Game.exe", {"65", "112"}},
+      {"-", "A", "NOTEPAD.EXE", {"65", "112"}},  // all programs' A still needs 65
+      {"+", "A", "game.exe", {"65", "112"}},
+      {"-", "A", "", {"65", "112"}},
+      {"0", "", "GAME.exe", {}},
+  };
+  for (const Step& step : steps) {
+    if (*step.op == '+') StoreMapping(file, step.source, "C", " ", step.program);
+    if (*step.op == '-') RemoveMapping(file, step.source, step.program);
+    if (*step.op == '0') RemoveProgramMappings(file, step.program);
+    EXPECT_EQ(InterceptedCodes(file), step.codes) << step.op << step.source << step.program;
+  }
+  EXPECT_EQ(ProgramsWithMappings(file.Current()), Texts{"notepad.exe"});
+  EXPECT_EQ(file.ReadSection("SwapScrKeyCode notepad.exe"), Texts{});
+}
+
+TEST_F(ProgramMappings, ParameterSectionsAreNumberedOnceForAllPrograms) {
+  StoreMapping(file, "X", "TypeText", "x");
+  StoreMapping(file, "Y", "TypeText", "y", "notepad.exe");
+  StoreMapping(file, "Z", "TypeText", "z", "game.exe");
+  StoreMapping(file, "W", "TypeText", "w", "Notepad.exe");
+  EXPECT_EQ(file.ReadString("SwapKey NOTEPAD.exe", "W", ""), "TypeText4");
+  RemoveMapping(file, "X");  // the last section, notepad's W, fills the hole
+  EXPECT_EQ(file.ReadString("SwapKey notepad.exe", "W", ""), "TypeText1");
+  EXPECT_EQ(Parameter("TypeText1"), "w");
+  RemoveProgramMappings(file, "notepad.exe");  // its Y and W go; the game's Z moves to 1
+  EXPECT_EQ(file.ReadString("SwapKey game.exe", "Z", ""), "TypeText1");
+  EXPECT_EQ(Parameter("TypeText1"), "z");
+  EXPECT_EQ(Count("TypeText"), 1);
+  EXPECT_EQ(InterceptedCodes(file), Texts{"90"});
+}
+
+TEST_F(ProgramMappings, OffEntriesAndProgramListings) {
+  std::string before = files.Get(kPath);
+  SetProgramOff(file, "Game.exe", true);
+  SetProgramOff(file, "Game.exe", false);
+  EXPECT_EQ(files.Get(kPath), before);  // no "Programs" section is left behind
+  SetProgramOff(file, "Game.exe", true);
+  EXPECT_TRUE(ProgramOff(file.Current(), "GAME.EXE"));
+  StoreMapping(file, "A", kUnchangedTarget, " ", "notepad.exe");
+  StoreMapping(file, "B", "C", " ", "GAME.exe");
+  EXPECT_EQ(ProgramsWithMappings(file.Current()), (Texts{"Game.exe", "notepad.exe"}));
+  EXPECT_EQ(file.ReadString("SwapKey notepad.exe", "A", ""), "Unchanged");
+  RemoveProgramMappings(file, "game.exe");
+  EXPECT_EQ(ProgramsWithMappings(file.Current()), (Texts{"Game.exe", "notepad.exe"}));
+  SetProgramOff(file, "game.exe", false);
+  EXPECT_EQ(ProgramsWithMappings(file.Current()), Texts{"notepad.exe"});
+  EXPECT_EQ(ProgramNameOfPath("C:\\Tools\\Edit.exe"), "Edit.exe");
+  EXPECT_EQ(ProgramNameOfPath("edit.exe"), "edit.exe");
 }
 
 using SectionMoves = MappingStoreTest;
