@@ -223,8 +223,10 @@ pick_listed() {
   xdotool mousemove --sync $at click 1
 }
 
-# confirm_tip: Enter on the tip that follows a change.
+# confirm_tip: Enter on the tip that follows a change, and the tip gone.
 confirm_tip() {
-  xdotool windowfocus --sync "$(wait_window Velmora)" key Return
-  sleep 0.5
+  local tip
+  tip=$(wait_window Velmora)
+  xdotool windowfocus --sync "$tip" key Return
+  wait_gone "$tip"
 }
