@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/foreground.h"
 #include "platform/input.h"
 #include "platform/registry.h"
 #include "platform/window_messages.h"
@@ -13,8 +14,8 @@
 namespace zv::bench {
 
 struct CallCounts {
-  long registry = 0, files = 0, input = 0, windows = 0;
-  long total() const { return registry + files + input + windows; }
+  long registry = 0, files = 0, input = 0, windows = 0, foreground = 0;
+  long total() const { return registry + files + input + windows + foreground; }
 };
 
 class CountingRegistry : public platform::Registry {
@@ -142,6 +143,10 @@ class CountingInput : public platform::Input {
     ++n_;
     return i_.MapKey(code, mapType);
   }
+  std::uintptr_t KeyboardLayout() override {
+    ++n_;
+    return i_.KeyboardLayout();
+  }
   short AsyncKeyState(int virtualKey) override {
     ++n_;
     return i_.AsyncKeyState(virtualKey);
@@ -174,6 +179,24 @@ class CountingWindows : public platform::WindowMessages {
 
  private:
   platform::WindowMessages& w_;
+  long& n_;
+};
+
+// Recheck is one GetForegroundWindow (and, for a window not seen before, the look at its
+// process).
+class CountingForeground : public platform::Foreground {
+ public:
+  CountingForeground(platform::Foreground& real, long& count) : f_(real), n_(count) {}
+  void Watch(platform::ForegroundSink& sink) override { f_.Watch(sink); }
+  void Recheck() override {
+    ++n_;
+    f_.Recheck();
+  }
+  void StopWatching() override { f_.StopWatching(); }
+  bool SelfElevated() override { return f_.SelfElevated(); }
+
+ private:
+  platform::Foreground& f_;
   long& n_;
 };
 

@@ -7,6 +7,9 @@
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
 //       KeyCode100) read through GetPrivateProfileStringA, as the hook reads it when every
 //       value goes to the file.
+// The same two hook paths again with a second settings file that also holds 20 programs of 100
+// mappings each, the focused program being one of them (its own mapping applies), with the real
+// foreground watch asked again before each key whose mapping depends on the program.
 // Then the calls to the system per event (every platform call counted), and the tail: 100,000
 // events, one in four mapped, while another process rewrites the settings file in a loop; the
 // longest single event and the 99.9th percentile.
@@ -30,6 +33,7 @@
 #include "engine/registry_channel.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folder_watcher.h"
+#include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_scheduler.h"
@@ -131,6 +135,33 @@ PROCESS_INFORMATION StartRewriter(const std::string& path) {
   return pi;
 }
 
+// Stores 100 mappings of real keys for program ("" all programs); "Z" stays unmapped. Targets
+// are letters (shifted per program), so a mapped event injects a key.
+int StoreHundredMappings(SettingsFile& settings, const std::string& program, int shift) {
+  int stored = 0;
+  for (const std::string& name : OriginalKeyList()) {
+    int code = ResolveKeyCode(name);
+    if (stored == 100 || name == "Z" || code <= 0 || code > 255) continue;
+    StoreMapping(settings, name, std::string(1, static_cast<char>('A' + (stored + shift) % 26)),
+                 " ", program);
+    ++stored;
+  }
+  return stored;
+}
+
+constexpr int kPrograms = 20;
+constexpr const char* kFocusedProgram = "program20.exe";
+
+// The foreground watch's sink for the benchmark: whichever window has the focus, the program
+// taken to have it is kFocusedProgram.
+struct PinnedFocus : platform::ForegroundSink {
+  explicit PinnedFocus(ProgramMappings& programs) : programs_(programs) {}
+  void OnForegroundChanged(const platform::ForegroundProgram&) override {
+    programs_.SetProgram(kFocusedProgram);
+  }
+  ProgramMappings& programs_;
+};
+
 // Every event's time in microseconds, sorted.
 struct Tail {
   std::vector<double> us;
@@ -162,20 +193,33 @@ int main(int argc, char** argv) {
   bench::CountingWindows windows(realWindows, calls.windows);
   SettingsFile settings(files, path);
   PrepareSettingsFile(settings);
-  // 100 mappings of real keys; "Z" stays unmapped. Targets are letters, so a mapped event
-  // injects a key.
-  int stored = 0;
-  for (const std::string& name : OriginalKeyList()) {
-    int code = ResolveKeyCode(name);
-    if (stored == 100 || name == "Z" || code <= 0 || code > 255) continue;
-    StoreMapping(settings, name, std::string(1, static_cast<char>('A' + stored % 26)), " ");
-    ++stored;
-  }
+  int stored = StoreHundredMappings(settings, "", 0);
   RegistryChannel channel(registry);
   Dispatcher dispatcher(settings, channel, input);
   g_dispatcher = &dispatcher;
   KeyHook hook(input, channel, settings, windows, g_errors);
   hook.SetClient(&dispatcher);
+
+  // The second file: all programs' 100 mappings and 20 programs' 100 each.
+  SettingsFile programsFile(files, folder + "\\Programs.qnp");
+  PrepareSettingsFile(programsFile);
+  int programMappings = 0;
+  {
+    SettingsFile::Batch batch(programsFile);
+    StoreHundredMappings(programsFile, "", 0);
+    for (int p = 1; p <= kPrograms; ++p)
+      programMappings +=
+          StoreHundredMappings(programsFile, "program" + std::to_string(p) + ".exe", p);
+    batch.Commit();
+  }
+  Dispatcher programsDispatcher(programsFile, channel, input);
+  KeyHook programsHook(input, channel, programsFile, windows, g_errors);
+  programsHook.SetClient(&programsDispatcher);
+  win32::Win32Foreground realForeground;
+  bench::CountingForeground foreground(realForeground, calls.foreground);
+  PinnedFocus pinned(programsDispatcher.programs());
+  foreground.Watch(pinned);
+  programsDispatcher.programs().SetForeground(&foreground);
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
@@ -205,6 +249,10 @@ int main(int argc, char** argv) {
     back.extraInfo = kInjectionMarker;
     hook.KeyHookProc(back);
   });
+  bench.Add("20 programs x 100 mappings: unmapped key event", n,
+            [&](int i) { programsHook.KeyHookProc(event('Z', i)); });
+  bench.Add("20 programs x 100 mappings: mapped key event (own mapping)", n,
+            [&](int i) { programsHook.KeyHookProc(event('A', i)); });
   bench.Add("(a) registry round trip: create, read, write, close", n, [&](int) {
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kDisableKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -245,10 +293,11 @@ int main(int argc, char** argv) {
   bench.Run();
   Pump();
 
-  std::printf("mappings in the file: %d\n", stored);
+  std::printf("mappings in the file: %d; in the second file also %d of %d programs\n", stored,
+              programMappings, kPrograms);
   for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
-  double unmapped = bench[0], mapped = bench[1], whole = bench[2], roundTrip = bench[3],
-         profile = bench[4];
+  double unmapped = bench[0], mapped = bench[1], whole = bench[2], roundTrip = bench[5],
+         profile = bench[6];
   std::printf("ratios to (a): unmapped %.2f, mapped %.2f, whole key %.2f\n", unmapped / roundTrip,
               mapped / roundTrip, whole / roundTrip);
   std::printf("(b) over: unmapped %.0f, mapped %.0f, whole key %.0f\n", profile / unmapped,
@@ -257,13 +306,14 @@ int main(int argc, char** argv) {
   // Calls to the system per event, averaged over many events: an unmapped key's events, and a
   // mapped key's events each followed by its injected event coming back through the hook.
   const int count = 200;
-  bench::CallCounts unmappedCalls, mappedCalls, backCalls;
+  bench::CallCounts unmappedCalls, mappedCalls, backCalls, programsUnmapped, programsMapped;
   auto add = [](bench::CallCounts& sum, const bench::CallCounts& to,
                 const bench::CallCounts& from) {
     sum.registry += to.registry - from.registry;
     sum.files += to.files - from.files;
     sum.input += to.input - from.input;
     sum.windows += to.windows - from.windows;
+    sum.foreground += to.foreground - from.foreground;
   };
   hook.KeyHookProc(event('Z', 0));  // takes what the variants above left in "TempCode"
   Pump();
@@ -280,17 +330,27 @@ int main(int argc, char** argv) {
     add(unmappedCalls, c1, c0);
     add(mappedCalls, c2, c1);
     add(backCalls, calls, c2);
+    bench::CallCounts c3 = calls;
+    programsHook.KeyHookProc(event('Z', i));
+    bench::CallCounts c4 = calls;
+    programsHook.KeyHookProc(event('A', i));
+    add(programsUnmapped, c4, c3);
+    add(programsMapped, calls, c4);
   }
   Pump();
   auto report = [&](const char* name, const bench::CallCounts& c) {
     auto avg = [&](long n) { return static_cast<double>(n) / count; };
-    std::printf("%-36s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f)\n", name,
-                avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows));
+    std::printf(
+        "%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f, foreground %.2f)\n",
+        name, avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows),
+        avg(c.foreground));
   };
   std::printf("calls to the system per event:\n");
   report("  unmapped key event", unmappedCalls);
   report("  mapped key event", mappedCalls);
   report("  its injected event coming back", backCalls);
+  report("  20 programs: unmapped key event", programsUnmapped);
+  report("  20 programs: mapped key event (own mapping)", programsMapped);
 
   // The tail: first on a quiet machine, then while another process rewrites the settings
   // file. As in the program, the folder watch posts a look at the file to the main thread,
@@ -349,7 +409,9 @@ int main(int argc, char** argv) {
   if (g_errors.count) std::printf("errors: %d\n", g_errors.count);
 
   DestroyWindow(window);
+  foreground.StopWatching();
   DeleteFileA(path.c_str());
+  DeleteFileA(programsFile.path().c_str());
   RemoveDirectoryA(folder.c_str());
   return 0;
 }

@@ -102,10 +102,13 @@ void Dispatcher::SimulateKeys(const std::vector<SimulatedKey>& keys) {
   for (const SimulatedKey& k : keys) {
     if (k.code < 0) continue;
     channel_.WriteTempCode(k.code);  // a failure here injects none of the events
-    unsigned scan = input_.MapKey(static_cast<unsigned>(k.code), 0);
-    events.push_back(KeyInputFor(k.code, k.isDown, scan, kInjectionMarker));
+    events.push_back(KeyInputOf(k.code, k.isDown));
   }
   Inject(events);
+}
+
+platform::KeyInput Dispatcher::KeyInputOf(int code, bool isDown) {
+  return KeyInputFor(code, isDown, scans_.Of(input_, code), kInjectionMarker);
 }
 
 void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
@@ -114,6 +117,14 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   for (const platform::KeyInput& e : events) {
     pressed_[e.vk] = !(e.flags & platform::kKeyEventfKeyUp);
   }
+  // The layout of the program's thread may have changed meanwhile: looked at once the hook has
+  // returned, so the next injection takes its scan codes from the layout then in force.
+  if (!scheduler_ || layoutLookPosted_) return;
+  layoutLookPosted_ = true;
+  scheduler_->Post([this] {
+    layoutLookPosted_ = false;
+    scans_.Follow(input_);
+  });
 }
 
 void Dispatcher::ReleasePressedKeys() noexcept {
@@ -128,8 +139,7 @@ void Dispatcher::ReleasePressedKeys() noexcept {
       } catch (const Error&) {
         // The release matters more than its announcement; the marker tells the hook it is ours.
       }
-      ups.push_back(
-          KeyInputFor(vk, false, input_.MapKey(static_cast<unsigned>(vk), 0), kInjectionMarker));
+      ups.push_back(KeyInputOf(vk, false));
     }
     Inject(ups);
   } catch (...) {

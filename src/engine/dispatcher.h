@@ -23,6 +23,7 @@
 #include "engine/hook_client.h"
 #include "engine/program_mappings.h"
 #include "engine/registry_channel.h"
+#include "engine/scan_code_table.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "settings/settings_file.h"
@@ -36,17 +37,19 @@ class Dispatcher : public KeySimulator, public HookClient {
   // The actions the targets 501 and up run; none until set (then actions run nothing).
   void SetActionRunner(ActionRunner* actions) { actions_ = actions; }
   // Where the "NumShiftFlag" write is posted, to run once the hook has returned (the hook path
-  // never waits for the disk). Until one is set the flag is not written.
+  // never waits for the disk), and the look at the keyboard layout after each injection (its
+  // scan codes are taken from a table built once per layout). Until one is set the flag is not
+  // written and the table stays on the layout it was built for.
   void SetScheduler(platform::Scheduler* scheduler) { scheduler_ = scheduler; }
 
-  void WMHookKeyDown(int virtualKey);
-  void WMHookKeyUp(int virtualKey);
+  void WMHookKeyDown(int virtualKey) override;
+  void WMHookKeyUp(int virtualKey) override;
   // Carries out the mapping of the named source key for one event. Returns the key code it
   // injected, or -1 when it injected none (no mapping, an action, or an unknown target).
   int ApplyMapping(const std::string& keyName, bool isDown);
   // Announces code in "TempCode", then injects one event for it (marked as the program's own,
-  // with its scan code and, for extended keys, the extended-key flag). An unknown target (-1)
-  // injects nothing.
+  // with its scan code from the layout's table and, for extended keys, the extended-key flag).
+  // An unknown target (-1) injects nothing.
   void SimulateKey(int code, bool isDown) override;
   void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
   void ReleasePressedKeys() noexcept override;
@@ -62,6 +65,7 @@ class Dispatcher : public KeySimulator, public HookClient {
   int Apply(const IniDocument& doc, const std::string& section, const std::string& keyName,
             bool isDown);
   void Inject(const std::vector<platform::KeyInput>& events);
+  platform::KeyInput KeyInputOf(int code, bool isDown);
 
   SettingsFile& settings_;
   RegistryChannel& channel_;
@@ -69,6 +73,8 @@ class Dispatcher : public KeySimulator, public HookClient {
   ActionRunner* actions_ = nullptr;
   platform::Scheduler* scheduler_ = nullptr;
   bool shiftFlagPosted_ = false;
+  ScanCodeTable scans_;
+  bool layoutLookPosted_ = false;
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
   std::bitset<256> pressed_;              // keys injected down and not yet up
   std::set<int> released_;  // held sources whose targets a loss released: their up is done

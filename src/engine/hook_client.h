@@ -1,6 +1,6 @@
 #pragma once
-// What the keyboard hook asks of the main window's dispatcher besides sending it the key
-// messages.
+// What the keyboard hook asks of the dispatcher, which it calls directly from the hook
+// procedure (same thread, no message in between).
 
 namespace zv {
 
@@ -11,6 +11,10 @@ class HookClient {
   // settings file, or target keys it still holds for it. The hook tells the window only then,
   // so a key without a mapping costs no call to the system. Answered from memory.
   virtual bool HandlesKey(int virtualKey) = 0;
+  // A key event the hook passes to the dispatcher: it carries out the key's mapping. May throw
+  // (the hook catches and posts the text).
+  virtual void WMHookKeyDown(int virtualKey) = 0;
+  virtual void WMHookKeyUp(int virtualKey) = 0;
   // Asked first for every event the hook decides on: whether an intercepted code is swallowed
   // in the program that has the focus (a program may switch its mappings off, keep a key
   // unchanged, or leave a key to the programs that map it). Answered from memory, unless the

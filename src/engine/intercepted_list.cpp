@@ -3,30 +3,42 @@
 #include <string>
 
 #include "common/error.h"
+#include "settings/mapping_store.h"
 
 namespace zv {
 
-bool InterceptedList::Contains(std::uint32_t vkCode) {
-  std::uint64_t version = file_.SnapshotVersion();
-  if (!valid_ || version != version_) {
-    valid_ = false;
-    Rebuild();
-    version_ = version;
-    valid_ = true;
-  }
-  return vkCode < codes_.size() && codes_[vkCode];
-}
-
-void InterceptedList::Rebuild() {
-  const IniDocument& doc = file_.Snapshot();
+std::bitset<256> InterceptedCodeSet(const IniDocument& doc) {
   std::bitset<256> codes;
   int count = StrToIntStrict(doc.ReadString("DisableKey", "Index", "0"));
-  for (int i = 1; i <= count; ++i) {
-    int code = StrToIntStrict(doc.ReadString("DisableKey", "KeyCode" + std::to_string(i), "0"));
+  for (const std::string& key : doc.ReadSection("DisableKey")) {
+    int n = KeyCodeNumber(key);
+    if (n < 1 || n > count) continue;
+    int code = StrToIntStrict(doc.ReadString("DisableKey", key, "0"));
     if (code >= 0 && code < static_cast<int>(codes.size()))
       codes[static_cast<std::size_t>(code)] = true;
   }
-  codes_ = codes;
+  return codes;
+}
+
+InterceptedList::InterceptedList(SettingsFile& file, ErrorReporter& errors)
+    : file_(file), errors_(errors) {
+  listener_ = file_.WatchSnapshot([this] { Rebuild(); });
+  Rebuild();
+}
+
+InterceptedList::~InterceptedList() {
+  file_.UnwatchSnapshot(listener_);
+}
+
+void InterceptedList::Rebuild() noexcept {
+  try {
+    codes_ = InterceptedCodeSet(file_.Snapshot());
+    return;
+  } catch (const std::exception& e) {
+    errors_.PostError(e.what());
+  } catch (...) {
+  }
+  codes_.reset();
 }
 
 }  // namespace zv

@@ -15,7 +15,7 @@ KeyHook::KeyHook(platform::Input& input, RegistryChannel& channel, SettingsFile&
       channel_(channel),
       windows_(windows),
       errors_(errors),
-      intercepted_(settings) {}
+      intercepted_(settings, errors) {}
 
 KeyHook::~KeyHook() {
   Detach();
@@ -35,6 +35,7 @@ void KeyHook::Detach() {
 
 void KeyHook::LoseSight() {
   unseen_.set();
+  altGrControlSwallowed_ = false;  // an up whose down went unseen goes on
   if (client_) client_->ReleasePressedKeys();
 }
 
@@ -135,25 +136,56 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   if (marked || (injected && static_cast<int>(event.vkCode) == expected)) {
     return HookAnswer::PassOn;
   }
+  if (!injected && vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan) {
+    return AltGrControl(down);
+  }
 
   // The decision comes from the settings file's snapshot in memory: nothing here waits for
-  // the disk.
-  // The client makes sure of the focused program first: it decides what is swallowed too.
+  // the disk. The client makes sure of the focused program first: it decides what is
+  // swallowed too.
   bool here = !client_ || client_->InterceptsHere(static_cast<int>(vk));
   bool listed = intercepted_.Contains(event.vkCode) && here;
   bool elsewhere = HeldElsewhere(vk, down);
   bool swallow = listed && (down || !elsewhere);
   bool wanted = listed || !client_ || client_->HandlesKey(static_cast<int>(vk));
   std::uint32_t window = wanted ? channel_.ReadHandle() : 0;
-  // Without a window of our own to tell, nobody would carry the mapping out: pass the event on.
+  // Without a window of our own, the program is not running its engine: pass the event on.
   // (Broadcasting the private messages would reach every program's windows.)
   bool tell = window != 0 && IsOwnWindow(window);
   if (!tell) swallow = false;
   // A repeat swallowed after the key got mapped leaves the program's key down all the same.
   passedDown_[vk] = down && (elsewhere || !swallow);
-  if (tell) {
-    windows_.Send(window, down ? WM_HOOKKEYDOWN : WM_HOOKKEYUP, event.vkCode);
+  if (tell) Tell(window, static_cast<int>(vk), down);
+  return swallow ? HookAnswer::Swallow : HookAnswer::PassOn;
+}
+
+void KeyHook::Tell(std::uint32_t window, int vk, bool down) {
+  if (!client_) {
+    windows_.Send(window, down ? WM_HOOKKEYDOWN : WM_HOOKKEYUP, static_cast<std::uintptr_t>(vk));
+    return;
   }
+  // Called directly, as the window procedure would have been (same thread): no message, no
+  // call to the system. Its error does not change what happens to the event.
+  try {
+    if (down) {
+      client_->WMHookKeyDown(vk);
+    } else {
+      client_->WMHookKeyUp(vk);
+    }
+  } catch (const std::exception& e) {
+    errors_.PostError(e.what());
+  }
+}
+
+HookAnswer KeyHook::AltGrControl(bool down) {
+  // Not the Left Ctrl key: its mapping never applies. It goes where its Right Alt goes, so a
+  // mapped Right Alt (whose press follows at once) takes it along, and its release follows
+  // its press either way.
+  if (down) {
+    altGrControlSwallowed_ = intercepted_.Contains(kRightAlt) && IsOwnWindow(channel_.ReadHandle());
+  }
+  bool swallow = altGrControlSwallowed_;
+  if (!down) altGrControlSwallowed_ = false;
   return swallow ? HookAnswer::Swallow : HookAnswer::PassOn;
 }
 

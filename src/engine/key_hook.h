@@ -1,7 +1,8 @@
 #pragma once
 // The program's one low-level keyboard hook. For every key event it decides whether the event
-// is swallowed, whether the main window is told (WM_HOOKKEYDOWN / WM_HOOKKEYUP, which runs the
-// dispatcher), and whether it goes on to the next hook:
+// is swallowed, whether the dispatcher is told (called directly: no message, no call to the
+// system; without a client the main window gets WM_HOOKKEYDOWN / WM_HOOKKEYUP), and whether it
+// goes on to the next hook:
 //
 //   code in the intercepted list | code is the program's own | swallowed | told | passed on
 //   no                           | no                        | no        | yes  | yes
@@ -12,15 +13,21 @@
 // "Own" means the event was injected with the program's marker, or injected with the code
 // announced in "TempCode" (read and reset to 0 on every event). A typed key is never the
 // program's own, whatever "TempCode" holds: an announced injection that never arrived must not
-// make the next real press of that key pass unmapped. The window is told only when the
-// dispatcher has something to do for the key (HookClient::HandlesKey), so an unmapped key costs
-// no call to the system. While the keyboard is locked every event is swallowed and nothing else
-// happens. A listed code is swallowed only where the dispatcher's focused program wants it
+// make the next real press of that key pass unmapped. The dispatcher is told only when it has
+// something to do for the key (HookClient::HandlesKey), and only while the published main
+// window is the program's own. An unmapped key costs no call to the system.
+//
+// AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making
+// (kAltGrControlScan) just before Right Alt, and its release with Right Alt's. That event is not
+// the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes
+// it along (swallowed both ways). While the keyboard is locked every event is swallowed and nothing
+// else happens. The hook stays installed while either the lock or the engine needs it. An error (a
+// hand-edited settings file, a registry failure) never leaves the procedure: that event is
+// passed on unreported and the text is posted, to be shown after the hook has returned.
+//
+// A listed code is swallowed only where the dispatcher's focused program wants it
 // (HookClient::InterceptsHere): not in a program switched off, not for a key the program keeps
-// unchanged, not for a key only other programs map. The hook stays installed while either the lock
-// or the engine needs it. An error (a hand-edited settings file, a registry failure) never leaves
-// the procedure: that event is passed on unreported and the text is posted, to be shown after the
-// hook has returned.
+// unchanged, not for a key only other programs map.
 //
 // Whenever the program loses sight of the keyboard (the hook removed, reinstalled after the
 // system dropped it, the keyboard locked), the client releases every key the program pressed.
@@ -47,7 +54,8 @@ class KeyHook : public platform::KeyHookSink {
   KeyHook(const KeyHook&) = delete;
   KeyHook& operator=(const KeyHook&) = delete;
 
-  // The dispatcher behind the window. Without one, every event is told and nothing released.
+  // The dispatcher, called from the hook. Without one, every event is sent to the window as a
+  // message and nothing is released.
   void SetClient(HookClient* client) { client_ = client; }
 
   // The engine wants the hook. True when this call installed it; false when it was already
@@ -83,6 +91,10 @@ class KeyHook : public platform::KeyHookSink {
   bool IsOwnWindow(std::uint32_t window);
   // Whether the programs may hold vk down: its down went on to them, or went by unseen.
   bool HeldElsewhere(std::uint32_t vk, bool down);
+  void Tell(std::uint32_t window, int vk, bool down);
+  platform::HookAnswer AltGrControl(bool down);
+
+  static constexpr std::uint32_t kLeftCtrl = 0xA2, kRightAlt = 0xA5;
 
   platform::Input& input_;
   RegistryChannel& channel_;
@@ -101,6 +113,7 @@ class KeyHook : public platform::KeyHookSink {
   HookClient* client_ = nullptr;
   std::uint32_t checkedWindow_ = 0;
   bool ownWindow_ = false;
+  bool altGrControlSwallowed_ = false;  // the press AltGr made up went no further
 };
 
 }  // namespace zv

@@ -49,16 +49,29 @@ std::string MappedValue(const IniDocument& doc, const std::string& section, int 
 
 }  // namespace
 
+ProgramMappings::ProgramMappings(SettingsFile& settings) : settings_(settings) {
+  listener_ = settings_.WatchSnapshot([this] { Rebuild(); });
+  Rebuild();
+}
+
+ProgramMappings::~ProgramMappings() {
+  settings_.UnwatchSnapshot(listener_);
+}
+
 void ProgramMappings::SetProgram(const std::string& exe) {
   program_ = exe;
   Focus();
 }
 
-void ProgramMappings::Update() {
-  std::uint64_t version = settings_.SnapshotVersion();
-  if (version == version_) return;
-  Build(settings_.Snapshot());
-  version_ = version;
+void ProgramMappings::Rebuild() noexcept {
+  try {
+    Build(settings_.Snapshot());
+  } catch (...) {
+    // Out of memory: the tables are left empty, and every key has all programs' mapping.
+    programs_.clear();
+    index_.clear();
+    dependent_.reset();
+  }
   Focus();
 }
 
@@ -97,7 +110,6 @@ void ProgramMappings::Build(const IniDocument& doc) {
 }
 
 void ProgramMappings::Follow(int vk) {
-  Update();
   if (foreground_ && vk >= 0 && vk < 256 && dependent_[static_cast<std::size_t>(vk)])
     foreground_->Recheck();
 }
@@ -108,7 +120,6 @@ void ProgramMappings::Focus() {
 }
 
 ProgramMappings::Source ProgramMappings::SourceOf(int vk) {
-  Update();
   if (vk < 0 || vk > 255) return Source::None;
   std::size_t k = static_cast<std::size_t>(vk);
   if (focused_ && focused_->off) return Source::Pass;

@@ -3,9 +3,10 @@
 // section ("SwapKey <exe>"), then all programs' ("SwapKey"). A program switched "Off" passes
 // every key as typed, and so does a key its section keeps "Unchanged".
 //
-// The settings file's snapshot is read once per version into one table per program, and the
-// focused program is looked up once per focus change (or version), so a key event costs a few
-// bit tests, however many programs have mappings. Nothing here touches the disk, and only Follow
+// The tables (one per program) are worked out from the settings file's snapshot whenever it
+// changes, on the main thread and never on the hook's path, and the focused program is looked up
+// once per focus change, so a key event costs a few bit tests, however many programs have
+// mappings. Nothing here touches the disk, and only Follow
 // asks the system anything: for a key whose mapping differs between programs, whether the
 // foreground window is still the one last told.
 #include <bitset>
@@ -21,7 +22,10 @@ namespace zv {
 
 class ProgramMappings {
  public:
-  explicit ProgramMappings(SettingsFile& settings) : settings_(settings) {}
+  explicit ProgramMappings(SettingsFile& settings);
+  ~ProgramMappings();
+  ProgramMappings(const ProgramMappings&) = delete;
+  ProgramMappings& operator=(const ProgramMappings&) = delete;
 
   // The executable's file name of the foreground window ("" when unknown: all programs').
   void SetProgram(const std::string& exe);
@@ -54,12 +58,12 @@ class ProgramMappings {
     std::bitset<256> kept;  // keys the section keeps Unchanged
     bool off = false;
   };
-  void Update();  // rebuilds the tables when the snapshot's version moved
+  void Rebuild() noexcept;
   void Build(const IniDocument& doc);
   void Focus();  // points focused_ at the program's table
 
   SettingsFile& settings_;
-  std::uint64_t version_ = 0;
+  int listener_ = 0;
   std::string program_;
   std::vector<Program> programs_;
   std::unordered_map<std::string, std::size_t> index_;  // ProgramKey(exe) -> programs_

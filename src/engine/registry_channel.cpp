@@ -18,6 +18,11 @@ RegistryRoot ResolveChannelRoot(platform::Registry& registry, const std::string&
 RegistryChannel::RegistryChannel(platform::Registry& registry) : registry_(registry) {}
 
 RegistryChannel::~RegistryChannel() {
+  try {
+    FlushTempCode();
+  } catch (...) {
+    // The program ends: there is nobody left to tell.
+  }
   registry_.CloseKey(property_);
   registry_.CloseKey(disable_);
 }
@@ -97,7 +102,32 @@ int RegistryChannel::TakeTempCode() {
   return expected;
 }
 
+void RegistryChannel::SetScheduler(platform::Scheduler* scheduler) {
+  FlushTempCode();
+  scheduler_ = scheduler;
+}
+
 void RegistryChannel::WriteTempCode(int code) {
+  if (!scheduler_) {
+    WriteTempCodeNow(code);
+    return;
+  }
+  tempCode_ = code;
+  tempCodeKnown_ = true;
+  waiting_.push_back(code);
+  if (waiting_.size() > 1) return;  // a flush is already on its way
+  scheduler_->Post([this, alive = std::weak_ptr<char>(alive_)] {
+    if (!alive.expired()) FlushTempCode();
+  });
+}
+
+void RegistryChannel::FlushTempCode() {
+  std::vector<int> codes;
+  codes.swap(waiting_);
+  for (int code : codes) WriteTempCodeNow(code);  // a failure leaves the value unknown
+}
+
+void RegistryChannel::WriteTempCodeNow(int code) {
   tempCodeKnown_ = false;  // a failed write leaves the registry's value unknown
   Write(disable_, kDisableKeyPath, kTempCodeValue, static_cast<std::uint32_t>(code));
   tempCode_ = code;
@@ -105,6 +135,7 @@ void RegistryChannel::WriteTempCode(int code) {
 }
 
 void RegistryChannel::DeleteTempCodeKey() {
+  waiting_.clear();  // the key goes, and with it whatever they would have written
   tempCodeKnown_ = false;
   registry_.CloseKey(disable_);
   disable_ = 0;

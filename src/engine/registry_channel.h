@@ -14,10 +14,18 @@
 // and in order, so what the registry shows is what it always showed. The channel keeps its two
 // keys open between writes; a key deleted behind its back (Reset All, or another program) makes
 // the next write fail, and the channel then opens the key again, creating it, and retries once.
+//
+// Given a scheduler, the channel keeps the hook's path free of registry calls: a change of
+// "TempCode" takes effect in memory at once and its registry write is posted, to go out once the
+// hook has returned, every change in the order it was made. A write that then fails is reported
+// by the scheduler (its error box); the registry's value counts as unknown until written again.
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
+#include "platform/scheduler.h"
 
 namespace zv {
 
@@ -37,6 +45,12 @@ class RegistryChannel {
   RegistryChannel(const RegistryChannel&) = delete;
   RegistryChannel& operator=(const RegistryChannel&) = delete;
 
+  // Where the "TempCode" writes are posted; without one (nullptr) they are written at once.
+  // Setting it writes what is still waiting.
+  void SetScheduler(platform::Scheduler* scheduler);
+  // Writes every "TempCode" change still waiting, in order.
+  void FlushTempCode();
+
   // Start-up: "Handle" = window, then "TempCode" = 0. Throws "Failed to set data for '%s'".
   void PublishWindowHandle(std::uint32_t window);
   // "Handle". Only one instance of the program runs, and only it publishes, so a channel that
@@ -49,7 +63,8 @@ class RegistryChannel {
   // first write, after Reset All), and written only when the value changes, so an unmapped key
   // costs no registry call. Throws "Invalid data type for '%s'" or "Failed to set data for '%s'".
   int TakeTempCode();
-  // Announces the code of the key about to be injected. Throws "Failed to set data for '%s'".
+  // Announces the code of the key about to be injected. Throws "Failed to set data for '%s'"
+  // (when written at once).
   void WriteTempCode(int code);
   // Reset All removes "Software\Quillon\DisableKey" as a whole.
   void DeleteTempCodeKey();
@@ -63,6 +78,7 @@ class RegistryChannel {
   platform::RegistryRead Read(platform::RegistryKey& slot, const char* path, const char* name,
                               std::uint32_t& value);
   void Write(platform::RegistryKey& slot, const char* path, const char* name, std::uint32_t value);
+  void WriteTempCodeNow(int code);
 
   platform::Registry& registry_;
   bool resolved_ = false;
@@ -73,6 +89,10 @@ class RegistryChannel {
   std::uint32_t window_ = 0;
   bool tempCodeKnown_ = false;  // tempCode_ is what the registry holds
   int tempCode_ = 0;
+  platform::Scheduler* scheduler_ = nullptr;
+  std::vector<int> waiting_;  // "TempCode" values not written yet, oldest first
+  // A flush posted before this object went away finds the token gone and does nothing.
+  std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
 
 }  // namespace zv

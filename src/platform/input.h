@@ -16,6 +16,9 @@ inline constexpr unsigned kWmSysKeyUp = 0x105;
 // KBDLLHOOKSTRUCT flags and the KEYBDINPUT (SendInput) flags.
 inline constexpr std::uint32_t kLlkhfExtended = 0x1;
 inline constexpr std::uint32_t kLlkhfInjected = 0x10;
+// The scan code Windows gives the Left Ctrl press it sends ahead of Right Alt on layouts with
+// AltGr (German, French, Polish, ...): the 0x200 bit marks it as made by the layout, not typed.
+inline constexpr std::uint32_t kAltGrControlScan = 0x21D;
 inline constexpr std::uint32_t kKeyEventfExtendedKey = 0x1;
 inline constexpr std::uint32_t kKeyEventfKeyUp = 0x2;
 
@@ -67,6 +70,9 @@ class Input : public KeyState {
   virtual void SendKeys(const KeyInput* keys, std::size_t count) = 0;
   // MapVirtualKeyA.
   virtual unsigned MapKey(unsigned code, unsigned mapType) = 0;
+  // GetKeyboardLayout(0): the keyboard layout of the calling thread, which is the one MapKey
+  // follows.
+  virtual std::uintptr_t KeyboardLayout() = 0;
   // GetTickCount, and the tick of the last keyboard input the system received (raw input, so
   // mouse movement does not count; same clock).
   virtual std::uint32_t TickCount() = 0;

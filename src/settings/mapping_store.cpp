@@ -5,6 +5,7 @@
 
 #include "catalogue/key_catalogue.h"
 #include "catalogue/source_key_names.h"
+#include "common/error.h"
 
 namespace zv {
 namespace {
@@ -22,11 +23,17 @@ std::string CountKey(const std::string& action) {
 std::string KeyCodeKey(int number) {
   return "KeyCode" + std::to_string(number);
 }
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
 
 // The program named by a section "<prefix> <program>", or empty for any other section.
 std::string ProgramOfSection(const std::string& section, const std::string& prefix) {
   if (section.size() <= prefix.size() + 1 || section[prefix.size()] != ' ') return "";
-  if (ProgramKey(section.substr(0, prefix.size())) != ProgramKey(prefix)) return "";
+  if (!SameName(section.substr(0, prefix.size()), prefix)) return "";
   std::size_t start = section.find_first_not_of(' ', prefix.size());
   return start == std::string::npos ? "" : section.substr(start);
 }
@@ -44,7 +51,7 @@ bool CodeUsedElsewhere(SettingsFile& file, int code, const std::string& program)
   std::vector<std::string> others{""};
   for (const std::string& p : ProgramsWithMappings(file.Current())) others.push_back(p);
   for (const std::string& other : others) {
-    if (ProgramKey(other) == ProgramKey(program)) continue;
+    if (SameName(other, program)) continue;
     std::string section = SwapScrKeyCodeSection(other);
     for (const std::string& key : file.ReadSection(section))
       if (file.ReadInteger(section, key, 0) == code) return true;
@@ -142,14 +149,14 @@ std::vector<std::string> ProgramsWithMappings(const IniDocument& doc) {
   };
   for (const std::string& section : doc.ReadSections()) {
     add(ProgramOfSection(section, kSwapKey));
-    if (ProgramKey(section) == ProgramKey(kPrograms))
+    if (SameName(section, kPrograms))
       for (const std::string& program : doc.ReadSection(kPrograms)) add(program);
   }
   return programs;
 }
 
 bool ProgramOff(const IniDocument& doc, const std::string& program) {
-  return ProgramKey(doc.ReadString(kPrograms, program, "")) == ProgramKey(kOff);
+  return SameName(doc.ReadString(kPrograms, program, ""), kOff);
 }
 
 void SetProgramOff(SettingsFile& file, const std::string& program, bool off) {
@@ -188,10 +195,20 @@ void RenumberReferences(SettingsFile& file, const std::string& action, int n) {
   batch.Commit();
 }
 
+int KeyCodeNumber(const std::string& key) {
+  const std::string prefix = "KeyCode";
+  std::string digits = key.size() > prefix.size() ? key.substr(prefix.size()) : std::string();
+  if (!SameName(key.substr(0, prefix.size()), prefix) || digits.empty() || digits.size() > 9 ||
+      digits[0] == '0' || digits.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::stoi(digits);
+}
+
 std::vector<std::string> InterceptedCodes(const IniDocument& doc) {
   std::vector<std::string> codes;
   for (const std::string& key : doc.ReadSection(kDisableKey))
-    if (key != kIndex && key != "TempCode") codes.push_back(doc.ReadString(kDisableKey, key, ""));
+    if (!SameName(key, kIndex) && !SameName(key, "TempCode"))
+      codes.push_back(doc.ReadString(kDisableKey, key, ""));
   return codes;
 }
 
@@ -220,18 +237,24 @@ void AddInterceptedCode(SettingsFile& file, int code) {
 void RemoveInterceptedCode(SettingsFile& file, int code) {
   SettingsFile::Batch batch(file);
   int count = file.ReadIntegerStrict(kDisableKey, kIndex);
-  if (count <= 0) return;
-  int found = 0;
-  for (int m = 1; m <= count && found == 0; ++m)
-    if (file.ReadIntegerStrict(kDisableKey, KeyCodeKey(m)) == code) found = m;
-  if (found == 0) return;
-  std::vector<std::string> codes = InterceptedCodes(file);
-  // A hand-edited list can be shorter than its "Index"; then there is nothing to take out.
-  if (static_cast<std::size_t>(found) <= codes.size()) codes.erase(codes.begin() + (found - 1));
+  // The entries that exist, not 1 to "Index": a hand-edited "Index" may be any number.
+  std::vector<std::string> kept;
+  bool found = false;
+  for (const std::string& key : file.ReadSection(kDisableKey)) {
+    int n = KeyCodeNumber(key);
+    if (n < 1 || n > count) continue;
+    std::string value = file.ReadString(kDisableKey, key, "0");
+    if (!found && StrToIntStrict(value) == code) {
+      found = true;
+    } else {
+      kept.push_back(value);
+    }
+  }
+  if (!found) return;
   file.EraseSection(kDisableKey);
-  for (int i = 1; i <= count - 1 && static_cast<std::size_t>(i) <= codes.size(); ++i)
-    file.WriteString(kDisableKey, KeyCodeKey(i), codes[static_cast<std::size_t>(i - 1)]);
-  file.WriteString(kDisableKey, kIndex, std::to_string(count - 1));
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    file.WriteString(kDisableKey, KeyCodeKey(static_cast<int>(i) + 1), kept[i]);
+  file.WriteString(kDisableKey, kIndex, std::to_string(kept.size()));
   batch.Commit();
 }
 

@@ -71,7 +71,11 @@ void AddInterceptedCode(SettingsFile& file, int code);
 void RemoveInterceptedCode(SettingsFile& file, int code);
 bool IsInterceptedCode(SettingsFile& file, int code);
 bool IsInterceptedCode(const IniDocument& doc, int code);
-// The values of every "DisableKey" key but "Index" and "TempCode", in file order.
+// n for a "DisableKey" key named "KeyCode<n>" (any letter case, n written without leading
+// zeros, as the list's own entries are), else 0.
+int KeyCodeNumber(const std::string& key);
+// The values of every "DisableKey" key but "Index" and "TempCode" (any letter case), in file
+// order.
 std::vector<std::string> InterceptedCodes(SettingsFile& file);
 std::vector<std::string> InterceptedCodes(const IniDocument& doc);
 

@@ -79,13 +79,27 @@ bool SettingsFile::Take(std::string bytes) {
   if (bytes == text_) return false;
   doc_ = IniDocument::Parse(TextOf(bytes));
   text_ = std::move(bytes);
-  ++version_;
+  SnapshotChanged();
   return true;
 }
 
 void SettingsFile::ThrowIfBlocked() {
   if (!refusal_.empty()) throw Error(refusal_);
   if (unreadable_) throw Error(FormatMessage("Unable to write to %s", path_));
+}
+
+void SettingsFile::SnapshotChanged() {
+  ++version_;
+  for (const auto& listener : listeners_) listener.second();
+}
+
+int SettingsFile::WatchSnapshot(std::function<void()> listener) {
+  listeners_[nextListener_] = std::move(listener);
+  return nextListener_++;
+}
+
+void SettingsFile::UnwatchSnapshot(int id) {
+  listeners_.erase(id);
 }
 
 std::uint64_t SettingsFile::Version() {
@@ -184,7 +198,7 @@ void SettingsFile::Store() {
   stamp_ = files_.Stamp(path_);
   suspect_ = stamp_.recent;
   loaded_ = true;
-  ++version_;
+  SnapshotChanged();
 }
 
 void SettingsFile::Flush() {

@@ -16,6 +16,8 @@
 // whole new text and replaces the file through a temporary file in the same folder, so the file
 // is never left torn.
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,12 @@ class SettingsFile {
   const IniDocument& Snapshot() const { return doc_; }
   // Changes whenever the snapshot's content does, without looking at the disk.
   std::uint64_t SnapshotVersion() const { return version_; }
+  // Runs listener on the main thread each time the snapshot's content has changed (a write of
+  // this object, or a look that took in another program's edit), so data derived from it is
+  // worked out there and never on the hook's path. Returns an id for UnwatchSnapshot. The
+  // listener must not throw.
+  int WatchSnapshot(std::function<void()> listener);
+  void UnwatchSnapshot(int id);
 
   enum class Refreshed {
     Unchanged,   // the file holds the text of the snapshot
@@ -109,6 +117,7 @@ class SettingsFile {
   void Store();                  // writes doc_ to disk or throws
   void ThrowIfBlocked();         // a write over a file not read would lose its content
   void Flush();                  // stores what a Batch held back
+  void SnapshotChanged();        // a new version: the listeners hear of it
 
   platform::Files& files_;
   std::string path_;
@@ -122,6 +131,8 @@ class SettingsFile {
   bool unreadable_ = false;    // the file exists but could not be read: writing would lose it
   std::string refusal_;        // set while the file is in an encoding that is not read
   std::uint64_t version_ = 1;  // callers may take 0 for "nothing derived yet"
+  std::map<int, std::function<void()>> listeners_;
+  int nextListener_ = 1;
 };
 
 // The lenient integer form on its own: decimal with an optional sign, "$" or "0x"/"0X" followed

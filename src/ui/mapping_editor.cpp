@@ -229,12 +229,9 @@ std::string MappingEditor::EditParameter(const std::string& target) {
 }
 
 void MappingEditor::LoadKeyboardMap() {
-  // Only the section spelt exactly "SwapKey" holds all programs' mappings; a program's section
-  // is found whatever the letter case of its name.
+  // The section's name matches in any letter case ("[swapkey]" written by hand), as it does
+  // for the engine: a list left empty would refuse to activate the engine.
   const std::string section = SwapKeySection(program_);
-  const std::vector<std::string> sections = parts_.settings.ReadSections();
-  if (program_.empty() && std::find(sections.begin(), sections.end(), section) == sections.end())
-    return;
   for (const std::string& key : parts_.settings.ReadSection(section)) {
     view_.AppendRow(MapList::SwapKeyList,
                     {kRowIndent + key, parts_.settings.ReadString(section, key, "")});
@@ -242,11 +239,7 @@ void MappingEditor::LoadKeyboardMap() {
 }
 
 bool MappingEditor::HasMappings() {
-  const std::vector<std::string> sections = parts_.settings.ReadSections();
-  if (std::find(sections.begin(), sections.end(), SwapKeySection("")) != sections.end() &&
-      !parts_.settings.ReadSection(SwapKeySection("")).empty()) {
-    return true;
-  }
+  if (!parts_.settings.ReadSection(SwapKeySection("")).empty()) return true;
   const std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
   return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
     return !parts_.settings.ReadSection(SwapKeySection(program)).empty();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/error.h"
 #include "engine/hook_messages.h"
 #include "tests/engine/engine_rig.h"
 
@@ -147,8 +148,9 @@ TEST_F(DispatcherTest, ErrorsEndTheEventAndArePosted) {
   ASSERT_EQ(rig.errors.texts.size(), 1u);
   EXPECT_EQ(rig.errors.texts[0], "'1x' is not a valid integer value");
   rig.registry.SetFailWrites(true);
-  EXPECT_EQ(Press('C'), "");  // nothing is injected unannounced
-  EXPECT_EQ(rig.errors.texts.back(), "Failed to set data for 'TempCode'");
+  EXPECT_EQ(Press('C'), "+D");  // announced in memory; the registry write follows the hook
+  EXPECT_THROW(rig.scheduler.RunPending(), Error);
+  rig.registry.SetFailWrites(false);
   EXPECT_FALSE(DispatchHookMessage(rig.dispatcher, rig.errors, 0x8252, 65));
 }
 

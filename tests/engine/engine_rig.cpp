@@ -14,7 +14,8 @@ EngineRig::EngineRig() {
   });
   dispatcher.SetActionRunner(&actions);
   dispatcher.SetScheduler(&scheduler);
-  hook.SetClient(&dispatcher);
+  channel.SetScheduler(&scheduler);
+  hook.SetClient(&client);
   settingsWatch.Start();
   dispatcher.programs().SetForeground(&foreground);
   foreground.Watch(focus);
@@ -42,7 +43,11 @@ void EngineRig::Unmap(const std::string& source) {
 std::string EngineRig::run(const std::string& keys) {
   std::size_t from = input.received.size();
   for (const KeyStroke& k : ParseKeys(keys)) {
-    input.Press(k.vk, k.down, k.sys);
+    if (k.vk == kAltGr) {
+      input.PressAltGr(k.down);
+    } else {
+      input.Press(k.vk, k.down, k.sys);
+    }
     scheduler.RunPending();
   }
   return FormatEvents({input.received.begin() + static_cast<long>(from), input.received.end()});
@@ -53,6 +58,7 @@ std::string EngineRig::injectedSince(std::size_t from) const {
 }
 
 int EngineRig::TempCode() {
+  scheduler.RunPending();  // the writes posted by the hook go out
   platform::RegistryKey key = registry.OpenKey(channel.root(), kDisableKeyPath);
   std::uint32_t value = 0;
   platform::RegistryRead status = registry.ReadDword(key, kTempCodeValue, value);

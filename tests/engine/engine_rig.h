@@ -52,6 +52,26 @@ struct TypingActions : ActionRunner {
   KeySimulator& keys_;
 };
 
+// The dispatcher as the hook sees it, with every key event the hook told it.
+struct RecordingClient : HookClient {
+  explicit RecordingClient(Dispatcher& d) : dispatcher(d) {}
+  bool HandlesKey(int vk) override { return dispatcher.HandlesKey(vk); }
+  bool InterceptsHere(int vk) override { return dispatcher.InterceptsHere(vk); }
+  void ReleasePressedKeys() noexcept override { dispatcher.ReleasePressedKeys(); }
+  void WMHookKeyDown(int vk) override { Note(vk, true); }
+  void WMHookKeyUp(int vk) override { Note(vk, false); }
+  void Note(int vk, bool down) {
+    told.push_back({vk, down});
+    down ? dispatcher.WMHookKeyDown(vk) : dispatcher.WMHookKeyUp(vk);
+  }
+  struct Told {
+    int vk;
+    bool down;
+  };
+  Dispatcher& dispatcher;
+  std::vector<Told> told;
+};
+
 class EngineRig {
  public:
   static constexpr std::uint32_t kWindow = 0x10042;
@@ -73,7 +93,8 @@ class EngineRig {
   std::string run(const std::string& keys);
   // What the program injected meanwhile (keybd_event calls), in the same notation.
   std::string injectedSince(std::size_t from) const;
-  // The registry's "TempCode" (-999 when absent), read as another program would.
+  // The registry's "TempCode" (-999 when absent), read as another program would once the main
+  // thread has run what the hook posted.
   int TempCode();
 
   fake::FakeFiles files;
@@ -89,6 +110,7 @@ class EngineRig {
                               [this](const std::string& text) { errors.PostError(text); }};
   RegistryChannel channel{registry};
   Dispatcher dispatcher{settings, channel, input};
+  RecordingClient client{dispatcher};
   KeyHook hook{input, channel, settings, windows, errors};
   // The focus starts in a program without mappings of its own.
   fake::FakeForeground foreground;

@@ -1,13 +1,17 @@
 #pragma once
 // Key streams in one line: "+A -A" is A down, A up. Names are letters, digits and a few words
-// (LShift, RShift, LCtrl, Space, Enter, VolUp, VolDown, NumLock, Back, Fwd, F1-F12); "#175"
-// is any virtual-key code. "^" after the sign marks the SYS messages (Alt held): "+^A".
+// (LShift, RShift, LCtrl, RAlt, Space, Enter, VolUp, VolDown, NumLock, Back, Fwd, F1-F12);
+// "#175" is any virtual-key code. "^" after the sign marks the SYS messages (Alt held): "+^A".
+// "AltGr" (kAltGr) is the key of that name on a layout that has it: Windows' made-up Left Ctrl,
+// then Right Alt.
 #include <string>
 #include <vector>
 
 #include "platform/input.h"
 
 namespace zv::testing_engine {
+
+inline constexpr int kAltGr = 0x1A5;
 
 struct KeyStroke {
   int vk;

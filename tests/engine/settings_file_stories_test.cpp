@@ -51,5 +51,22 @@ TEST_F(SettingsFileStories, AnEditIsInForceFromTheNotificationOn) {
   EXPECT_EQ(rig.run("+A -A"), "+C -C");
 }
 
+// The intercepted codes are worked out when the file changes, never inside the hook, and cost
+// the entries the file holds, whatever its "Index" says.
+TEST_F(SettingsFileStories, AHandEditedIndexCostsOnlyTheEntriesThatExist) {
+  rig.WriteFile("[DisableKey]\r\nIndex=abc\r\n");
+  ASSERT_EQ(rig.errors.texts.size(), 1u);  // reported as the file is taken in, before any key
+  EXPECT_EQ(rig.errors.texts[0], "'abc' is not a valid integer value");
+  rig.errors.texts.clear();
+  for (const char* index : {"2000000000", "2147483647"}) {
+    rig.WriteFile(std::string("[disablekey]\r\nIndex=") + index +
+                  "\r\nKeyCode1=65\r\nkeycode7=67\r\nKeyCode01=68\r\n[swapkey]\r\nA=B\r\nc=E\r\n"
+                  "[SwapScrKeyCode]\r\nC=67\r\n");
+    EXPECT_EQ(rig.run("+A -A +C -C +D -D"), "+B -B +E -E +D -D");
+  }
+  rig.Unmap("C");  // the editor's removal walks the same entries
+  EXPECT_EQ(rig.run("+A -A +C -C"), "+B -B +C -C");
+}
+
 }  // namespace
 }  // namespace zv::testing_engine

@@ -70,12 +70,12 @@ TEST_F(StoriesTest, KeysWithoutAMappingCostTheRegistryAndTheWindowNothing) {
   rig.Map("A", "B");
   EXPECT_EQ(rig.run("+A -A +C -C"), "+B -B +C -C");
   int reads = rig.registry.reads, writes = rig.registry.writes, opens = rig.registry.opens;
-  std::size_t told = rig.windows.sent.size();
+  std::size_t told = rig.client.told.size();
   EXPECT_EQ(rig.run("+C +D -C -D +C -C"), "+C +D -C -D +C -C");
   EXPECT_EQ(rig.registry.reads, reads);  // "TempCode" and "Handle" answered from memory
   EXPECT_EQ(rig.registry.writes, writes);
   EXPECT_EQ(rig.registry.opens, opens);
-  EXPECT_EQ(rig.windows.sent.size(), told);
+  EXPECT_EQ(rig.client.told.size(), told);
   // A mapped key writes only the changes of "TempCode": its target announced, then reset.
   EXPECT_EQ(rig.run("+A"), "+B");
   EXPECT_EQ(rig.registry.writes, writes + 2);
@@ -108,6 +108,39 @@ TEST_F(StoriesTest, BurstsOfInjectedKeysAreAllTheProgramsOwn) {
   rig.Map("A", "TypeText", "ABBA");
   rig.Map("B", "C");
   EXPECT_EQ(rig.run("+A -A"), "+A -A +B -B +B -B +A -A");
+}
+
+// On layouts with AltGr, Windows makes up a Left Ctrl press ahead of Right Alt.
+TEST_F(StoriesTest, AltGrIsNotTheLeftCtrlKey) {
+  rig.Map("Left Ctrl", "B");
+  EXPECT_EQ(rig.run("+AltGr +Q -Q -AltGr"), "+LCtrl +RAlt +Q -Q -LCtrl -RAlt");  // "@" in German
+  EXPECT_EQ(rig.run("+LCtrl -LCtrl"), "+B -B");
+  rig.Map("Right Alt", "C");  // takes its made-up Left Ctrl along
+  EXPECT_EQ(rig.run("+AltGr +AltGr +Q -Q -AltGr"), "+C +C +Q -Q -C");
+}
+
+// A mapped key's event costs the system one call, its injection: "TempCode" is written once
+// the hook has returned, scan codes come from a table built per keyboard layout, and the
+// dispatcher is called directly. The injected event coming back costs nothing.
+TEST_F(StoriesTest, AMappedKeyCostsTheSystemItsInjectionAlone) {
+  rig.Map("A", "Q");
+  EXPECT_EQ(rig.run("+A -A"), "+Q -Q");
+  int writes = rig.registry.writes, reads = rig.registry.reads, maps = rig.input.mapKeyCalls;
+  std::size_t batches = rig.input.batches.size(), sent = rig.windows.sent.size();
+  rig.input.Press('A', true);  // the hook, its injection, the injected event through the hook
+  EXPECT_EQ(rig.input.batches.size(), batches + 1);
+  EXPECT_EQ(rig.registry.writes + rig.registry.reads, writes + reads);
+  EXPECT_EQ(rig.input.mapKeyCalls, maps);
+  EXPECT_EQ(rig.windows.sent.size(), sent);
+  rig.scheduler.RunPending();
+  EXPECT_EQ(rig.registry.writes, writes + 2);  // "TempCode" announced, then reset
+  EXPECT_EQ(rig.run("-A"), "-Q");
+  // The layout of the program's thread changes: looked at after the next injection, the table
+  // follows, and the key after that carries the new layout's scan code.
+  rig.input.layout = fake::FakeInput::kFrench;
+  rig.run("+A -A +A");
+  EXPECT_EQ(rig.input.received.back().scanCode, 0x1Eu);  // Q sits where A is in French
+  rig.run("-A");
 }
 
 // Whatever the program pressed goes up, once, as soon as it loses sight of the keyboard.

@@ -58,7 +58,7 @@ void FakeInput::Press(int vk, bool down, bool sys) {
     e.message = down ? platform::kWmKeyDown : platform::kWmKeyUp;
   }
   e.vkCode = static_cast<std::uint32_t>(vk) & 0xFF;
-  e.scanCode = MapKey(e.vkCode, 0);
+  e.scanCode = ScanOf(e.vkCode);
   e.time = now;
   queue_.push_back(e);
   if (depth_ == 0) Drain();
@@ -87,8 +87,26 @@ void FakeInput::Deliver(const KeyEvent& e) {
   down_[e.vkCode & 0xFF] = !up;
 }
 
+void FakeInput::PressAltGr(bool down) {
+  KeyEvent control;
+  control.message = down ? platform::kWmKeyDown : platform::kWmKeyUp;
+  control.vkCode = 0xA2;
+  control.scanCode = platform::kAltGrControlScan;
+  control.time = now;
+  queue_.push_back(control);
+  Press(0xA5, down);
+}
+
 unsigned FakeInput::MapKey(unsigned code, unsigned mapType) {
-  if (mapType != 0) return 0;
+  ++mapKeyCalls;
+  return mapType == 0 ? ScanOf(code) : 0;
+}
+
+unsigned FakeInput::ScanOf(unsigned code) const {
+  if (layout == kFrench) {
+    if (code == 'A' || code == 'Q') code = 'A' + 'Q' - code;
+    if (code == 'Z' || code == 'W') code = 'Z' + 'W' - code;
+  }
   // A few rows of the US layout; enough for tests to tell a mapped scan code from none.
   static const unsigned char letters[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17,
                                             0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13,

@@ -21,6 +21,7 @@ class FakeInput : public platform::Input {
   void RemoveHook() override;
   void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
+  std::uintptr_t KeyboardLayout() override { return layout; }
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override { return now; }
   std::uint32_t LastKeyboardInputTick() override { return lastInput_; }
@@ -28,6 +29,9 @@ class FakeInput : public platform::Input {
   // Test controls.
   // A key of the physical keyboard goes down or up (WM_KEYDOWN/WM_KEYUP; sys: the SYS pair).
   void Press(int vk, bool down, bool sys = false);
+  // AltGr on a layout that has it: the Left Ctrl event Windows makes up (kAltGrControlScan),
+  // then Right Alt, both ways.
+  void PressAltGr(bool down);
   // The system drops the hook without telling the program (what Windows 7 and later do to a
   // hook that answered too slowly): events no longer reach it, though it counts as installed.
   void DropHookSilently() { dropped_ = true; }
@@ -40,6 +44,9 @@ class FakeInput : public platform::Input {
   bool anyKeyDown() const { return down_.any(); }
 
   std::uint32_t now = 1000;                   // the tick clock; tests move it
+  static constexpr std::uintptr_t kUs = 0x4090409, kFrench = 0x40C040C;
+  std::uintptr_t layout = kUs;  // kFrench: A and Q, Z and W trade scan codes
+  int mapKeyCalls = 0;
   std::vector<platform::KeyEvent> injected;   // every injected event, in order
   std::vector<std::size_t> batches;           // the size of every SendInput call
   std::vector<platform::KeyEvent> received;   // what the focused program got
@@ -48,6 +55,7 @@ class FakeInput : public platform::Input {
 
  private:
   void Deliver(const platform::KeyEvent& event);
+  unsigned ScanOf(unsigned code) const;  // MapVirtualKeyA type 0 on the current layout
   void Drain();
 
   platform::KeyHookSink* sink_ = nullptr;

@@ -115,6 +115,10 @@ unsigned Win32Input::MapKey(unsigned code, unsigned mapType) {
   return MapVirtualKeyA(code, mapType);
 }
 
+std::uintptr_t Win32Input::KeyboardLayout() {
+  return reinterpret_cast<std::uintptr_t>(GetKeyboardLayout(0));
+}
+
 short Win32Input::AsyncKeyState(int virtualKey) {
   return GetAsyncKeyState(virtualKey);
 }

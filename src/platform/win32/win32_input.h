@@ -15,6 +15,7 @@ class Win32Input : public platform::Input {
   void RemoveHook() override;
   void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
+  std::uintptr_t KeyboardLayout() override;
   short AsyncKeyState(int virtualKey) override;
   std::uint32_t TickCount() override;
   std::uint32_t LastKeyboardInputTick() override;
