@@ -199,15 +199,11 @@ click() {
   sleep 0.3
 }
 
-# wait_gone WINDOW: until that X window is no longer shown. Without a window manager, Wine takes
-# a while to withdraw a closed dialog, and the window behind it gets no input until then.
-wait_gone() {
-  for _ in $(seq 100); do
-    xdotool getwindowname "$1" >/dev/null 2>&1 && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable ||
-      return 0
-    sleep 0.2
-  done
-  fail "the window $1 stayed open"
+# wait_idle: until the program's window thread takes messages again. Without a window manager,
+# Wine makes it wait a while for each window it hides (a closed dialog, the window going to the
+# tray), and the keyboard hook and the other windows get nothing meanwhile.
+wait_idle() {
+  (cd "$work" && wine "$(basename "$ZV_LOCATE")" idle) || fail "the program does not answer"
 }
 
 # pick_listed ITEM: a click on that item of the open drop-down list, once it is open.
@@ -228,5 +224,5 @@ confirm_tip() {
   local tip
   tip=$(wait_window Velmora)
   xdotool windowfocus --sync "$tip" key Return
-  wait_gone "$tip"
+  wait_idle
 }

@@ -14,7 +14,7 @@ pick_listed 1
 dialog=$(wait_window "Add program")
 click item Other.exe
 xdotool windowfocus --sync "$dialog" key Return
-wait_gone "$dialog"
+wait_idle
 click 2003 0.3  # cbbOldKey
 xdotool key a
 click 2005 0.3  # cbbNewKey
@@ -26,7 +26,7 @@ stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
   fail "A=B was not stored for Other.exe: $stored"
 echo "ok: A=B stored for Other.exe through the window"
 click 2010      # BitBtn3 "&Activate": the window goes to the tray
-sleep 1
+wait_idle
 
 click_probe Other.exe
 typed "a" "+B -B"
