@@ -188,35 +188,33 @@ start_editor() {
   echo "ok: the window is shown"
 }
 
-# click ARGS: a left click at the point the locator gives for its arguments (a control id with
-# an x fraction, "list <item>", or "item <text>").
+locate() {  # the locator's answer for its arguments (see locate.cpp)
+  (cd "$work" && wine "$(basename "$ZV_LOCATE")" "$@" | tr -d '\r') || true
+}
+
+# click ARGS: a left click at the point the locator gives; pick_listed ITEM: a click on that item
+# of the open drop-down list, once it is open.
 click() {
   local at
-  at=$(cd "$work" && wine "$(basename "$ZV_LOCATE")" "$@" | tr -d '\r')
+  at=$(locate "$@")
   [ -n "$at" ] || fail "locator: nothing at '$*'"
   # shellcheck disable=SC2086
   xdotool mousemove --sync $at click 1
   sleep 0.3
 }
+pick_listed() {
+  for _ in $(seq 25); do
+    [ -n "$(locate list "$1")" ] && break
+    sleep 0.2
+  done
+  click list "$1"
+}
 
 # wait_idle: until the program's window thread takes messages again. Without a window manager,
 # Wine makes it wait a while for each window it hides (a closed dialog, the window going to the
-# tray), and the keyboard hook and the other windows get nothing meanwhile.
+# tray); the keyboard hook and the other windows get nothing meanwhile.
 wait_idle() {
-  (cd "$work" && wine "$(basename "$ZV_LOCATE")" idle) || fail "the program does not answer"
-}
-
-# pick_listed ITEM: a click on that item of the open drop-down list, once it is open.
-pick_listed() {
-  local at=""
-  for _ in $(seq 25); do
-    at=$(cd "$work" && wine "$(basename "$ZV_LOCATE")" list "$1" | tr -d '\r' || true)
-    [ -n "$at" ] && break
-    sleep 0.2
-  done
-  [ -n "$at" ] || fail "the drop-down list did not open"
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
+  locate idle >/dev/null
 }
 
 # confirm_tip: Enter on the tip that follows a change, and the tip gone.
