@@ -11,8 +11,8 @@ Target amd64-unicode
 !include LogicLib.nsh
 !include FileFunc.nsh
 
-; The message that asks a running Zorvane to end, from the program's own header.
-!searchparse /file "${APP_IDS}" "#define WM_EXITREQUEST " WM_EXITREQUEST
+; The name of the message that asks a running Zorvane to end, from the program's own header.
+!searchparse /file "${APP_IDS}" '#define ZV_EXIT_MESSAGE_NAME "' EXIT_MESSAGE_NAME '"'
 
 !define PRODUCT "Zorvane"
 !define EXE_NAME "zorvane.exe"
@@ -61,14 +61,20 @@ Page custom AutoRunPage AutoRunPageLeave
 
 ; Ends a running Zorvane the orderly way: its main window (which may be hidden) gets the exit
 ; request, then we wait for the single-instance mutex to go, which lives as long as the process.
+; Other programs name their windows "TMainForm" too: every window of the class gets the message
+; registered under Zorvane's own name, which only Zorvane knows and answers.
 !macro STOP_RUNNING un
 Function ${un}StopRunning
   retry:
-  FindWindow $0 "TMainForm"
-  ${If} $0 <> 0
-    DetailPrint "Asking the running Zorvane to exit"
-    SendMessage $0 ${WM_EXITREQUEST} 0 0 /TIMEOUT=5000
-  ${EndIf}
+  System::Call 'user32::RegisterWindowMessage(t "${EXIT_MESSAGE_NAME}") i .r3'
+  StrCpy $0 0
+  ${Do}
+    FindWindow $0 "TMainForm" "" 0 $0
+    ${IfThen} $0 = 0 ${|} ${Break} ${|}
+    ${If} $3 <> 0
+      SendMessage $0 $3 0 0 /TIMEOUT=5000
+    ${EndIf}
+  ${Loop}
   StrCpy $1 0
   ${Do}
     System::Call 'kernel32::OpenMutex(i 0x00100000, i 0, t "Zorvane") p .r2'
@@ -148,8 +154,11 @@ Section "Zorvane" SecMain
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINST_KEY}" "EstimatedSize" $0
 
-  ; The same value the Settings page writes: named after the exe's file name, the path quoted.
+  ; The same value the Settings page writes: named after the exe's file name, the path quoted;
+  ; like the program, never a second copy beside one for all users.
+  ReadRegStr $0 HKLM "${RUN_KEY}" "${EXE_NAME}"
   ${If} $AutoRun = 1
+  ${AndIf} $0 == ""
     WriteRegStr HKCU "${RUN_KEY}" "${EXE_NAME}" '"$INSTDIR\${EXE_NAME}" -Hide'
   ${EndIf}
 SectionEnd

@@ -2,6 +2,13 @@
 # and a private Xvfb display, both ended and removed when the calling script exits.
 # Never touches ~/.wine or a display it did not start.
 
+# Wine spells Unix file names in the locale's character set: in the C locale (LANG unset, as in
+# a root shell, a container or a cron job) it cannot open a folder whose name is not ASCII.
+# Debian always has C.UTF-8; a UTF-8 locale of the user's own is kept.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  export LANG=C.UTF-8 LC_ALL=C.UTF-8
+fi
+
 zv_wine_cleanup() {
   if [ -n "${ZV_WINEPREFIX:-}" ]; then
     WINEPREFIX="$ZV_WINEPREFIX" wineserver -k >/dev/null 2>&1 || true

@@ -1,7 +1,8 @@
 // Times, in one run and side by side:
 //   hook, unmapped / mapped: KeyHookProc for one key event on the real registry, the real
-//     settings file with 100 mappings, the real window message and (mapped) the dispatcher's
-//     "TempCode" write and SendInput;
+//     settings file with 100 mappings and (mapped) the dispatcher, called directly, and its
+//     SendInput; then the mapped event together with what it posts for after the hook (the
+//     "TempCode" writes, the look at the keyboard layout);
 //   (a) one registry channel round trip as the channel is specified: RegCreateKeyExA,
 //       RegQueryValueExA, RegSetValueExA, RegCloseKey of "TempCode";
 //   (b) the private-profile reference: the intercepted-code list ("Index", then KeyCode1 to
@@ -10,7 +11,8 @@
 // The same two hook paths again with a second settings file that also holds 20 programs of 100
 // mappings each, the focused program being one of them (its own mapping applies), with the real
 // foreground watch asked again before each key whose mapping depends on the program.
-// Then the calls to the system per event (every platform call counted), and the tail: 100,000
+// Then the calls to the system per event (every platform call counted; the posts, and what they
+// run once the hook has returned, apart), and the tail: 100,000
 // events, one in four mapped, while another process rewrites the settings file in a loop; the
 // longest single event and the 99.9th percentile.
 // Usage: zv_bench_hook [scale]  (scale multiplies the iteration counts; default 1)
@@ -186,16 +188,20 @@ int main(int argc, char** argv) {
   win32::Win32Registry realRegistry;
   win32::Win32Input realInput;
   win32::Win32WindowMessages realWindows;
+  win32::Win32Scheduler realScheduler([](const std::string&) {});
   bench::CallCounts calls;
   bench::CountingFiles files(realFiles, calls.files);
   bench::CountingRegistry registry(realRegistry, calls.registry);
   bench::CountingInput input(realInput, calls.input);
   bench::CountingWindows windows(realWindows, calls.windows);
+  bench::CountingScheduler scheduler(realScheduler, calls.posts);
   SettingsFile settings(files, path);
   PrepareSettingsFile(settings);
   int stored = StoreHundredMappings(settings, "", 0);
   RegistryChannel channel(registry);
   Dispatcher dispatcher(settings, channel, input);
+  channel.SetScheduler(&scheduler);  // as the program runs
+  dispatcher.SetScheduler(&scheduler);
   g_dispatcher = &dispatcher;
   KeyHook hook(input, channel, settings, windows, g_errors);
   hook.SetClient(&dispatcher);
@@ -213,6 +219,7 @@ int main(int argc, char** argv) {
     batch.Commit();
   }
   Dispatcher programsDispatcher(programsFile, channel, input);
+  programsDispatcher.SetScheduler(&scheduler);
   KeyHook programsHook(input, channel, programsFile, windows, g_errors);
   programsHook.SetClient(&programsDispatcher);
   win32::Win32Foreground realForeground;
@@ -242,12 +249,17 @@ int main(int argc, char** argv) {
   bench.Add("hook path, unmapped key event", n, [&](int i) { hook.KeyHookProc(event('Z', i)); });
   bench.Add("hook path, mapped key event (dispatcher, SendInput)", n,
             [&](int i) { hook.KeyHookProc(event('A', i)); });
+  bench.Add("  the same, plus the work it posts for after the hook", n, [&](int i) {
+    hook.KeyHookProc(event('A', i));
+    Pump();
+  });
   bench.Add("  the same, plus its injected event coming back (whole key)", n, [&](int i) {
     hook.KeyHookProc(event('A', i));
     platform::KeyEvent back = event('K', i);  // "A" is the tenth mapping: its target is K
     back.flags = platform::kLlkhfInjected;
     back.extraInfo = kInjectionMarker;
     hook.KeyHookProc(back);
+    Pump();
   });
   bench.Add("20 programs x 100 mappings: unmapped key event", n,
             [&](int i) { programsHook.KeyHookProc(event('Z', i)); });
@@ -296,17 +308,20 @@ int main(int argc, char** argv) {
   std::printf("mappings in the file: %d; in the second file also %d of %d programs\n", stored,
               programMappings, kPrograms);
   for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
-  double unmapped = bench[0], mapped = bench[1], whole = bench[2], roundTrip = bench[5],
-         profile = bench[6];
-  std::printf("ratios to (a): unmapped %.2f, mapped %.2f, whole key %.2f\n", unmapped / roundTrip,
-              mapped / roundTrip, whole / roundTrip);
+  double unmapped = bench[0], mapped = bench[1], posted = bench[2], whole = bench[3],
+         roundTrip = bench[6], profile = bench[7];
+  std::printf(
+      "ratios to (a): unmapped %.2f, mapped %.2f, mapped with its posted work %.2f, whole key "
+      "%.2f\n",
+      unmapped / roundTrip, mapped / roundTrip, posted / roundTrip, whole / roundTrip);
   std::printf("(b) over: unmapped %.0f, mapped %.0f, whole key %.0f\n", profile / unmapped,
               profile / mapped, profile / whole);
 
   // Calls to the system per event, averaged over many events: an unmapped key's events, and a
   // mapped key's events each followed by its injected event coming back through the hook.
   const int count = 200;
-  bench::CallCounts unmappedCalls, mappedCalls, backCalls, programsUnmapped, programsMapped;
+  bench::CallCounts unmappedCalls, mappedCalls, backCalls, afterCalls, programsUnmapped,
+      programsMapped;
   auto add = [](bench::CallCounts& sum, const bench::CallCounts& to,
                 const bench::CallCounts& from) {
     sum.registry += to.registry - from.registry;
@@ -314,6 +329,7 @@ int main(int argc, char** argv) {
     sum.input += to.input - from.input;
     sum.windows += to.windows - from.windows;
     sum.foreground += to.foreground - from.foreground;
+    sum.posts += to.posts - from.posts;
   };
   hook.KeyHookProc(event('Z', 0));  // takes what the variants above left in "TempCode"
   Pump();
@@ -327,37 +343,42 @@ int main(int argc, char** argv) {
     back.flags = platform::kLlkhfInjected;
     back.extraInfo = kInjectionMarker;
     hook.KeyHookProc(back);
+    bench::CallCounts c3 = calls;
+    Pump();  // the message loop turns: what the hook posted runs
     add(unmappedCalls, c1, c0);
     add(mappedCalls, c2, c1);
-    add(backCalls, calls, c2);
-    bench::CallCounts c3 = calls;
-    programsHook.KeyHookProc(event('Z', i));
+    add(backCalls, c3, c2);
+    add(afterCalls, calls, c3);
     bench::CallCounts c4 = calls;
+    programsHook.KeyHookProc(event('Z', i));
+    bench::CallCounts c5 = calls;
     programsHook.KeyHookProc(event('A', i));
-    add(programsUnmapped, c4, c3);
-    add(programsMapped, calls, c4);
+    add(programsUnmapped, c5, c4);
+    add(programsMapped, calls, c5);
+    programsHook.KeyHookProc(back);  // takes "TempCode" back, as above
+    Pump();
   }
-  Pump();
   auto report = [&](const char* name, const bench::CallCounts& c) {
     auto avg = [&](long n) { return static_cast<double>(n) / count; };
     std::printf(
-        "%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f, foreground %.2f)\n",
+        "%-44s %5.2f  (registry %.2f, files %.2f, input %.2f, windows %.2f, foreground %.2f; "
+        "posts %.2f)\n",
         name, avg(c.total()), avg(c.registry), avg(c.files), avg(c.input), avg(c.windows),
-        avg(c.foreground));
+        avg(c.foreground), avg(c.posts));
   };
-  std::printf("calls to the system per event:\n");
+  std::printf("calls to the system per event (posts apart: no call that waits):\n");
   report("  unmapped key event", unmappedCalls);
   report("  mapped key event", mappedCalls);
   report("  its injected event coming back", backCalls);
+  report("  after the hook: the posted work of the two", afterCalls);
   report("  20 programs: unmapped key event", programsUnmapped);
   report("  20 programs: mapped key event (own mapping)", programsMapped);
 
   // The tail: first on a quiet machine, then while another process rewrites the settings
   // file. As in the program, the folder watch posts a look at the file to the main thread,
   // which takes it between events (here when the loop pumps); the hook reads only the snapshot.
-  win32::Win32Scheduler scheduler([](const std::string&) {});
   win32::Win32FolderWatcher folderWatcher;
-  SettingsWatch watch(settings, folderWatcher, scheduler, [](const std::string&) {});
+  SettingsWatch watch(settings, folderWatcher, realScheduler, [](const std::string&) {});
   bool watching = watch.Start();
   auto tail = [&](const char* title) {
     LARGE_INTEGER f;

@@ -9,3 +9,7 @@
 // Sent to the main window (class "TMainForm"): ends the program the way the tray's "Exit" does
 // (saves the "Settings" page, withdraws the hotkeys, removes the hook, ends the process).
 #define WM_EXITREQUEST 0x8252
+// The same request as a message registered under this name (RegisterWindowMessage), which the
+// installer sends: other programs' windows of class "TMainForm" give 0x8252 meanings of their
+// own, while only this program knows the registered message.
+#define ZV_EXIT_MESSAGE_NAME "Zorvane.ExitRequest.6E0C2B7A-5D1F-4B8E-9A43-2F7C1D0E8B55"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/elevated_switches.h"
 #include "app/main_form.h"
-#include "app/scancode_switch.h"
 
 namespace {
 
@@ -30,9 +30,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // library is loaded before the first window is made.
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  // The elevated writer of Windows' key map runs while the normal instance does.
-  if (zv::IsWriteScancodeMapSwitch(__argc, __argv))
-    return zv::RunWriteScancodeMapSwitch(__argc, __argv);
+  // The elevated writers of values under HKEY_LOCAL_MACHINE run while the normal instance does.
+  if (zv::IsElevatedSwitch(__argc, __argv)) return zv::RunElevatedSwitch(__argc, __argv);
   HANDLE mutex = CreateMutexA(nullptr, FALSE, zv::kApplicationTitle);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     // A second start ends at once and silently; the running one is not told.

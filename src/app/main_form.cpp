@@ -15,6 +15,12 @@ constexpr const char* kClassName = "TMainForm";
 constexpr UINT WM_SHOWERROR = WM_APP + 0x260;
 constexpr UINT_PTR kWatchdogTimer = 1;
 
+// The installer's exit request (app_ids.h); 0 if it could not be registered.
+UINT ExitMessage() {
+  static const UINT message = RegisterWindowMessageA(ZV_EXIT_MESSAGE_NAME);
+  return message;
+}
+
 }  // namespace
 
 std::string ExecutablePath() {
@@ -46,6 +52,10 @@ bool TMainForm::Create() {
   CreateWindowExA(0, kClassName, kDesignerCaption,
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                   CW_USEDEFAULT, 400, 400, nullptr, nullptr, instance_, this);
+  // Started as administrator, the program still takes the request from an installer without
+  // those rights: Windows lets such a message through only where the window allows it.
+  if (window_ && ExitMessage())
+    ChangeWindowMessageFilterEx(window_, ExitMessage(), MSGFLT_ALLOW, nullptr);
   return window_ != nullptr;
 }
 
@@ -71,6 +81,9 @@ void TMainForm::Guarded(const std::function<void()>& handler) {
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dispatcher_ && DispatchHookMessage(*dispatcher_, *this, message, wParam)) return 0;
   if (ui::HandleFlatMenuMessage(window_, message, wParam, lParam)) return TRUE;
+  // WM_POWERBROADCAST is answered TRUE: the computer may suspend.
+  if (watchdog_ && SessionMessage(message, wParam)) return message == WM_POWERBROADCAST;
+  if (message == ExitMessage() && message != 0) message = WM_EXITREQUEST;
   switch (message) {
     case WM_CREATE:
       MakeParts();
@@ -114,11 +127,14 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (mainWindow_) mainWindow_->FormActivated(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_TIMER:
+      if (wParam == kWatchdogTimer && !sessionNotified_) RegisterSessionNotification();
+      if (wParam == kWatchdogTimer && onOtherDesktop_) CheckInputDesktop();  // a switch missed
       if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
       if (wParam == kTipTimer) Timer1Timer();
       return 0;
     case WM_DESTROY:
       KillTimer(window_, kWatchdogTimer);
+      StopSessionWatch();
       foreground_.StopWatching();
       if (dispatcher_) dispatcher_->programs().SetForeground(nullptr);
       FormClose();
@@ -131,6 +147,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dispatcher_->SetActionRunner(nullptr);
         dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
       }
+      channel_.SetScheduler(nullptr);  // what the hook announced last is written now
       actions_.reset();
       PostQuitMessage(0);
       return 0;
@@ -181,10 +198,16 @@ void TMainForm::MakeParts() {
   hook_->SetClient(dispatcher_.get());
   watchdog_ = std::make_unique<HookWatchdog>(*hook_, input_);
   SetTimer(window_, kWatchdogTimer, HookWatchdog::kIntervalMs, nullptr);
+  StartSessionWatch();
   hotKeySystem_.SetWindow(window_);
   shell_.SetWindow(window_);
   fields_.showMessage = [this](const std::string& text) { ShowMessage(text); };
-  page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath());
+  fields_.askYesNo = [this](const std::string& text) {
+    return MessageBoxA(window_, text.c_str(), kApplicationTitle, MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
+  };
+  page_ = std::make_unique<SettingsPage>(fields_, hotKeys_, registry_, ExecutablePath(),
+                                         [this] { return RemoveMachineAutoRunElevated(window_); });
   tray_ = std::make_unique<win32::Win32Tray>(instance_, static_cast<platform::TraySink&>(*this));
   tray_->SetIcons(icon_, suspendedIcon_);
   commands_ = std::make_unique<SettingsFileCommands>(files_, settingsPath_, recent_,

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/action_wiring.h"
-#include "app/elevated_scancode_write.h"
+#include "app/elevated_run.h"
 #include "app/settings_page_controls.h"
 #include "app/tray_menu.h"
 #include "engine/dispatcher.h"
@@ -148,6 +148,15 @@ class TMainForm : public ErrorReporter,
   void StartSettingsWatch();
   void StartForegroundWatch();
 
+  // The hook's start and the session's changes (main_form_session.cpp).
+  void StartSessionWatch();
+  void RegisterSessionNotification();
+  void StopSessionWatch();
+  // A switch of the input desktop, and while another desktop has the input, the timer's look.
+  void CheckInputDesktop();
+  // Handles the loop's start and the session's messages the watchdog hears of.
+  bool SessionMessage(UINT message, WPARAM wParam);
+
   static constexpr UINT_PTR kTipTimer = 2;  // Timer1: the balloon goes after two seconds
 
   HINSTANCE instance_;
@@ -185,6 +194,9 @@ class TMainForm : public ErrorReporter,
   HICON suspendedIcon_ = nullptr;
   bool minimizeHandler_ = false;  // AppMinimize runs on minimise from creation step 5 on
   bool closed_ = false;           // FormClose ran: the hotkeys and the hook are gone
+  bool sessionNotified_ = false;  // the session's changes are told to the window
+  HWINEVENTHOOK desktopHook_ = nullptr;
+  bool onOtherDesktop_ = false;  // the input went to another desktop (the secure one)
   win32::Win32FolderWatcher folderWatcher_;
   // Other programs' edits of the settings file reach the engine's snapshot through the
   // scheduler's posted work; gone before the scheduler and the file.

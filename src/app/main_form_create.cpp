@@ -83,6 +83,7 @@ void TMainForm::FillActionTable() {
   actions_->actions().FillActionTable();
   dispatcher_->SetActionRunner(&actions_->actions());
   dispatcher_->SetScheduler(&actions_->scheduler());
+  channel_.SetScheduler(&actions_->scheduler());  // "TempCode" is written after the hook
 }
 
 // Not a creation step of its own: it runs after them all, whichever failed, so other programs'

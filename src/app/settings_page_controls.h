@@ -16,6 +16,7 @@ class SettingsPageControls : public SettingsPageView {
  public:
   void SetControls(const win32::MainWindowControls* controls) { c_ = controls; }
   std::function<void(const std::string&)> showMessage;
+  std::function<bool(const std::string&)> askYesNo;
 
   std::uint16_t HotKeyWord(int which) override;
   void SetHotKeyWord(int which, std::uint16_t word) override;
@@ -24,6 +25,7 @@ class SettingsPageControls : public SettingsPageView {
   void ShowMessage(const std::string& text) override {
     if (showMessage) showMessage(text);
   }
+  bool AskYesNo(const std::string& text) override { return askYesNo && askYesNo(text); }
   bool AutoRun() override;
   void SetAutoRun(bool checked) override;
   void SetUseHotkey(bool checked) override;

@@ -22,6 +22,7 @@ KeyHook::~KeyHook() {
 }
 
 bool KeyHook::Attach() {
+  if (!loopRuns_) return false;  // MessageLoopRuns installs it
   installed_ = input_.InstallHook(*this);
   lastSeenTick_ = input_.TickCount();
   unseen_.set();
@@ -65,14 +66,19 @@ void KeyHook::UnlockKeyboard() {
 }
 
 void KeyHook::ReinstallKeyHook() {
-  if (!installed_ && !hookedForMapping_ && !keyboardLocked_) return;
+  if (!hookedForMapping_ && !keyboardLocked_) return;  // RemoveKeyHook released everything
   if (installed_) {
     input_.ReplaceHook(*this);  // refused: the old hook stays, maybe alive after all
+    lastSeenTick_ = input_.TickCount();
   } else {
-    installed_ = input_.InstallHook(*this);
+    Attach();  // the system refused it before, or the loop does not run yet
   }
-  lastSeenTick_ = input_.TickCount();
   LoseSight();
+}
+
+void KeyHook::MessageLoopRuns() {
+  loopRuns_ = true;
+  if ((hookedForMapping_ || keyboardLocked_) && !installed_) Attach();
 }
 
 bool KeyHook::IsOwnWindow(std::uint32_t window) {

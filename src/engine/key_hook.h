@@ -67,9 +67,18 @@ class KeyHook : public platform::KeyHookSink {
   // Locking releases what the program pressed.
   void LockKeyboard();
   void UnlockKeyboard();
-  // Installs the hook again after the system may have dropped it silently (the watchdog): the
-  // new hook goes in before the old one comes out, and what the program pressed is released.
+  // Recovers the keyboard after the program may have lost sight of it: the system dropped the
+  // hook silently (the watchdog), the session was locked, switched away, asleep or behind a UAC
+  // prompt. What the program pressed is released; what it recorded of the keys the programs
+  // hold is forgotten, each key's state taken from the system (AsyncKeyState) at its next
+  // event, since the ups went by unseen; and, when the engine or the lock wants the hook, a
+  // fresh hook goes in (the new one before the old one comes out).
   void ReinstallKeyHook();
+  // Until the message loop runs, a wanted hook is not installed: the system removes a hook
+  // whose thread does not answer in time, and the start at sign-in can be slow. The main
+  // window holds the hook back before its loop starts, and lets it in from the loop.
+  void WaitForMessageLoop() { loopRuns_ = false; }
+  void MessageLoopRuns();
 
   platform::HookAnswer KeyHookProc(const platform::KeyEvent& event) noexcept;
   platform::HookAnswer OnKeyEvent(const platform::KeyEvent& event) noexcept override {
@@ -104,6 +113,7 @@ class KeyHook : public platform::KeyHookSink {
   bool installed_ = false;
   bool keyboardLocked_ = false;
   bool hookedForMapping_ = false;
+  bool loopRuns_ = true;
   std::uint32_t lastSeenTick_ = 0;
   // Keys whose physical down went on to the programs: their up goes on too, even when the key
   // got mapped while it was held, so no program is left with a key that never comes up.

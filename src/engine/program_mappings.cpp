@@ -47,6 +47,18 @@ std::string MappedValue(const IniDocument& doc, const std::string& section, int 
   return doc.ReadString(section, table, "");
 }
 
+// Of the keys section maps, those it keeps "Unchanged".
+std::bitset<256> KeptKeys(const IniDocument& doc, const std::string& section,
+                          const std::bitset<256>& mapped) {
+  std::bitset<256> kept;
+  for (int vk = 0; vk < 256; ++vk) {
+    std::size_t k = static_cast<std::size_t>(vk);
+    kept[k] =
+        mapped[k] && ProgramKey(MappedValue(doc, section, vk)) == ProgramKey(kUnchangedTarget);
+  }
+  return kept;
+}
+
 }  // namespace
 
 ProgramMappings::ProgramMappings(SettingsFile& settings) : settings_(settings) {
@@ -78,20 +90,16 @@ void ProgramMappings::Rebuild() noexcept {
 void ProgramMappings::Build(const IniDocument& doc) {
   programs_.clear();
   index_.clear();
-  all_.reset();
   std::bitset<256> anyProgram;
   bool anyOff = false;
   all_ = MappedKeys(doc, allSection_);
+  allKept_ = KeptKeys(doc, allSection_, all_);  // written by hand: "Unchanged" is no target
   for (const std::string& exe : ProgramsWithMappings(doc)) {
     Program p;
     p.section = SwapKeySection(exe);
     p.off = ProgramOff(doc, exe);
     p.own = MappedKeys(doc, p.section);
-    for (int vk = 0; vk < 256; ++vk) {
-      if (p.own[static_cast<std::size_t>(vk)])
-        p.kept[static_cast<std::size_t>(vk)] =
-            ProgramKey(MappedValue(doc, p.section, vk)) == ProgramKey(kUnchangedTarget);
-    }
+    p.kept = KeptKeys(doc, p.section, p.own);
     anyProgram |= p.own;
     anyOff = anyOff || p.off;
     index_.emplace(ProgramKey(exe), programs_.size());
@@ -124,7 +132,8 @@ ProgramMappings::Source ProgramMappings::SourceOf(int vk) {
   std::size_t k = static_cast<std::size_t>(vk);
   if (focused_ && focused_->off) return Source::Pass;
   if (focused_ && focused_->own[k]) return focused_->kept[k] ? Source::Pass : Source::Own;
-  return all_[k] ? Source::All : Source::None;
+  if (!all_[k]) return Source::None;
+  return allKept_[k] ? Source::Pass : Source::All;
 }
 
 const std::string& ProgramMappings::SectionOf(int vk) {

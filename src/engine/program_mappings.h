@@ -67,6 +67,7 @@ class ProgramMappings {
   std::string program_;
   std::vector<Program> programs_;
   std::unordered_map<std::string, std::size_t> index_;  // ProgramKey(exe) -> programs_
+  std::bitset<256> allKept_;                            // keys "SwapKey" keeps "Unchanged"
   std::bitset<256> all_;                                // keys "SwapKey" maps
   std::bitset<256> elsewhere_;  // keys some program maps and "SwapKey" does not
   std::bitset<256> dependent_;  // keys whose handling differs between programs

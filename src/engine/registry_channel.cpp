@@ -103,7 +103,11 @@ int RegistryChannel::TakeTempCode() {
 }
 
 void RegistryChannel::SetScheduler(platform::Scheduler* scheduler) {
-  FlushTempCode();
+  try {
+    FlushTempCode();
+  } catch (const Error&) {
+    // The value stays unknown and is read again when next needed.
+  }
   scheduler_ = scheduler;
 }
 

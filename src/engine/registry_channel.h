@@ -46,7 +46,7 @@ class RegistryChannel {
   RegistryChannel& operator=(const RegistryChannel&) = delete;
 
   // Where the "TempCode" writes are posted; without one (nullptr) they are written at once.
-  // Setting it writes what is still waiting.
+  // Setting it writes what is still waiting (a failure there is not reported).
   void SetScheduler(platform::Scheduler* scheduler);
   // Writes every "TempCode" change still waiting, in order.
   void FlushTempCode();

@@ -86,11 +86,19 @@ std::vector<std::string> ListScancodeMappings(platform::Registry& registry) {
 }
 
 void DeleteScancodeMap(platform::Registry& registry) {
-  const platform::RegistryKey key =
-      registry.OpenKey(RegistryRoot::LocalMachine, kScancodeMapKeyPath);
-  if (!key) return;
-  registry.DeleteValue(key, kScancodeMapValueName);
+  platform::RegistryKey key = registry.OpenKey(RegistryRoot::LocalMachine, kScancodeMapKeyPath);
+  if (key) {
+    registry.DeleteValue(key, kScancodeMapValueName);
+    registry.CloseKey(key);
+  }
+  // Whether it went is read back as any reader sees it: refusals come at the open or the delete.
+  key = registry.OpenKeyForReading(RegistryRoot::LocalMachine, kScancodeMapKeyPath);
+  std::vector<std::uint8_t> bytes;
+  RegistryType type = RegistryType::Binary;
+  const bool stays = key && registry.ReadBinary(key, kScancodeMapValueName, bytes, type) ==
+                                platform::RegistryRead::Ok;
   registry.CloseKey(key);
+  if (stays) throw ScancodeWriteDenied("");
 }
 
 }  // namespace zv

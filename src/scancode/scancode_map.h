@@ -31,7 +31,8 @@ struct TScancodeMap {
 };
 
 // The value could not be stored for lack of rights ("Failed to set data for 'Scancode Map'");
-// hex() is the value that was to be written, for a writer with more rights.
+// hex() is the value that was to be written, for a writer with more rights; empty when the
+// value was to be deleted.
 class ScancodeWriteDenied : public Error {
  public:
   explicit ScancodeWriteDenied(std::string hex);
@@ -72,8 +73,8 @@ void RemoveScancodeMapping(platform::Registry& registry, const std::string& sour
 // One text per entry, in stored order: the target's name, "@", the source's name (a scan code
 // without a name gives the empty name).
 std::vector<std::string> ListScancodeMappings(platform::Registry& registry);
-// Reset All: deletes the value; a key that cannot be opened or a value that cannot be deleted
-// is not reported.
+// Reset All: deletes the value. A value that stays for lack of rights throws
+// ScancodeWriteDenied with an empty hex; a missing key or value is no error.
 void DeleteScancodeMap(platform::Registry& registry);
 
 }  // namespace zv

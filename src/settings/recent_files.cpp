@@ -9,6 +9,7 @@
 namespace zv {
 
 using platform::RegistryKey;
+using platform::RegistryRoot;
 
 namespace {
 
@@ -61,9 +62,8 @@ void TRecentFiles::AddRecentMenuItem(const std::string& fileName) {
   }
 }
 
-std::vector<std::string> TRecentFiles::StoredPaths(bool create) {
+std::vector<std::string> TRecentFiles::ReadPaths(RegistryKey key) {
   std::vector<std::string> paths;
-  RegistryKey key = OpenWritable(registry_, ParseRootKey(RegPath), create);
   if (!key) return paths;
   for (const std::string& name : registry_.ValueNames(key)) {
     std::string value;
@@ -75,6 +75,28 @@ std::vector<std::string> TRecentFiles::StoredPaths(bool create) {
     paths.push_back(value);
   }
   registry_.CloseKey(key);
+  return paths;
+}
+
+std::vector<std::string> TRecentFiles::StoredPaths(bool create) {
+  const RegistryPlace place = ParseRootKey(RegPath);
+  RegistryRoot own = place.root;
+  RegistryKey key = OpenWritable(registry_, place, create, &own);
+  if (!key) key = registry_.OpenKeyForReading(place.root, place.path);
+  std::vector<std::string> written = ReadPaths(key);
+  if (place.root != RegistryRoot::LocalMachine) return written;
+  // A run with other rights (elevated, or a standard user's) kept its list under the other
+  // root. The list written now is the newer: the other's entries come first, so that the
+  // newer ones end on top of the menu and win a file name both hold.
+  const RegistryRoot other =
+      own == RegistryRoot::LocalMachine ? RegistryRoot::CurrentUser : RegistryRoot::LocalMachine;
+  std::vector<std::string> paths;
+  for (const std::string& path : ReadPaths(registry_.OpenKeyForReading(other, place.path))) {
+    const bool twice = std::any_of(written.begin(), written.end(),
+                                   [&](const std::string& w) { return Upper(w) == Upper(path); });
+    if (!twice) paths.push_back(path);
+  }
+  paths.insert(paths.end(), written.begin(), written.end());
   return paths;
 }
 

@@ -2,7 +2,9 @@
 // The recent settings files: paths in the registry (values "1", "2", ..., "1" the newest, at
 // most Max + 1 of them) and entries in the tray's "Settings File" submenu, below its three fixed
 // items (load, save as, separator). An entry's caption is the upper-cased file name of a path,
-// the newest at position 3; the menu shows at most Max entries.
+// the newest at position 3; the menu shows at most Max entries. The list is written under one
+// root (HKEY_LOCAL_MACHINE where this user may write, else HKEY_CURRENT_USER) and read from
+// both, the written one taken as the newer; a path in both is listed once.
 #include <functional>
 #include <string>
 
@@ -41,7 +43,8 @@ class TRecentFiles {
   // key cannot be written.
   void StoreRecentPath(const std::string& path);
   void AddRecentMenuItem(const std::string& fileName);
-  // Start-up: the entries from the registry, the value listed last on top.
+  // Start-up: the entries from the registry, the value listed last on top (the other root's
+  // values are listed before those of the written one).
   void LoadRecentFiles();
   // The stored path whose file name is the entry's caption (letter case aside); when several
   // are, the last listed. Empty when none is.
@@ -51,7 +54,10 @@ class TRecentFiles {
 
  private:
   static constexpr int kFixedItems = 3;
+  // Both roots' lists as one, in the order the menu is filled (the newest last); see the .cpp.
   std::vector<std::string> StoredPaths(bool create);
+  // The key's values in enumeration order; closes the key. Empty for no key.
+  std::vector<std::string> ReadPaths(platform::RegistryKey key);
 
   platform::Registry& registry_;
   RecentMenu& menu_;

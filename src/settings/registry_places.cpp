@@ -28,9 +28,12 @@ RegistryPlace ParseRootKey(const std::string& registryPath) {
 }
 
 platform::RegistryKey OpenWritable(platform::Registry& registry, const RegistryPlace& place,
-                                   bool create) {
+                                   bool create, RegistryRoot* opened) {
   auto open = [&](RegistryRoot root) {
-    return create ? registry.CreateKey(root, place.path) : registry.OpenKey(root, place.path);
+    platform::RegistryKey key =
+        create ? registry.CreateKey(root, place.path) : registry.OpenKey(root, place.path);
+    if (key && opened) *opened = root;
+    return key;
   };
   platform::RegistryKey key = open(place.root);
   if (!key && place.root == RegistryRoot::LocalMachine) key = open(RegistryRoot::CurrentUser);

@@ -21,8 +21,9 @@ struct RegistryPlace {
 RegistryPlace ParseRootKey(const std::string& registryPath);
 
 // Opens place's key with full access (create: making it when absent); when that is refused
-// under HKEY_LOCAL_MACHINE, the same path under HKEY_CURRENT_USER. 0 when neither opens.
+// under HKEY_LOCAL_MACHINE, the same path under HKEY_CURRENT_USER. 0 when neither opens. The
+// root that opened goes to *opened when given.
 platform::RegistryKey OpenWritable(platform::Registry& registry, const RegistryPlace& place,
-                                   bool create);
+                                   bool create, platform::RegistryRoot* opened = nullptr);
 
 }  // namespace zv

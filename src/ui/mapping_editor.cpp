@@ -120,8 +120,9 @@ bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::str
 
 bool MappingEditor::WrittenOrElevated(const ScancodeWrite& write) {
   if (!write.denied) return true;
-  if (!view_.AskYesNo(kElevateQuestion)) throw Error(kScancodeWriteFailed);
-  if (!parts_.scancodes.WriteElevated(write.hex)) throw Error(kScancodeWriteFailed);
+  const char* failure = write.hex.empty() ? kScancodeDeleteFailed : kScancodeWriteFailed;
+  if (!view_.AskYesNo(kElevateQuestion)) throw Error(failure);
+  if (!parts_.scancodes.WriteElevated(write.hex)) throw Error(failure);
   return true;
 }
 
@@ -177,8 +178,14 @@ void MappingEditor::ResetAll() {
       ResetAllOfKeyboardMap();
       return;
     case EditorPage::RegistryMap:
-      view_.ClearRows(MapList::RegListView);
-      parts_.scancodes.DeleteAll();
+      // Done, refused or declined: the list then shows what the registry holds.
+      try {
+        WrittenOrElevated(parts_.scancodes.DeleteAll());
+      } catch (const Error&) {
+        RefreshRegistryMap();
+        throw;
+      }
+      RefreshRegistryMap();
       return;
     default:
       return;

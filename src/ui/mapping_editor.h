@@ -20,8 +20,9 @@ inline constexpr const char* kResetAllQuestion = "Are you sure you want to reset
 // Reset All with a program chosen; the program's name follows.
 inline constexpr const char* kResetProgramQuestion = "Are you sure you want to reset all keys in ";
 inline constexpr const char* kElevateQuestion =
-    "Windows lets only administrators change its key map. Write it as administrator?";
+    "Windows lets only administrators change its key map. Make the change as administrator?";
 inline constexpr const char* kScancodeWriteFailed = "Failed to set data for 'Scancode Map'";
+inline constexpr const char* kScancodeDeleteFailed = "Failed to delete 'Scancode Map'";
 
 // The code a captured key hands on to the box, so that the box's own handling does nothing.
 inline constexpr int kCapturedKey = 300;

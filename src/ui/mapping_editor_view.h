@@ -54,7 +54,8 @@ class MappingEditorView {
 // The outcome of a change to the system's scancode map.
 struct ScancodeWrite {
   bool denied = false;  // the system refused the write for lack of rights
-  std::string hex;      // then: the value that was to be written, as hexadecimal text
+  std::string hex;      // then: the value that was to be written, as hexadecimal text ("":
+                        // the value was to be deleted)
 };
 
 class ScancodeMapPort {
@@ -67,9 +68,10 @@ class ScancodeMapPort {
   // than missing rights throw zv::Error.
   virtual ScancodeWrite Add(const std::string& source, const std::string& target) = 0;
   virtual ScancodeWrite Remove(const std::string& source, const std::string& target) = 0;
-  // Deletes the value; failures are not reported.
-  virtual void DeleteAll() = 0;
-  // Writes the value through an elevated copy of the program; false when that did not happen.
+  // Deletes the value; denied with an empty hex when it stays for lack of rights.
+  virtual ScancodeWrite DeleteAll() = 0;
+  // Writes the value (an empty hex: deletes it) through an elevated copy of the program; false
+  // when that did not happen.
   virtual bool WriteElevated(const std::string& hex) = 0;
 };
 

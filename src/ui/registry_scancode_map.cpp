@@ -30,8 +30,8 @@ ScancodeWrite RegistryScancodeMap::Remove(const std::string& source, const std::
   return Attempt([&] { RemoveScancodeMapping(registry_, source, target); });
 }
 
-void RegistryScancodeMap::DeleteAll() {
-  DeleteScancodeMap(registry_);
+ScancodeWrite RegistryScancodeMap::DeleteAll() {
+  return Attempt([&] { DeleteScancodeMap(registry_); });
 }
 
 }  // namespace zv

@@ -13,7 +13,7 @@ namespace zv {
 
 class RegistryScancodeMap : public ScancodeMapPort {
  public:
-  // writeElevated stores a whole value with more rights; true when it did.
+  // writeElevated stores a whole value (deletes it for "") with more rights; true when it did.
   using ElevatedWrite = std::function<bool(const std::string& hex)>;
   RegistryScancodeMap(platform::Registry& registry, ElevatedWrite writeElevated)
       : registry_(registry), writeElevated_(std::move(writeElevated)) {}
@@ -21,7 +21,7 @@ class RegistryScancodeMap : public ScancodeMapPort {
   std::vector<std::string> List() override;
   ScancodeWrite Add(const std::string& source, const std::string& target) override;
   ScancodeWrite Remove(const std::string& source, const std::string& target) override;
-  void DeleteAll() override;
+  ScancodeWrite DeleteAll() override;
   bool WriteElevated(const std::string& hex) override {
     return writeElevated_ && writeElevated_(hex);
   }

@@ -16,7 +16,13 @@ void SettingsPage::ReadAutoRunBox() {
 }
 
 void SettingsPage::AutoRunClick() {
-  SetAutoRun(registry_, exe_, view_.AutoRun());
+  const bool on = view_.AutoRun();
+  if (SetAutoRun(registry_, exe_, on) || on) return;
+  const bool asked = view_.AskYesNo(kMachineAutoRunQuestion);
+  if (asked && removeElevated_) removeElevated_();
+  const bool kept = IsAutoRun(registry_, exe_);
+  view_.SetAutoRun(kept);
+  if (asked && kept) view_.ShowMessage(kMachineAutoRunKept);
 }
 
 void SettingsPage::LoadStartupSettings(SettingsFile& file) {

@@ -2,6 +2,7 @@
 // The "Settings" page: the autorun box and the hotkey settings, read at start-up and written to
 // the settings file only by Exit. Setting a check box from code runs its click handler when
 // that changes the box, as the user's click would.
+#include <functional>
 #include <string>
 
 #include "engine/hotkeys.h"
@@ -10,8 +11,16 @@
 
 namespace zv {
 
+inline constexpr const char* kMachineAutoRunQuestion =
+    "Zorvane is started for every user of this computer by an entry that only an administrator "
+    "may remove. Remove it as administrator?";
+inline constexpr const char* kMachineAutoRunKept =
+    "Zorvane still starts when Windows starts: the entry for every user was not removed.";
+
 class SettingsPageView : public HotKeyFields {
  public:
+  // A Yes/No question; true for Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
   virtual bool AutoRun() = 0;
   // Both set the box only; the page runs the click handler itself.
   virtual void SetAutoRun(bool checked) = 0;
@@ -20,14 +29,20 @@ class SettingsPageView : public HotKeyFields {
 
 class SettingsPage {
  public:
+  // removeElevated deletes the machine-wide entry with more rights; true when it did.
   SettingsPage(SettingsPageView& view, HotKeySettings& hotKeys, platform::Registry& registry,
-               std::string executablePath)
-      : view_(view), hotKeys_(hotKeys), registry_(registry), exe_(std::move(executablePath)) {}
+               std::string executablePath, std::function<bool()> removeElevated = nullptr)
+      : view_(view),
+        hotKeys_(hotKeys),
+        registry_(registry),
+        exe_(std::move(executablePath)),
+        removeElevated_(std::move(removeElevated)) {}
 
   // Start-up: the box follows the registry; an existing entry is written again, so it follows
   // the executable when that has moved.
   void ReadAutoRunBox();
-  // CheckBox1Click: writes or deletes the autorun entry.
+  // CheckBox1Click: writes or deletes the autorun entry. A machine-wide entry that this user
+  // may not delete is offered to an administrator; the box then shows what the registry holds.
   void AutoRunClick();
   // CheckBox2Click.
   void UseHotkeyClick() { hotKeys_.UseHotkeyClick(); }
@@ -39,6 +54,7 @@ class SettingsPage {
   HotKeySettings& hotKeys_;
   platform::Registry& registry_;
   std::string exe_;
+  std::function<bool()> removeElevated_;
 };
 
 }  // namespace zv

@@ -70,7 +70,7 @@ start_probe() {
 
 launch_probe() {
   : > "$work/$probe_file"
-  (cd "$work" && exec wine "$probe_exe" "$probe_file" "$1") &
+  (cd "$work" && ZV_PROBE_LEFT=$1 exec wine "$probe_exe" "$probe_file") &
   local probe_pid=$! ready="" pid="" wid=""
   pids+=($probe_pid)
   # A busy machine can take a while to start a Wine process; a minute is plenty.

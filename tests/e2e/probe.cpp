@@ -50,37 +50,46 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, m, wp, lp);
 }
 
+int Left() {
+  const char* left = std::getenv("ZV_PROBE_LEFT");
+  return left ? std::atoi(left) : 10;
+}
+
 }  // namespace
 
-// Arguments: the file to record into, and optionally the window's distance from the left.
+// Usage: zv_probe.exe LOG [CLASS]. With CLASS it stands for another program's hidden window of
+// a class the program's own windows share: it says "ready <title> 0" and takes no focus. The
+// environment's ZV_PROBE_LEFT places the window that many pixels from the screen's left edge.
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  int left = argc > 2 ? std::atoi(argv[2]) : 10;
+  const bool other = argc > 2;
+  const char* className = other ? argv[2] : "ZvProbe";
   g_out = std::fopen(argv[1], "a");
   if (!g_out) return 2;
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "ZvProbe";
+  wc.lpszClassName = className;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassA(&wc);
   std::string title = "ZvProbe " + std::to_string(GetCurrentProcessId());
-  HWND w = CreateWindowA("ZvProbe", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, 10, 300,
-                         200, nullptr, nullptr, wc.hInstance, nullptr);
-  if (!w) {  // no display driver: Wine refuses the window
+  HWND w = CreateWindowA(className, title.c_str(), WS_OVERLAPPEDWINDOW | (other ? 0 : WS_VISIBLE),
+                         Left(), 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  if (!w || other) {  // without w: no display driver, Wine refuses the window
     Record("ready " + title.substr(8) + " 0");
-    return 3;
+    if (!w) return 3;
+  } else {
+    SetForegroundWindow(w);
+    SetFocus(w);
   }
-  SetForegroundWindow(w);
-  SetFocus(w);
   MSG msg;
   // The X window is made as the window is shown; give it a moment.
-  for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+  for (DWORD start = GetTickCount(); !other && GetTickCount() - start < 5000; Sleep(20)) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     if (GetPropA(w, "__wine_x11_whole_window")) break;
   }
   auto x11 = reinterpret_cast<std::uintptr_t>(GetPropA(w, "__wine_x11_whole_window"));
-  Record("ready " + title.substr(8) + " " + std::to_string(x11));
+  if (!other) Record("ready " + title.substr(8) + " " + std::to_string(x11));
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -36,8 +36,10 @@ class FakeScancodeMap : public ScancodeMapPort {
       if (e != target + "@" + source) next.push_back(e);
     return Write(next);
   }
-  void DeleteAll() override {
-    if (!denied) entries.clear();
+  ScancodeWrite DeleteAll() override {
+    ScancodeWrite write = Write({});
+    write.hex.clear();  // a deletion
+    return write;
   }
   bool WriteElevated(const std::string& hex) override {
     elevated.push_back(hex);

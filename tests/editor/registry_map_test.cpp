@@ -13,7 +13,7 @@ namespace {
 using Texts = std::vector<std::string>;
 constexpr auto kRegistry = MapList::RegListView;
 const char* const kElevate =
-    "yes? Windows lets only administrators change its key map. Write it as administrator?";
+    "yes? Windows lets only administrators change its key map. Make the change as administrator?";
 
 class RegistryMapEditing : public ::testing::Test, public EditorRig {
  protected:
@@ -90,6 +90,23 @@ TEST_F(RegistryMapEditing, ARefusedWriteIsOfferedToAnAdministrator) {
   EXPECT_THROW(editor.ResetKey(), Error);
   EXPECT_EQ(window.Rows(kRegistry).size(), 2u);
   EXPECT_EQ(Shown(), (Texts{kElevate, kElevate}));
+}
+
+TEST_F(RegistryMapEditing, ARefusedResetAllIsOfferedToAnAdministratorAndTheListFollowsTheMap) {
+  Change("A", "B");
+  scancodes.denied = true;
+  scancodes.elevatedWorks = false;
+  Shown();
+  for (bool yes : {false, true}) {  // declined or failed: the rows stay, as the value does
+    window.answers = {true, yes};
+    EXPECT_THROW(editor.ResetAll(), Error);
+    EXPECT_EQ(window.Listed(kRegistry), Texts{"A=B"});
+  }
+  scancodes.elevatedWorks = true;
+  window.answers = {true, true};
+  editor.ResetAll();
+  EXPECT_EQ(scancodes.elevated, (Texts{"", ""}));  // an empty value: the deletion
+  EXPECT_TRUE(window.Rows(kRegistry).empty());
 }
 
 TEST_F(RegistryMapEditing, AnUnreadableMapAtCreationIsShownOnceAndTheRestLoads) {

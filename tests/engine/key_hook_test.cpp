@@ -145,7 +145,7 @@ TEST_F(KeyHookTest, ErrorsPassTheEventOnUnreportedAndArePosted) {
   rig.channel.WriteTempCode(66);  // to be reset, which fails once the hook has returned
   rig.registry.SetFailWrites(true);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::Swallow);  // no registry call in it
-  EXPECT_THROW(rig.scheduler.RunPending(), Error);  // the scheduler shows the text
+  EXPECT_THROW(rig.scheduler.RunPending(), Error);                  // the scheduler shows the text
   rig.registry.SetFailWrites(false);
   // A hook whose channel did not publish reads "Handle" from the registry: a missing one is
   // an error too, and the event goes on unreported.

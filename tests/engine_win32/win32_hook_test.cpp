@@ -64,11 +64,15 @@ class Win32HookTest : public ::testing::Test {
     g_observer = SetWindowsHookExA(WH_KEYBOARD_LL, Observer, GetModuleHandleA(nullptr), 0);
     ASSERT_NE(g_observer, nullptr);
     hook.SetClient(&dispatcher);
+    channel.SetScheduler(&scheduler);  // as the program runs: "TempCode" written after the hook
+    dispatcher.SetScheduler(&scheduler);
     ASSERT_TRUE(hook.InstallKeyHook());
     ASSERT_TRUE(watch.Start());
   }
   void TearDown() override {
     hook.RemoveKeyHook();
+    channel.SetScheduler(nullptr);
+    dispatcher.SetScheduler(nullptr);
     UnhookWindowsHookEx(g_observer);
     DestroyWindow(window);
   }

@@ -23,7 +23,7 @@ TEST(RegistryScancodeMapPort, ARefusedWriteIsHandedOnWholeToTheElevatedWriter) {
   RegistryScancodeMap port(reg, [&](const std::string& hex) {
     elevated.push_back(hex);
     reg.SetWritable(RegistryRoot::LocalMachine, true);
-    WriteScancodeMap(reg, hex);
+    hex.empty() ? DeleteScancodeMap(reg) : WriteScancodeMap(reg, hex);
     reg.SetWritable(RegistryRoot::LocalMachine, false);
     return true;
   });
@@ -43,7 +43,9 @@ TEST(RegistryScancodeMapPort, ARefusedWriteIsHandedOnWholeToTheElevatedWriter) {
   EXPECT_EQ(port.List(), (Rows{"Left Ctrl@Caps Lock"}));
   EXPECT_EQ(elevated.size(), 2u);
 
-  port.DeleteAll();  // refused quietly
+  const ScancodeWrite reset = port.DeleteAll();
+  EXPECT_TRUE(reset.denied);
+  EXPECT_EQ(reset.hex, "");  // the deletion, for the elevated writer
   EXPECT_EQ(port.List().size(), 1u);
   // Not a matter of rights: thrown, not handed on.
   EXPECT_THROW(port.Add("Menu", "B"), Error);

@@ -141,7 +141,7 @@ TEST_F(ScancodeMap, RefusedWritesLeaveTheValueAndCarryWhatWasToBeWritten) {
     EXPECT_STREQ(denied.what(), "Failed to set data for 'Scancode Map'");
     EXPECT_EQ(denied.hex(), "00000000000000000300000030001E001D003A0000000000");
   }
-  DeleteScancodeMap(reg);  // Reset All fails quietly
+  EXPECT_THROW(DeleteScancodeMap(reg), ScancodeWriteDenied);  // so is Reset All
   reg.SetWritable(RegistryRoot::LocalMachine, true);
   reg.SetFailWrites(true);
   EXPECT_THROW(RemoveScancodeMapping(reg, "A", "B"), ScancodeWriteDenied);

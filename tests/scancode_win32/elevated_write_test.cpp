@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "app/elevated_scancode_write.h"
+#include "app/elevated_run.h"
 #include "tests/scancode_win32/stored_map.h"
 
 namespace zv::testing_win32 {
@@ -20,6 +21,7 @@ struct Watch {
   int ticks = 0;
   bool ownerEnabled = false;
   std::vector<std::string> boxTexts;  // the static texts of the writer's message boxes
+  std::set<HWND> answered;            // read once: a box may still show at the next tick
 } watch;
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM) {
@@ -38,7 +40,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
   GetWindowTextA(window, title, sizeof title);
   if (process != GetCurrentProcessId() && lstrcmpA(name, "#32770") == 0 &&
       lstrcmpA(title, "Zorvane") == 0 && IsWindowVisible(window)) {
-    EnumChildWindows(window, CollectStatic, 0);
+    if (watch.answered.insert(window).second) EnumChildWindows(window, CollectStatic, 0);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
   }
   return TRUE;
@@ -88,6 +90,29 @@ TEST_F(ElevatedWriter, WritesTheValueWhileTheCallerKeepsTakingMessages) {
   EXPECT_FALSE(watch.ownerEnabled);  // while the owner answered no commands
   EXPECT_TRUE(IsWindowEnabled(watch.owner));
   EXPECT_TRUE(watch.boxTexts.empty());
+  // Reset All's deletion, by its own word.
+  EXPECT_TRUE(Run("-WriteScancodeMap Remove"));
+  EXPECT_TRUE(Stored(&type).empty());
+  EXPECT_TRUE(Run("-WriteScancodeMap Remove"));  // nothing left to delete is no failure
+}
+
+// -RemoveAutoRun deletes the machine-wide Run value named after the program, and only when
+// nothing follows the switch.
+TEST_F(ElevatedWriter, RemovesTheMachineWideAutoRunValue) {
+  const char* const run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const char command[] = "\"C:\\zorvane.exe\" -Hide";
+  ASSERT_EQ(
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, run, "zorvane.exe", REG_SZ, command, sizeof command),
+      ERROR_SUCCESS);
+  auto stored = [&] {
+    return RegGetValueA(HKEY_LOCAL_MACHINE, run, "zorvane.exe", RRF_RT_REG_SZ, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
+  };
+  EXPECT_FALSE(Run("-RemoveAutoRun zorvane.exe"));
+  EXPECT_EQ(watch.boxTexts.size(), 1u);
+  EXPECT_TRUE(stored());
+  EXPECT_TRUE(Run("-RemoveAutoRun"));
+  EXPECT_FALSE(stored());
 }
 
 TEST_F(ElevatedWriter, RefusesAnythingButOneWellFormedValueAndWritesNothing) {
@@ -102,6 +127,7 @@ TEST_F(ElevatedWriter, RefusesAnythingButOneWellFormedValueAndWritesNothing) {
       "-WriteScancodeMap 0000000000000000030000001D003A0000000000",  // wrong count
       "-WriteScancodeMap " + tooLong,
       "-WriteScancodeMap " + good + " " + good,  // two values
+      "-WriteScancodeMap remove",                // only the exact word deletes
   };
   for (const std::string& parameters : refused) {
     watch.boxTexts.clear();

@@ -49,6 +49,16 @@ wine reg add 'HKCU\Software\Quillon\DisableKey' /v TempCode /t REG_DWORD /d 0 /f
 wine reg add "$run_key_machine" /v zorvane.exe /d "\"$dir_win\\zorvane.exe\" -Hide" /f \
   >/dev/null 2>&1
 
+# Another program's window of class "TMainForm", made after Zorvane's and so found first: only
+# Zorvane is asked to end.
+(cd "$work" && exec wine "$(basename "$ZV_PROBE")" other.txt TMainForm) &
+other_pid=$!
+pids+=($other_pid)
+for _ in $(seq 300); do
+  grep -q '^ready' "$work/other.txt" 2>/dev/null && break
+  sleep 0.2
+done
+
 # --- silent uninstall while the program runs hidden
 wine "$dir/uninstall.exe" /S
 for _ in $(seq 300); do
@@ -59,7 +69,8 @@ kill -0 "$zorvane_pid" 2>/dev/null && fail "the running zorvane.exe was not ende
 status=0
 wait "$zorvane_pid" || status=$?
 [ "$status" = 0 ] || fail "zorvane.exe ended with status $status, not by its own exit"
-echo "ok: the uninstaller ended the running program the orderly way"
+kill -0 "$other_pid" 2>/dev/null || fail "the other program's TMainForm window was ended"
+echo "ok: the uninstaller ended the running program the orderly way, and only that"
 # The uninstaller runs from a copy of itself; it is done when it has removed the original.
 for _ in $(seq 300); do
   [ -e "$dir/uninstall.exe" ] || break

@@ -21,11 +21,16 @@ class BoxView : public SettingsPageView {
   void SetHotKeyWord(int, std::uint16_t) override {}
   bool UseHotkey() override { return false; }
   void EnableHotKeyControls(bool) override {}
-  void ShowMessage(const std::string&) override {}
+  void ShowMessage(const std::string& text) override { shown.push_back(text); }
+  bool AskYesNo(const std::string& text) override {
+    shown.push_back("? " + text);
+    return yes;
+  }
   bool AutoRun() override { return autoRun; }
   void SetAutoRun(bool checked) override { autoRun = checked; }
   void SetUseHotkey(bool) override {}
-  bool autoRun = false;
+  bool autoRun = false, yes = false;
+  std::vector<std::string> shown;
 };
 
 struct Rig {
@@ -101,6 +106,41 @@ TEST(AutoRun, AStandardUserGetsTheEntryUnderTheCurrentUser) {
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), "Failed to set data for 'zorvane.exe'");
   }
+}
+
+// An entry under HKEY_LOCAL_MACHINE (an elevated run or an older install wrote it) that this
+// user may not change: starts never add a second copy, and an untick is offered to an
+// administrator, the box always showing what the registry holds.
+TEST(AutoRun, AMachineWideEntryStaysTheOnlyCopyAndGoesOnlyAsAdministrator) {
+  Rig rig;
+  // An earlier version also wrote a user's copy beside it.
+  for (RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+    platform::RegistryKey key = rig.registry.CreateKey(root, kRunKeyPath);
+    rig.registry.WriteString(key, "zorvane.exe", AutoRunCommand(kExe));
+    rig.registry.CloseKey(key);
+  }
+  rig.registry.SetWritable(RegistryRoot::LocalMachine, false);
+  bool elevatedWorks = false;
+  SettingsPage page(rig.view, rig.hotKeys, rig.registry, kExe, [&] {
+    rig.registry.SetWritable(RegistryRoot::LocalMachine, elevatedWorks);
+    return RemoveMachineAutoRun(rig.registry, kExe);
+  });
+  page.ReadAutoRunBox();  // a start
+  EXPECT_TRUE(rig.view.autoRun);
+  EXPECT_EQ(rig.Run(RegistryRoot::CurrentUser), "(none)");
+  const std::string question = std::string("? ") + kMachineAutoRunQuestion;
+  for (bool yes : {false, true}) {  // declined, then the elevated run failed
+    rig.view.yes = yes;
+    rig.view.autoRun = false;
+    page.AutoRunClick();
+    EXPECT_TRUE(rig.view.autoRun);
+  }
+  EXPECT_EQ(rig.view.shown, (std::vector<std::string>{question, question, kMachineAutoRunKept}));
+  elevatedWorks = true;
+  rig.view.autoRun = false;
+  page.AutoRunClick();
+  EXPECT_FALSE(rig.view.autoRun);
+  EXPECT_FALSE(IsAutoRun(rig.registry, kExe));
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ class PageView : public SettingsPageView {
   bool UseHotkey() override { return use; }
   void EnableHotKeyControls(bool enabled) override { controlsEnabled = enabled; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string&) override { return false; }
   bool AutoRun() override { return autoRun; }
   void SetAutoRun(bool checked) override { autoRun = checked; }
   void SetUseHotkey(bool checked) override { use = checked; }

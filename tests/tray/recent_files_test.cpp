@@ -134,6 +134,27 @@ TEST(RecentFiles, AStandardUserKeepsTheListUnderTheCurrentUser) {
   EXPECT_EQ(rig.recent.FindRecentPath("KEYS.QNP"), "C:\\Users\\me\\keys.qnp");
 }
 
+TEST(RecentFiles, BothRootsAreReadTheWrittenOneOnTopAndAPathOnce) {
+  Rig rig;
+  rig.recent.LoadRecentFiles();
+  rig.recent.AddRecentFile("C:\\shared\\s.qnp");
+  rig.recent.AddRecentFile("C:\\admin\\a.qnp");  // an elevated run's list
+  rig.registry.SetWritable(RegistryRoot::LocalMachine, false);
+  TRecentFiles user{rig.registry, rig.menu};
+  rig.menu.items.resize(3);
+  user.LoadRecentFiles();
+  EXPECT_EQ(rig.menu.Entries(), (Texts{"S.QNP", "A.QNP"}));
+  user.AddRecentFile("C:\\me\\b.qnp");
+  user.AddRecentFile("c:\\SHARED\\S.qnp");
+  EXPECT_EQ(rig.Stored(RegistryRoot::CurrentUser),
+            (Texts{"1=c:\\SHARED\\S.qnp", "2=C:\\me\\b.qnp"}));
+  rig.menu.items.resize(3);
+  user.LoadRecentFiles();  // the user's own list ends on top; s.qnp from there only
+  EXPECT_EQ(rig.menu.Entries(), (Texts{"B.QNP", "S.QNP", "A.QNP"}));
+  EXPECT_EQ(user.FindRecentPath("A.QNP"), "C:\\admin\\a.qnp");
+  EXPECT_EQ(user.FindRecentPath("S.QNP"), "c:\\SHARED\\S.qnp");
+}
+
 TEST(RecentFiles, RegistryFailuresAndForeignValues) {
   Rig rig;
   rig.recent.LoadRecentFiles();

@@ -29,6 +29,7 @@ void FakeInput::RemoveHook() {
 }
 
 void FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
+  if (away_) return;  // SendInput fails while another desktop has the input
   batches.push_back(count);
   for (std::size_t i = 0; i < count; ++i) {
     KeyEvent e;
@@ -60,6 +61,11 @@ void FakeInput::Press(int vk, bool down, bool sys) {
   e.vkCode = static_cast<std::uint32_t>(vk) & 0xFF;
   e.scanCode = ScanOf(e.vkCode);
   e.time = now;
+  if (away_) {
+    lastInput_ = now;
+    down_[e.vkCode] = down;
+    return;
+  }
   queue_.push_back(e);
   if (depth_ == 0) Drain();
 }

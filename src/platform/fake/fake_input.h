@@ -36,6 +36,11 @@ class FakeInput : public platform::Input {
   // hook that answered too slowly): events no longer reach it, though it counts as installed.
   void DropHookSilently() { dropped_ = true; }
   void RefuseInstall(bool refuse) { refuseInstall_ = refuse; }
+  // The keyboard goes to another desktop (the secure desktop of a lock, another user's
+  // session, or nowhere while asleep): typed keys change the system's key state and count as
+  // keyboard input, but reach neither the hook nor the focused program; injections are refused.
+  void LeaveDesktop() { away_ = true; }
+  void ReturnToDesktop() { away_ = false; }
   // The next count injected key presses never arrive: neither the hook nor the focused program
   // sees them. (Only presses: a lost release would leave a key down whatever the program does.)
   void LoseInjectedPresses(int count) { losePresses_ = count; }
@@ -43,7 +48,7 @@ class FakeInput : public platform::Input {
   bool hookLive() const { return sink_ != nullptr && !dropped_; }
   bool anyKeyDown() const { return down_.any(); }
 
-  std::uint32_t now = 1000;                   // the tick clock; tests move it
+  std::uint32_t now = 1000;  // the tick clock; tests move it
   static constexpr std::uintptr_t kUs = 0x4090409, kFrench = 0x40C040C;
   std::uintptr_t layout = kUs;  // kFrench: A and Q, Z and W trade scan codes
   int mapKeyCalls = 0;
@@ -61,6 +66,7 @@ class FakeInput : public platform::Input {
   platform::KeyHookSink* sink_ = nullptr;
   bool dropped_ = false;
   bool refuseInstall_ = false;
+  bool away_ = false;
   int losePresses_ = 0;
   int depth_ = 0;  // > 0 while the hook procedure runs
   std::deque<platform::KeyEvent> queue_;

@@ -35,11 +35,13 @@ Win32Scheduler::~Win32Scheduler() {
 }
 
 void Win32Scheduler::Post(std::function<void()> work) {
+  bool wake;
   {
     std::lock_guard<std::mutex> lock(postedMutex_);
+    wake = posted_.empty();  // otherwise a message is on its way and takes this along
     posted_.push_back(std::move(work));
   }
-  PostMessageA(window_, kRunPosted, 0, 0);
+  if (wake) PostMessageA(window_, kRunPosted, 0, 0);
 }
 
 platform::TimerId Win32Scheduler::StartTimer(int ms, std::function<void()> work) {
@@ -90,15 +92,26 @@ void Win32Scheduler::Guard(const std::function<void()>& work) {
   }
 }
 
-void Win32Scheduler::RunOnePosted() {
-  std::function<void()> work;
+void Win32Scheduler::RunPosted() {
+  // What was queued when the message came runs now, in order; work posted meanwhile waits for
+  // the next message, so other messages get their turn between.
+  std::size_t count;
   {
     std::lock_guard<std::mutex> lock(postedMutex_);
-    if (posted_.empty()) return;
-    work = std::move(posted_.front());
-    posted_.pop_front();
+    count = posted_.size();
   }
-  Guard(work);
+  for (std::size_t i = 0; i < count; ++i) {
+    std::function<void()> work;
+    {
+      std::lock_guard<std::mutex> lock(postedMutex_);
+      if (posted_.empty()) return;
+      work = std::move(posted_.front());
+      posted_.pop_front();
+    }
+    Guard(work);
+  }
+  std::lock_guard<std::mutex> lock(postedMutex_);
+  if (!posted_.empty()) PostMessageA(window_, kRunPosted, 0, 0);
 }
 
 void Win32Scheduler::FireTimer(UINT_PTR id) {
@@ -136,7 +149,7 @@ LRESULT CALLBACK Win32Scheduler::WindowProc(HWND window, UINT message, WPARAM wP
                                             LPARAM lParam) {
   auto* self = reinterpret_cast<Win32Scheduler*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self && message == kRunPosted) {
-    self->RunOnePosted();
+    self->RunPosted();
     return 0;
   }
   if (self && message == WM_TIMER) {

@@ -1,10 +1,10 @@
-#include "app/elevated_scancode_write.h"
+#include "app/elevated_run.h"
 
 #include <shellapi.h>
 
 #include <vector>
 
-#include "app/scancode_switch.h"
+#include "app/elevated_switches.h"
 
 namespace zv {
 
@@ -29,6 +29,8 @@ bool WaitPumping(HANDLE process) {
   }
 }
 
+}  // namespace
+
 std::string OwnPath() {
   std::vector<char> path(MAX_PATH);
   for (;;) {
@@ -37,8 +39,6 @@ std::string OwnPath() {
     path.resize(path.size() * 2);
   }
 }
-
-}  // namespace
 
 bool RunElevatedAndWait(HWND owner, const std::string& program, const std::string& parameters) {
   SHELLEXECUTEINFOA info = {};
@@ -63,7 +63,12 @@ bool RunElevatedAndWait(HWND owner, const std::string& program, const std::strin
 }
 
 bool WriteScancodeMapElevated(HWND owner, const std::string& hex) {
-  return RunElevatedAndWait(owner, OwnPath(), std::string(kWriteScancodeMapSwitch) + " " + hex);
+  const std::string value = hex.empty() ? kRemoveScancodeMapValue : hex;
+  return RunElevatedAndWait(owner, OwnPath(), std::string(kWriteScancodeMapSwitch) + " " + value);
+}
+
+bool RemoveMachineAutoRunElevated(HWND owner) {
+  return RunElevatedAndWait(owner, OwnPath(), kRemoveAutoRunSwitch);
 }
 
 }  // namespace zv
