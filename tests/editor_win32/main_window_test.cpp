@@ -8,6 +8,7 @@
 #include "catalogue/key_catalogue.h"
 #include "common/error.h"
 #include "scancode/scancode_map.h"
+#include "settings/mapping_store.h"
 #include "tests/editor_win32/main_window_rig.h"
 #include "ui/win32/key_box.h"
 #include "ui/win32/main_window_res.h"
@@ -149,6 +150,34 @@ TEST_F(MainWindowTest, ChangeStoresWithTheTipAndTheRowAppears) {
   EXPECT_EQ(settings.ReadString("SwapKey", "A", ""), "B");
   EXPECT_EQ(Text(c().cbbOldKey), "");
   EXPECT_EQ(Text(c().cbbNewKey), "");
+}
+
+TEST_F(MainWindowTest, AChosenProgramShowsItsListItsOffBoxAndTheUnchangedTarget) {
+  StoreMapping(settings, "Tab", kUnchangedTarget, " ", "notepad.exe");
+  SetProgramOff(settings, "notepad.exe", true);
+  window->programChoice().Load();
+  auto unchangedAt = [&] {
+    return SendMessageA(c().cbbNewKey, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(kUnchangedTarget));
+  };
+  auto pickProgram = [&](const std::string& program) {
+    Pick(c().cbbProgram, program);
+    MSG msg;  // the pick acts once the box's notifications are over
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  };
+  EXPECT_FALSE(IsWindowVisible(c().cbProgramOff));
+  EXPECT_EQ(unchangedAt(), CB_ERR);
+  pickProgram("notepad.exe");
+  EXPECT_EQ(Rows(c().SwapKeyList), Texts{"Tab=Unchanged"});
+  EXPECT_TRUE(IsWindowVisible(c().cbProgramOff));
+  EXPECT_EQ(SendMessageA(c().cbProgramOff, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(unchangedAt(), 0);
+  Click(c().cbProgramOff);
+  EXPECT_FALSE(ProgramOff(settings.Current(), "notepad.exe"));
+  pickProgram("All programs");
+  EXPECT_TRUE(Rows(c().SwapKeyList).empty());
+  EXPECT_FALSE(IsWindowVisible(c().cbProgramOff));
+  EXPECT_EQ(unchangedAt(), CB_ERR);
 }
 
 TEST_F(MainWindowTest, TheThreeRefusalsAreShownAndStoreNothing) {
