@@ -19,26 +19,34 @@ constexpr auto kKeyboard = MapList::SwapKeyList;
 class ProgramChoosing : public ::testing::Test, public EditorRig, public ProgramChoiceView {
  protected:
   void SetUp() override { choice.Load(); }
-  void SetProgramItems(const Texts& all, int index) override { items = all, chosen = index; }
-  void ShowProgramOffBox(bool shown, bool checked) override { off = shown ? checked : -1; }
-  void OfferUnchangedTarget(bool offered) override { unchangedOffered = offered; }
+  // The box as one line: its items, the chosen one in brackets, then the off box and the
+  // Unchanged target when they are offered ("All programs|[notepad.exe]|Add program... off").
+  void SetProgramItems(const Texts& items, int chosen) override {
+    box.clear();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const bool isChosen = static_cast<int>(i) == chosen;
+      box += (i ? "|" : "") + (isChosen ? "[" + items[i] + "]" : items[i]);
+    }
+  }
+  void ShowProgramOffBox(bool shown, bool checked) override {
+    offBox = shown ? (checked ? " OFF" : " off") : "";
+  }
+  void OfferUnchangedTarget(bool offered) override { unchanged = offered ? " unchanged" : ""; }
   std::string ChooseProgramToAdd(const Texts& open) override {
     offered = open;
-    return dialogAnswer;
+    return answer;
   }
-  void Add(const std::string& answer) {  // "Add program..." answered by a name, a path or ""
-    dialogAnswer = answer;
-    choice.Picked(static_cast<int>(items.size()) - 1);
+  std::string Box() const { return box + offBox + unchanged; }
+  void Add(const std::string& name) {  // "Add program..." answered by a name, a path or ""
+    answer = name;
+    choice.Picked(static_cast<int>(std::count(box.begin(), box.end(), '|')));
   }
-  std::string Chosen() const { return items.at(chosen); }
   std::string Own(const std::string& key) {
     return settings.ReadString("SwapKey notepad.exe", key, "none");
   }
 
-  Texts items, offered;
-  int chosen = -1, off = -1;  // off: -1 hidden, else checked
-  bool unchangedOffered = false;
-  std::string dialogAnswer;
+  std::string box, offBox, unchanged, answer;
+  Texts offered;
   fake::FakeOpenPrograms open;
   ProgramChoice choice{ProgramChoiceParts{*this, settings, open, editor}};
 };
@@ -46,18 +54,13 @@ class ProgramChoosing : public ::testing::Test, public EditorRig, public Program
 TEST_F(ProgramChoosing, AProgramAddedFromTheOpenWindowsGetsItsOwnMappings) {
   Change("A", "B");
   Change("C", kUnchangedTarget);  // no target for all programs
-  EXPECT_EQ(items, (Texts{"All programs", "Add program..."}));
-  EXPECT_EQ(off, -1);
-  EXPECT_FALSE(unchangedOffered);
-
+  EXPECT_EQ(Box(), "[All programs]|Add program...");
   open.names = {"notepad.exe", "Explorer.EXE", "Notepad.exe", "calc.exe"};
   Add("");  // cancelled
   EXPECT_EQ(offered, (Texts{"calc.exe", "Explorer.EXE", "notepad.exe"}));
-  EXPECT_EQ(Chosen(), "All programs");
+  EXPECT_EQ(Box(), "[All programs]|Add program...");
   Add("notepad.exe");
-  EXPECT_EQ(items, (Texts{"All programs", "notepad.exe", "Add program..."}));
-  EXPECT_EQ(off, 0);
-  EXPECT_TRUE(unchangedOffered);
+  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Add program... off unchanged");
   EXPECT_TRUE(window.Rows(kKeyboard).empty());
 
   Change("A", "C");
@@ -65,19 +68,14 @@ TEST_F(ProgramChoosing, AProgramAddedFromTheOpenWindowsGetsItsOwnMappings) {
   EXPECT_EQ(window.Listed(kKeyboard), (Texts{"A=C", "C=Unchanged"}));
   window.Select(kKeyboard, "A");
   editor.ResetKey();
-  EXPECT_EQ(Own("A"), "none");
-  EXPECT_EQ(SwapKey("A"), "B");
-  EXPECT_EQ(SwapKey("C"), "none");
+  EXPECT_EQ(Own("A") + SwapKey("A") + SwapKey("C"), "noneBnone");
 
   // A path from the file dialog names the program; a known name in other letters chooses it.
   Add("C:\\Games\\Game.exe");
-  EXPECT_EQ(Chosen(), "Game.exe");
   Add("NOTEPAD.EXE");
-  EXPECT_EQ(Chosen(), "notepad.exe");
-  EXPECT_EQ(items.size(), 4u);
+  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Game.exe|Add program... off unchanged");
   choice.Picked(0);
   EXPECT_EQ(window.Listed(kKeyboard), Texts{"A=B"});
-  EXPECT_FALSE(unchangedOffered);
 }
 
 TEST_F(ProgramChoosing, ResetAllRemovesOnlyTheShownListsMappings) {
@@ -89,13 +87,11 @@ TEST_F(ProgramChoosing, ResetAllRemovesOnlyTheShownListsMappings) {
   editor.ResetAll();
   EXPECT_EQ(Shown(), Texts{"ok? Are you sure you want to reset all keys in notepad.exe?"});
   EXPECT_TRUE(window.Rows(kKeyboard).empty());
-  EXPECT_EQ(SwapKey("A"), "B");
-  EXPECT_EQ(Own("A"), "none");
+  EXPECT_EQ(Own("A") + SwapKey("A"), "noneB");
 
   // With all programs shown, the mappings of single programs stay, and so do their codes.
   Change("Q", "W");
   choice.Picked(0);
-  EXPECT_TRUE(editor.HasMappings());
   window.answers = {true};
   editor.ResetAll();
   EXPECT_EQ(Own("Q"), "W");
@@ -107,19 +103,15 @@ TEST_F(ProgramChoosing, ResetAllRemovesOnlyTheShownListsMappings) {
 TEST_F(ProgramChoosing, NoMappingsInThisProgramIsStoredShownAndKeptOverAReload) {
   Add("game.exe");
   choice.OffClicked(true);
-  EXPECT_EQ(off, 1);
-  EXPECT_TRUE(ProgramOff(settings.Current(), "game.exe"));
   // Another file: its programs fill the box; the chosen one stays chosen, with its list.
   files.Put("C:\\zv\\Keydat.qnp", "[SwapKey Edit.exe]\r\nA=B\r\n[Programs]\r\ngame.exe=Off\r\n");
   choice.Load();
-  EXPECT_EQ(items, (Texts{"All programs", "Edit.exe", "game.exe", "Add program..."}));
-  EXPECT_EQ(Chosen(), "game.exe");
-  EXPECT_EQ(off, 1);
+  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program... OFF unchanged");
   choice.Picked(1);
   EXPECT_EQ(window.Listed(kKeyboard), Texts{"A=B"});
   choice.Picked(2);
   choice.OffClicked(false);
-  EXPECT_EQ(off, 0);
+  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program... off unchanged");
   EXPECT_EQ(files.Get("C:\\zv\\Keydat.qnp").find("Programs"), std::string::npos);
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
 # docs/images/: the "Keyboard Map" page with a few mappings and the "Registry Map" page with a
-# few swaps in Windows' key map, the page with one program chosen, and "Add program..." offering
-# the programs that have a window open (two of Wine's own). Usage: tests/editor_win32/screenshots.sh [mingw build folder]
+# few swaps in Windows' key map, the page with one program chosen, and "Add program...".
+# Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -14,10 +14,9 @@ source scripts/wine-session.sh
 zv_wine_start
 work=$(mktemp -d /tmp/zv-shots.XXXXXX)
 pid=""
-pids=()
+pids=()  # two of Wine's own programs, offered by "Add program..."
 finish() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  [ -n "$pid" ] && kill "$pid" "${pids[@]}" 2>/dev/null && wait "$pid" 2>/dev/null
   rm -rf "$work"
   zv_wine_cleanup
 }
@@ -36,10 +35,10 @@ printf '%s\r\n' '[DisableKey]' 'Index=4' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=
   '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
   '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
   > "$work/Keydat.qnp"
-for program in notepad winemine; do
-  wine "$program" >/dev/null 2>&1 &
-  pids+=($!)
-done
+wine notepad >/dev/null 2>&1 &
+pids+=($!)
+wine winemine >/dev/null 2>&1 &
+pids+=($!)
 (cd "$work" && exec wine zorvane.exe >/dev/null 2>&1) &
 pid=$!
 form=""
@@ -56,19 +55,16 @@ shoot() {  # file [window]
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/images/$1"
   echo "docs/images/$1 ${WIDTH}x${HEIGHT}"
 }
-click() {  # the locator's arguments: a left click there
-  local at
-  at=$(cd "$work" && wine zv_locate.exe "$@" | tr -d '\r')
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
+click() {  # a left click where the locator's arguments point
+  # shellcheck disable=SC2046
+  xdotool mousemove --sync $(cd "$work" && wine zv_locate.exe "$@" | tr -d '\r') click 1
   sleep 1
 }
 shoot main_window.png
 # The "Registry Map" tab is the second of the page control's buttons.
 click 2001 0.37
 shoot main_window_registry.png
-# Back on the "Keyboard Map": the Program box's second item is notepad.exe, its last one
-# "Add program...".
+# Back on the "Keyboard Map": the Program box's items 1 and 2 are notepad.exe, "Add program...".
 click 2001 0.1
 click 2103 0.95
 click list 1
