@@ -33,12 +33,14 @@ InterceptedList::~InterceptedList() {
 void InterceptedList::Rebuild() noexcept {
   try {
     codes_ = InterceptedCodeSet(file_.Snapshot());
+    valid_ = true;
     return;
   } catch (const std::exception& e) {
     errors_.PostError(e.what());
   } catch (...) {
   }
   codes_.reset();
+  valid_ = false;
 }
 
 }  // namespace zv

@@ -20,14 +20,15 @@ std::bitset<256> InterceptedCodeSet(const IniDocument& doc);
 
 class InterceptedList {
  public:
-  // A list that cannot be read (a hand-edited entry that is not a number) intercepts nothing;
-  // its error is reported once per snapshot.
+  // A list that cannot be read (a hand-edited entry that is not a number) is not valid and
+  // intercepts nothing; its error is reported once per snapshot.
   InterceptedList(SettingsFile& file, ErrorReporter& errors);
   ~InterceptedList();
   InterceptedList(const InterceptedList&) = delete;
   InterceptedList& operator=(const InterceptedList&) = delete;
 
   bool Contains(std::uint32_t vkCode) const { return vkCode < codes_.size() && codes_[vkCode]; }
+  bool valid() const { return valid_; }
 
  private:
   void Rebuild() noexcept;
@@ -35,6 +36,7 @@ class InterceptedList {
   SettingsFile& file_;
   ErrorReporter& errors_;
   int listener_ = 0;
+  bool valid_ = false;
   std::bitset<256> codes_;  // a virtual-key code is 0-255; larger codes never match
 };
 

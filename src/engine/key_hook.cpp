@@ -142,6 +142,11 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
   if (marked || (injected && static_cast<int>(event.vkCode) == expected)) {
     return HookAnswer::PassOn;
   }
+  if (!intercepted_.valid()) {
+    // A settings file the program cannot read (its error is shown) leaves every key alone.
+    passedDown_[vk] = down;
+    return HookAnswer::PassOn;
+  }
   if (!injected && vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan) {
     return AltGrControl(down);
   }
@@ -188,7 +193,10 @@ HookAnswer KeyHook::AltGrControl(bool down) {
   // mapped Right Alt (whose press follows at once) takes it along, and its release follows
   // its press either way.
   if (down) {
-    altGrControlSwallowed_ = intercepted_.Contains(kRightAlt) && IsOwnWindow(channel_.ReadHandle());
+    // In a program that passes Right Alt ("Off", "Unchanged"), the pair goes on together.
+    bool here = !client_ || client_->InterceptsHere(static_cast<int>(kRightAlt));
+    altGrControlSwallowed_ =
+        intercepted_.Contains(kRightAlt) && here && IsOwnWindow(channel_.ReadHandle());
   }
   bool swallow = altGrControlSwallowed_;
   if (!down) altGrControlSwallowed_ = false;

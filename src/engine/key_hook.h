@@ -15,15 +15,17 @@
 // program's own, whatever "TempCode" holds: an announced injection that never arrived must not
 // make the next real press of that key pass unmapped. The dispatcher is told only when it has
 // something to do for the key (HookClient::HandlesKey), and only while the published main
-// window is the program's own. An unmapped key costs no call to the system.
+// window is the program's own. An unmapped key costs no call to the system. While the keyboard
+// is locked every event is swallowed and nothing else happens. The hook stays installed while
+// either the lock or the engine needs it. An error (a registry failure) never leaves the
+// procedure: that event is passed on unreported and the text is posted, to be shown after the
+// hook has returned. While the intercepted-code list cannot be read (a hand-edited entry that
+// is not a number, reported as the file is taken in) every event is passed on unreported.
 //
 // AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making
 // (kAltGrControlScan) just before Right Alt, and its release with Right Alt's. That event is not
-// the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes
-// it along (swallowed both ways). While the keyboard is locked every event is swallowed and nothing
-// else happens. The hook stays installed while either the lock or the engine needs it. An error (a
-// hand-edited settings file, a registry failure) never leaves the procedure: that event is
-// passed on unreported and the text is posted, to be shown after the hook has returned.
+// the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes it
+// along (swallowed both ways).
 //
 // A listed code is swallowed only where the dispatcher's focused program wants it
 // (HookClient::InterceptsHere): not in a program switched off, not for a key the program keeps

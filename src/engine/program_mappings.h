@@ -6,9 +6,9 @@
 // The tables (one per program) are worked out from the settings file's snapshot whenever it
 // changes, on the main thread and never on the hook's path, and the focused program is looked up
 // once per focus change, so a key event costs a few bit tests, however many programs have
-// mappings. Nothing here touches the disk, and only Follow
-// asks the system anything: for a key whose mapping differs between programs, whether the
-// foreground window is still the one last told.
+// mappings. Nothing here touches the disk, and only Follow asks the system anything: for a key
+// whose mapping differs between programs, whether the foreground window is still the one last
+// told.
 #include <bitset>
 #include <cstdint>
 #include <string>

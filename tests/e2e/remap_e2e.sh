@@ -5,8 +5,9 @@
 # afterwards.
 source "$(dirname "$0")/e2e_lib.sh"
 
+# Written by hand: section names match in any letter case.
 settings '[DisableKey]' 'Index=4' 'KeyCode1=65' 'KeyCode2=83' 'KeyCode3=68' 'KeyCode4=70' \
-  '[SwapKey]' 'A=B' 'S=D' 'D=S' 'F=DisableKey'
+  '[swapkey]' 'A=B' 'S=D' 'D=S' 'F=DisableKey'
 start_probe
 start_zorvane
 [ -z "$(xdotool search --onlyvisible --name Velmora 2>/dev/null || true)" ] ||

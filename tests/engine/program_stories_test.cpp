@@ -52,6 +52,8 @@ TEST_F(ProgramStories, TheFocusIsFollowedAtTheNextMappedKeyEvenWithoutItsEvent) 
   rig.foreground.FocusSilently("game.exe");
   // The game passes A's up (harmless) and the C pressed for notepad comes up.
   EXPECT_EQ(rig.run("-A +S -S"), "-A -C +S -S");
+  rig.Map("Right Alt", "C");  // AltGr's made-up Left Ctrl goes on with Right Alt in the game
+  EXPECT_EQ(rig.run("+AltGr +Q -Q -AltGr"), "+LCtrl +RAlt +Q -Q -LCtrl -RAlt");
 }
 
 TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {
