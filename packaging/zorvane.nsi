@@ -178,6 +178,9 @@ Section "Uninstall"
   Delete "$INSTDIR\${EXE_NAME}"
   Delete "$INSTDIR\user-guide.html"
   Delete "$INSTDIR\LICENSE.txt"
+  ; Left behind only by a write of the settings file that was cut short.
+  Delete "$INSTDIR\${SETTINGS_FILE}.new"
+  Delete "$INSTDIR\${SETTINGS_FILE}.bak"
   ${If} ${FileExists} "$INSTDIR\${SETTINGS_FILE}"
     MessageBox MB_YESNO|MB_ICONQUESTION \
       "Keep your mappings and settings (${SETTINGS_FILE}) for a later installation?" \

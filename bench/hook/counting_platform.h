@@ -107,9 +107,18 @@ class CountingFiles : public platform::Files {
     ++n_;
     return f_.Read(path, bytes);
   }
-  bool Replace(const std::string& path, const std::string& bytes) override {
+  bool Write(const std::string& path, const std::string& bytes) override {
     ++n_;
-    return f_.Replace(path, bytes);
+    return f_.Write(path, bytes);
+  }
+  platform::SwapResult Swap(const std::string& path, const std::string& replacement,
+                            const std::string& backup) override {
+    ++n_;
+    return f_.Swap(path, replacement, backup);
+  }
+  bool Move(const std::string& from, const std::string& to) override {
+    ++n_;
+    return f_.Move(from, to);
   }
   bool Delete(const std::string& path) override {
     ++n_;

@@ -40,6 +40,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_scheduler.h"
 #include "platform/win32/win32_window_messages.h"
+#include "settings/file_replace.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
@@ -117,7 +118,7 @@ int Rewrite(const std::string& path) {
   files.Read(path, text);
   int rewrites = 0;
   while (WaitForSingleObject(stop, 0) != WAIT_OBJECT_0) {
-    files.Replace(path, rewrites % 2 ? text : text + "\r\n");
+    ReplaceContent(files, path, rewrites % 2 ? text : text + "\r\n");
     ++rewrites;
   }
   CloseHandle(stop);

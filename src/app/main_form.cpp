@@ -147,6 +147,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dispatcher_->SetActionRunner(nullptr);
         dispatcher_->SetScheduler(nullptr);  // the scheduler goes with the actions
       }
+      if (settings_) settings_->SetScheduler(nullptr);  // a waiting write gets its last try
       channel_.SetScheduler(nullptr);  // what the hook announced last is written now
       actions_.reset();
       PostQuitMessage(0);
@@ -192,7 +193,7 @@ void TMainForm::MakeParts() {
   // The engine's parts, the tray and the hotkeys exist before the creation steps run, so a
   // step that fails leaves none of them missing.
   settingsPath_ = SettingsPathFor(ExecutablePath());
-  settings_ = std::make_unique<SettingsFile>(files_, settingsPath_);
+  settings_ = std::make_unique<SettingsFile>(files_, settingsPath_, &ansi_);
   dispatcher_ = std::make_unique<Dispatcher>(*settings_, channel_, input_);
   hook_ = std::make_unique<KeyHook>(input_, channel_, *settings_, windows_, *this);
   hook_->SetClient(dispatcher_.get());

@@ -32,6 +32,7 @@
 #include "platform/win32/win32_open_programs.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_text_codec.h"
 #include "platform/win32/win32_tray.h"
 #include "platform/win32/win32_window_messages.h"
 #include "settings/recent_files.h"
@@ -162,6 +163,7 @@ class TMainForm : public ErrorReporter,
   HINSTANCE instance_;
   HWND window_ = nullptr;
   win32::Win32Files files_;
+  win32::Win32TextCodec ansi_;
   win32::Win32Registry registry_;
   win32::Win32Input input_;
   win32::Win32WindowMessages windows_;

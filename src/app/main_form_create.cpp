@@ -90,6 +90,9 @@ void TMainForm::FillActionTable() {
 // edits of the settings file reach the engine whenever there is a scheduler to bring them.
 void TMainForm::StartSettingsWatch() {
   if (!actions_) return;  // the volume controller could not be made; its error was shown
+  // A write to a file another program holds waits for it by timer, not on the hook's thread.
+  settings_->SetScheduler(&actions_->scheduler(),
+                          [this](const std::string& text) { PostError(text); });
   try {
     settingsWatch_ =
         std::make_unique<SettingsWatch>(*settings_, folderWatcher_, actions_->scheduler(),

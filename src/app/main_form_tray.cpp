@@ -50,6 +50,10 @@ void TMainForm::EndSession() {
   Guarded([&] { page_->SaveStartupSettings(*settings_); });
   FormClose();
   if (tray_) tray_->RemoveTrayIcon();
+  // The process may end without another message: lent clipboard content and a settings write
+  // waiting for a held file get their last try now.
+  if (actions_) actions_->actions().GiveClipboardBack();
+  if (settings_) settings_->SetScheduler(nullptr);
 }
 
 void TMainForm::Timer1Timer() {

@@ -29,17 +29,18 @@ std::string Dispatcher::SourceName(const IniDocument& doc, const std::string& se
 }
 
 void Dispatcher::NoteShiftTarget(const std::string& target) {
-  if (shiftFlagPosted_ || !scheduler_) return;
+  if (!scheduler_ || shiftFlagTried_ == settings_.SnapshotVersion()) return;
   if (target.find("Shift") == std::string::npos) return;
   if (settings_.Snapshot().ReadString("NumShiftFlag", "NumDown", "") == "1") return;
-  shiftFlagPosted_ = true;
+  shiftFlagTried_ = settings_.SnapshotVersion();
   scheduler_->Post([this] {
-    shiftFlagPosted_ = false;
     try {
       settings_.WriteString("NumShiftFlag", "NumDown", "1");
     } catch (const Error&) {
       // Nothing reads the flag back; a read-only file must not stop the key's mapping.
     }
+    // A write that went nowhere leaves the version as it was, so it is not tried again until
+    // the file changes.
   });
 }
 

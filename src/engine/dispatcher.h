@@ -60,7 +60,9 @@ class Dispatcher : public KeySimulator, public HookClient {
 
  private:
   std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
-  // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift".
+  // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift", once
+  // per version of the file: a write that fails (the file is read-only or held) is not posted
+  // again at every key press, only once the file has changed.
   void NoteShiftTarget(const std::string& target);
   int Apply(const IniDocument& doc, const std::string& section, const std::string& keyName,
             bool isDown);
@@ -72,7 +74,7 @@ class Dispatcher : public KeySimulator, public HookClient {
   platform::Input& input_;
   ActionRunner* actions_ = nullptr;
   platform::Scheduler* scheduler_ = nullptr;
-  bool shiftFlagPosted_ = false;
+  std::uint64_t shiftFlagTried_ = 0;  // the snapshot version the flag was last posted for
   ScanCodeTable scans_;
   bool layoutLookPosted_ = false;
   std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it

@@ -1,6 +1,6 @@
 #pragma once
-// The system clipboard: plain text (CF_TEXT) for pasting, and a copy of whatever it held before,
-// so that the user's own content can go back once the paste is over.
+// The system clipboard: text (UTF-8 here, CF_UNICODETEXT on the clipboard) for pasting, and a copy
+// of whatever it held before, so that the user's own content can go back once the paste is over.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,7 +35,8 @@ class Clipboard {
   virtual PutBackResult PutBack(const ClipboardCopy& copy, std::uint32_t sequence) = 0;
   // GetClipboardSequenceNumber: changes with every change of the content.
   virtual std::uint32_t SequenceNumber() = 0;
-  // The CF_TEXT content; empty when there is none or the clipboard cannot be opened.
+  // The Unicode text content as UTF-8; empty when there is none or the clipboard cannot be
+  // opened.
   virtual std::string Text() = 0;
 };
 

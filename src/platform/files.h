@@ -21,6 +21,12 @@ struct FileStamp {
   bool operator!=(const FileStamp& o) const { return !(*this == o); }
 };
 
+enum class SwapResult {
+  kDone,
+  kHeld,     // another program holds one of the files: trying again later may succeed
+  kRefused,  // read-only, no access: trying again will not help
+};
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -28,11 +34,17 @@ class Files {
   virtual FileStamp Stamp(const std::string& path) = 0;
   // The file's bytes; false when it cannot be read (missing, or held by another program).
   virtual bool Read(const std::string& path, std::string& bytes) = 0;
-  // Writes a temporary file in the same folder and puts it in place of path, so a crash leaves
-  // either the old or the new file; an existing file keeps its attributes and permissions.
-  // Retries for a moment while another program holds the file. False when the platform
-  // refuses (read-only, no access, held for longer); the file then stays as it was.
-  virtual bool Replace(const std::string& path, const std::string& bytes) = 0;
+  // Creates path or overwrites it with bytes, flushed to the disk. False when the platform
+  // refuses (read-only, held by another program, disk full).
+  virtual bool Write(const std::string& path, const std::string& bytes) = 0;
+  // Puts the file replacement in place of path, which keeps its attributes and permissions, and
+  // path's old content under backup (ReplaceFileA). Windows' own steps can stop half way: the
+  // old content then lives on under backup while replacement keeps its own name, and path is
+  // missing. Never waits.
+  virtual SwapResult Swap(const std::string& path, const std::string& replacement,
+                          const std::string& backup) = 0;
+  // Renames from to to, over a file that to may name.
+  virtual bool Move(const std::string& from, const std::string& to) = 0;
   virtual bool Delete(const std::string& path) = 0;
   virtual bool Copy(const std::string& from, const std::string& to) = 0;
 };

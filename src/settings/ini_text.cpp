@@ -58,4 +58,27 @@ std::string ReadableValue(const std::string& raw, std::size_t max) {
   return raw.substr(begin, std::min(end - begin, max));
 }
 
+bool IsUtf8(const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    int extra = lead < 0x80   ? 0
+                : lead < 0xC2 ? -1
+                : lead < 0xE0 ? 1
+                : lead < 0xF0 ? 2
+                : lead < 0xF5 ? 3
+                              : -1;
+    if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) return false;
+    unsigned code = lead & (0x7Fu >> extra);
+    for (int k = 1; k <= extra; ++k) {
+      auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    static const unsigned kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[extra] || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF) return false;
+    i += 1 + static_cast<std::size_t>(extra);
+  }
+  return true;
+}
+
 }  // namespace zv::ini

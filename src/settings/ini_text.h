@@ -19,5 +19,7 @@ std::string ListedKeyName(const std::string& stored);
 // A value as a read gives it: trailing blanks dropped, one pair of enclosing quotes removed,
 // cut to at most max characters.
 std::string ReadableValue(const std::string& raw, std::size_t max);
+// Whether text is well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF).
+bool IsUtf8(const std::string& text);
 
 }  // namespace zv::ini

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "common/error.h"
+#include "settings/file_replace.h"
+#include "settings/ini_text.h"
 
 namespace zv {
 
@@ -26,23 +28,58 @@ bool IsUtf16(const std::string& bytes) {
   return StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF");
 }
 
+// The text with each line that is not UTF-8 read in the ANSI code page.
+std::string Utf8Lines(const std::string& text, platform::TextCodec& ansi) {
+  if (ini::IsUtf8(text)) return text;
+  std::string lines;
+  for (std::size_t from = 0; from < text.size();) {
+    std::size_t end = text.find('\n', from);
+    end = end == std::string::npos ? text.size() : end + 1;
+    std::string line = text.substr(from, end - from);
+    lines += ini::IsUtf8(line) ? line : ansi.AnsiToUtf8(line);
+    from = end;
+  }
+  return lines;
+}
+
 }  // namespace
 
-SettingsFile::SettingsFile(platform::Files& files, std::string path)
-    : files_(files), path_(std::move(path)) {}
+SettingsFile::SettingsFile(platform::Files& files, std::string path, platform::TextCodec* ansi)
+    : files_(files), path_(std::move(path)), ansi_(ansi) {}
+
+SettingsFile::~SettingsFile() {
+  try {
+    SetScheduler(nullptr);
+  } catch (...) {
+    // Out of memory at the very end: the file keeps what it had.
+  }
+}
+
+void SettingsFile::SetScheduler(platform::Scheduler* scheduler,
+                                std::function<void(const std::string&)> report) {
+  if (waiting_) {  // the timer goes with the old scheduler: one last try now, unreported
+    scheduler_->CancelTimer(retry_);
+    retry_ = 0;
+    report_ = nullptr;
+    Retry(1);
+  }
+  scheduler_ = scheduler;
+  report_ = std::move(report);
+}
 
 const IniDocument& SettingsFile::Current() {
   return Fresh();
 }
 
 const IniDocument& SettingsFile::Fresh() {
-  if (loaded_ && batches_ > 0) return doc_;  // pending writes live only here until stored
+  // Pending and waiting writes live only here until stored.
+  if (loaded_ && (batches_ > 0 || waiting_)) return doc_;
   Load();
   return doc_;
 }
 
 SettingsFile::Refreshed SettingsFile::Refresh() {
-  if (batches_ > 0) return Refreshed::Deferred;
+  if (batches_ > 0 || waiting_) return Refreshed::Deferred;
   return Load();
 }
 
@@ -50,6 +87,8 @@ SettingsFile::Refreshed SettingsFile::Load() {
   // The stamp is taken before the bytes: a change that lands in between leaves a stamp that no
   // longer matches, so the next look reads again instead of missing it.
   platform::FileStamp stamp = files_.Stamp(path_);
+  // A replace cut short leaves the content under the backup name only.
+  if (!stamp.exists && RecoverBackup(files_, path_)) stamp = files_.Stamp(path_);
   bool sameStamp = loaded_ && stamp == stamp_;
   if (sameStamp && !suspect_) return Refreshed::Unchanged;
   std::string bytes;
@@ -77,10 +116,21 @@ SettingsFile::Refreshed SettingsFile::Load() {
 
 bool SettingsFile::Take(std::string bytes) {
   if (bytes == text_) return false;
-  doc_ = IniDocument::Parse(TextOf(bytes));
+  doc_ = Parse(bytes);
   text_ = std::move(bytes);
+  written_ = Bytes();
   SnapshotChanged();
   return true;
+}
+
+IniDocument SettingsFile::Parse(const std::string& bytes) const {
+  std::string text = TextOf(bytes);
+  return IniDocument::Parse(ansi_ ? Utf8Lines(text, *ansi_) : text);
+}
+
+std::string SettingsFile::Bytes() const {
+  // A byte-order mark the file had stays in front of the text.
+  return (StartsWith(text_, kUtf8Bom) ? kUtf8Bom : "") + doc_.Text();
 }
 
 void SettingsFile::ThrowIfBlocked() {
@@ -176,7 +226,9 @@ void SettingsFile::EraseSection(const std::string& section) {
 }
 
 bool SettingsFile::RemoveFile() {
+  StopWaiting();
   bool deleted = files_.Delete(path_);
+  files_.Delete(BackupNameOf(path_));  // or it would come back as the file
   loaded_ = false;
   Load();  // the snapshot follows at once
   return deleted;
@@ -187,17 +239,58 @@ void SettingsFile::Store() {
     pending_ = true;
     return;
   }
-  // A byte-order mark the file had stays in front of the text.
-  std::string bytes = (StartsWith(text_, kUtf8Bom) ? kUtf8Bom : "") + doc_.Text();
-  if (loaded_ && bytes == text_) return;  // nothing changed: the file stays as it is
-  if (!files_.Replace(path_, bytes)) {
-    doc_ = IniDocument::Parse(TextOf(text_));  // back to what the file still holds
-    throw Error(FormatMessage("Unable to write to %s", path_));
+  if (waiting_) {  // the waiting write takes the newest text
+    SnapshotChanged();
+    return;
   }
+  std::string bytes = Bytes();
+  if (loaded_ && bytes == written_) return;  // nothing changed: the file stays as it is
+  ReplaceResult result = ReplaceContent(files_, path_, bytes);
+  if (result == ReplaceResult::kDone) return Stored(std::move(bytes));
+  if (result == ReplaceResult::kHeld && scheduler_) {
+    waiting_ = true;
+    SnapshotChanged();
+    retry_ = scheduler_->StartTimer(kWriteRetryMs, [this] { Retry(kWriteRetries); });
+    return;
+  }
+  doc_ = Parse(text_);  // back to what the file still holds
+  throw Error(FormatMessage("Unable to write to %s", path_));
+}
+
+void SettingsFile::Stored(std::string bytes) {
   text_ = std::move(bytes);
+  written_ = text_;
   stamp_ = files_.Stamp(path_);
   suspect_ = stamp_.recent;
   loaded_ = true;
+  SnapshotChanged();
+}
+
+void SettingsFile::Retry(int triesLeft) {
+  retry_ = 0;
+  std::string bytes = Bytes();
+  // Another program saved the file meanwhile (or a settings file was loaded over it): the
+  // writes started from a text that is gone, and must not overwrite the new one.
+  bool overtaken = files_.Stamp(path_) != stamp_;
+  ReplaceResult result = overtaken ? ReplaceResult::kRefused : ReplaceContent(files_, path_, bytes);
+  if (result == ReplaceResult::kDone) {
+    waiting_ = false;
+    return Stored(std::move(bytes));
+  }
+  if (result == ReplaceResult::kHeld && triesLeft > 1 && scheduler_) {
+    retry_ = scheduler_->StartTimer(kWriteRetryMs, [this, triesLeft] { Retry(triesLeft - 1); });
+    return;
+  }
+  StopWaiting();
+  if (report_) report_(FormatMessage("Unable to write to %s", path_));
+}
+
+void SettingsFile::StopWaiting() {
+  if (!waiting_) return;
+  if (retry_ && scheduler_) scheduler_->CancelTimer(retry_);
+  retry_ = 0;
+  waiting_ = false;
+  doc_ = Parse(text_);  // the writes that waited are given up: back to what the file holds
   SnapshotChanged();
 }
 

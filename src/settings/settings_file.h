@@ -11,10 +11,14 @@
 // same tick, so such a text is compared byte for byte at the next look.
 //
 // A read that fails for a moment (another program holds the file) keeps the last good text in
-// force. The text may start with a UTF-8 byte-order mark, which is skipped and written back; a
-// UTF-16 file is refused with a message naming it rather than misread. Each write produces the
-// whole new text and replaces the file through a temporary file in the same folder, so the file
-// is never left torn.
+// force. The text is UTF-8 and may start with a byte-order mark, which is skipped and written
+// back; a line that is not UTF-8 was saved by an older editor in the user's ANSI code page and is
+// read in it (given a TextCodec), so the program's own writes are UTF-8 throughout. A UTF-16 file
+// is refused with a message naming it rather than misread. Each write produces the whole new
+// text and replaces the file without ever losing it (ReplaceContent). A file that another
+// program holds is not waited for: given a scheduler, the write is kept in memory (the snapshot
+// shows it) and tried again by timer; when the file stays held, the snapshot goes back to what
+// the file holds and the failure is reported.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -22,13 +26,28 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/scheduler.h"
+#include "platform/text_codec.h"
 #include "settings/ini_document.h"
 
 namespace zv {
 
 class SettingsFile {
  public:
-  SettingsFile(platform::Files& files, std::string path);
+  // ansi reads the lines that are not UTF-8; without it they are taken as they are.
+  SettingsFile(platform::Files& files, std::string path, platform::TextCodec* ansi = nullptr);
+  // A write still waiting for a held file gets a last try.
+  ~SettingsFile();
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+
+  static constexpr int kWriteRetryMs = 25;  // a held file is tried again this often,
+  static constexpr int kWriteRetries = 80;  // this many times, before the write is given up
+  // With a scheduler, a write to a held file waits in memory and is retried by timer; report
+  // gets "Unable to write to <path>" when it is given up. Without one (nullptr, as before the
+  // scheduler goes) a waiting write gets its last try now and writes to a held file fail at once.
+  void SetScheduler(platform::Scheduler* scheduler,
+                    std::function<void(const std::string&)> report = nullptr);
 
   const std::string& path() const { return path_; }
 
@@ -114,15 +133,26 @@ class SettingsFile {
   const IniDocument& Fresh();    // checks the stamp; writes start from it
   Refreshed Load();              // the stamp check and, when needed, the read
   bool Take(std::string bytes);  // the bytes read; true when the content changed
-  void Store();                  // writes doc_ to disk or throws
-  void ThrowIfBlocked();         // a write over a file not read would lose its content
-  void Flush();                  // stores what a Batch held back
-  void SnapshotChanged();        // a new version: the listeners hear of it
+  IniDocument Parse(const std::string& bytes) const;
+  std::string Bytes() const;  // what doc_ is written as
+  void Store();               // writes doc_ to disk, waits for a held file, or throws
+  void Stored(std::string bytes);
+  void Retry(int triesLeft);  // the timer's next try of a waiting write
+  void StopWaiting();
+  void ThrowIfBlocked();   // a write over a file not read would lose its content
+  void Flush();            // stores what a Batch held back
+  void SnapshotChanged();  // a new version: the listeners hear of it
 
   platform::Files& files_;
   std::string path_;
+  platform::TextCodec* ansi_;
+  platform::Scheduler* scheduler_ = nullptr;
+  std::function<void(const std::string&)> report_;
+  platform::TimerId retry_ = 0;
+  bool waiting_ = false;  // doc_ holds writes that wait for the file to be let go
   IniDocument doc_;
-  std::string text_;  // the bytes doc_ was parsed from or written as (with any byte-order mark)
+  std::string text_;     // the bytes doc_ was parsed from or written as (with any byte-order mark)
+  std::string written_;  // what the document parsed from text_ is written as
   platform::FileStamp stamp_;
   bool loaded_ = false;
   bool suspect_ = false;       // text_ was taken while a same-tick edit could keep the stamp

@@ -54,7 +54,10 @@ void SettingsWatch::Refresh() {
 
 std::string FolderOf(const std::string& path) {
   std::string::size_type slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+  if (slash == std::string::npos) return ".";
+  // A root keeps its separator: "E:" alone names the current folder of drive E.
+  bool root = slash == 0 || (slash == 2 && path[1] == ':');
+  return path.substr(0, root ? slash + 1 : slash);
 }
 
 }  // namespace zv

@@ -49,7 +49,8 @@ class SettingsWatch {
   std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
 
-// The folder of a file path (without the trailing separator); "." for a bare name.
+// The folder of a file path (without the trailing separator, except for a root such as "E:\\");
+// "." for a bare name.
 std::string FolderOf(const std::string& path);
 
 }  // namespace zv

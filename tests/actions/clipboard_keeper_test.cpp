@@ -91,6 +91,24 @@ TEST_F(ClipboardKeeperTest, AClipboardHeldForAMomentIsWaitedForOnBothWays) {
   EXPECT_TRUE(HoldsUserContent());
 }
 
+TEST_F(ClipboardKeeperTest, ABusyClipboardGetsTheContentBackOnceFreeOrWhenTheSessionEnds) {
+  actions.RunAction("TypeText", "busy");
+  scheduler.RunPending();
+  clipboard.heldByOther = true;  // another program holds it for ten seconds past the paste
+  scheduler.Advance(ClipboardKeeper::kPasteTimeMs + 10000);
+  EXPECT_TRUE(actions.Keeper().Lent());
+  clipboard.heldByOther = false;
+  scheduler.Advance(ClipboardKeeper::kPutBackEveryMs);
+  EXPECT_TRUE(HoldsUserContent());
+  // The session ends while the paste still has the clipboard: the content goes back at once.
+  actions.RunAction("TypeText", "late");
+  scheduler.RunPending();
+  EXPECT_EQ(clipboard.Text(), "late");
+  actions.GiveClipboardBack();
+  EXPECT_TRUE(HoldsUserContent());
+  EXPECT_FALSE(actions.Keeper().Lent());
+}
+
 TEST_F(ClipboardKeeperTest, HeldTooLongNothingIsPastedAndTheContentStays) {
   clipboard.heldByOther = true;
   actions.RunAction("TypeText", "lost");

@@ -19,8 +19,8 @@ struct ClipboardEnv {
   virtual void OtherProgramCopies(const std::string& text) = 0;
   // Whether the clipboard holds exactly that again, every format of it.
   virtual bool HoldsWhatWasCopied(const std::string& text) = 0;
-  // Another program pastes, reading the text in the form it prefers.
-  virtual void OtherProgramPastes() = 0;
+  // Another program pastes, reading the text as Unicode (CF_UNICODETEXT).
+  virtual std::u16string OtherProgramPastes() = 0;
 };
 
 std::unique_ptr<ClipboardEnv> MakeClipboardEnv();  // provided by each test program
@@ -38,6 +38,12 @@ TEST_F(ClipboardContract, TextReplacesTheWholeContent) {
   EXPECT_EQ(clipboard.Text(), "first\r\nsecond");
   ASSERT_TRUE(clipboard.ReplaceText(""));
   EXPECT_EQ(clipboard.Text(), "");
+}
+
+TEST_F(ClipboardContract, TextOutsideAsciiReachesUnicodeProgramsUnchanged) {
+  ASSERT_TRUE(clipboard.ReplaceText("café €5 Größe 😀"));
+  EXPECT_EQ(env->OtherProgramPastes(), u"café €5 Größe 😀");
+  EXPECT_EQ(clipboard.Text(), "café €5 Größe 😀");
 }
 
 TEST_F(ClipboardContract, HeldClipboardRefusesAndKeepsItsContent) {

@@ -38,7 +38,7 @@ struct FakeClipboardEnv : ClipboardEnv {
       if (!fake.Format(f.id) || *fake.Format(f.id) != f.bytes) return false;
     return true;
   }
-  void OtherProgramPastes() override {}
+  std::u16string OtherProgramPastes() override { return fake.Pasted(); }
 };
 
 }  // namespace

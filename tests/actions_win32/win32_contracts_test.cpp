@@ -110,13 +110,18 @@ struct Win32ClipboardEnv : ClipboardEnv {
     CloseClipboard();
     return same;
   }
-  void OtherProgramPastes() override {
-    AsOtherProgram([](HWND other) {
+  std::u16string OtherProgramPastes() override {
+    std::u16string pasted;
+    AsOtherProgram([&pasted](HWND other) {
       ASSERT_TRUE(OpenClipboard(other));
-      HANDLE text = GetClipboardData(CF_UNICODETEXT);  // made from our CF_TEXT on demand
-      EXPECT_NE(text, nullptr);
+      HANDLE text = GetClipboardData(CF_UNICODETEXT);
+      if (auto* wide = static_cast<const char16_t*>(text ? GlobalLock(text) : nullptr)) {
+        pasted = wide;
+        GlobalUnlock(text);
+      }
       CloseClipboard();
     });
+    return pasted;
   }
 };
 

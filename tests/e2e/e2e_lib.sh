@@ -224,3 +224,18 @@ confirm_tip() {
   xdotool windowfocus --sync "$tip" key Return
   wait_idle
 }
+
+# pasted KEY TEXT: after typing KEY, the text probe's field (tests/e2e_actions/text_probe.cpp,
+# saved as UTF-8 to $work/text.txt) holds TEXT (printf escapes).
+pasted() {
+  local expected
+  expected=$(printf "$2")
+  xdotool key "$1"
+  for _ in $(seq 50); do
+    [ "$(cat "$work/text.txt")" = "$expected" ] && break
+    sleep 0.1
+  done
+  [ "$(cat "$work/text.txt")" = "$expected" ] ||
+    fail "keys '$1': pasted text $(od -c "$work/text.txt" | head -n 3)"
+  echo "ok: $1 -> $(tr "\r\n" "  " < "$work/text.txt")"
+}

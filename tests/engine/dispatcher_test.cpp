@@ -112,6 +112,16 @@ TEST_F(DispatcherTest, ShiftTargetsLeaveTheNumShiftFlag) {
   EXPECT_EQ(Press('A'), "+RShift");
   rig.scheduler.RunPending();
   EXPECT_TRUE(rig.errors.texts.empty());
+  // Auto-repeat: the write that failed is not tried again until the file changes.
+  int tries = rig.files.swaps;
+  for (int i = 0; i < 5; ++i) Press('A');
+  rig.scheduler.RunPending();
+  EXPECT_EQ(rig.files.swaps, tries);
+  rig.files.SetReadOnly(EngineRig::kPath, false);
+  File("[SwapKey]\r\nA=Right Shift\r\nB=C\r\n");
+  Press('A');
+  rig.scheduler.RunPending();
+  EXPECT_EQ(rig.settings.ReadString("NumShiftFlag", "NumDown", ""), "1");
 }
 
 TEST_F(DispatcherTest, SourceKeysByEveryNameTheListGives) {

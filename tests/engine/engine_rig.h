@@ -52,24 +52,16 @@ struct TypingActions : ActionRunner {
   KeySimulator& keys_;
 };
 
-// The dispatcher as the hook sees it, with every key event the hook told it.
+// The dispatcher as the hook sees it, noting every key event the hook tells it (vk, down).
 struct RecordingClient : HookClient {
   explicit RecordingClient(Dispatcher& d) : dispatcher(d) {}
   bool HandlesKey(int vk) override { return dispatcher.HandlesKey(vk); }
   bool InterceptsHere(int vk) override { return dispatcher.InterceptsHere(vk); }
   void ReleasePressedKeys() noexcept override { dispatcher.ReleasePressedKeys(); }
-  void WMHookKeyDown(int vk) override { Note(vk, true); }
-  void WMHookKeyUp(int vk) override { Note(vk, false); }
-  void Note(int vk, bool down) {
-    told.push_back({vk, down});
-    down ? dispatcher.WMHookKeyDown(vk) : dispatcher.WMHookKeyUp(vk);
-  }
-  struct Told {
-    int vk;
-    bool down;
-  };
+  void WMHookKeyDown(int vk) override { told.push_back({vk, true}), dispatcher.WMHookKeyDown(vk); }
+  void WMHookKeyUp(int vk) override { told.push_back({vk, false}), dispatcher.WMHookKeyUp(vk); }
   Dispatcher& dispatcher;
-  std::vector<Told> told;
+  std::vector<std::pair<int, bool>> told;
 };
 
 class EngineRig {

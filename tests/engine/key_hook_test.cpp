@@ -57,8 +57,7 @@ TEST_F(KeyHookTest, DecisionTable) {
     EXPECT_EQ(rig.hook.KeyHookProc(e), row.answer);
     ASSERT_EQ(Messages(), before + (row.told ? 1 : 0));
     if (row.told) {
-      EXPECT_TRUE(rig.client.told.back().down);
-      EXPECT_EQ(rig.client.told.back().vk, row.vk);
+      EXPECT_EQ(rig.client.told.back(), std::make_pair(row.vk, true));
     }
     EXPECT_EQ(rig.TempCode(), 0);  // read and reset on every event
   }
@@ -67,11 +66,11 @@ TEST_F(KeyHookTest, DecisionTable) {
 
 TEST_F(KeyHookTest, MessageKindsAndDirections) {
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmSysKeyDown)), HookAnswer::Swallow);
-  EXPECT_TRUE(rig.client.told.back().down);
+  EXPECT_TRUE(rig.client.told.back().second);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmSysKeyUp)), HookAnswer::Swallow);
-  EXPECT_FALSE(rig.client.told.back().down);
+  EXPECT_FALSE(rig.client.told.back().second);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmKeyUp)), HookAnswer::Swallow);
-  EXPECT_FALSE(rig.client.told.back().down);
+  EXPECT_FALSE(rig.client.told.back().second);
   rig.channel.WriteTempCode(65);
   std::size_t before = Messages();
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, 0x200)), HookAnswer::Ignore);
@@ -195,7 +194,7 @@ TEST_F(KeyHookTest, UpOfAKeyWhoseDownWentOnGoesOnToo) {
   rig.WriteFile("[DisableKey]\r\nIndex=1\r\nKeyCode1=66\r\n");      // B mapped while held
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::Swallow);  // the repeat is remapped
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66, platform::kWmKeyUp)), HookAnswer::PassOn);
-  EXPECT_FALSE(rig.client.told.back().down);
+  EXPECT_FALSE(rig.client.told.back().second);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::Swallow);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66, platform::kWmKeyUp)), HookAnswer::Swallow);
 }

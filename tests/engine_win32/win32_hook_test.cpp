@@ -105,7 +105,7 @@ class Win32HookTest : public ::testing::Test {
   // engine's snapshot through the message loop.
   void Write(const std::string& text) {
     std::uint64_t before = settings.SnapshotVersion();
-    ASSERT_TRUE(files.Replace(path, text));
+    ASSERT_TRUE(files.Write(path, text));
     DWORD start = GetTickCount();
     while (settings.SnapshotVersion() == before && GetTickCount() - start < 2000) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);

@@ -29,12 +29,12 @@ class FilesContract : public ::testing::Test {
   platform::Files& files = env->files();
 };
 
-TEST_F(FilesContract, ReplaceCreatesAndOverwritesWholeFiles) {
+TEST_F(FilesContract, WriteCreatesAndOverwritesWholeFiles) {
   std::string p = env->Path("a.qnp");
   EXPECT_FALSE(files.Exists(p));
   EXPECT_FALSE(files.Stamp(p).exists);
-  ASSERT_TRUE(files.Replace(p, "long first text\r\n"));
-  ASSERT_TRUE(files.Replace(p, "short"));
+  ASSERT_TRUE(files.Write(p, "long first text\r\n"));
+  ASSERT_TRUE(files.Write(p, "short"));
   std::string bytes;
   ASSERT_TRUE(files.Read(p, bytes));
   EXPECT_EQ(bytes, "short");
@@ -46,17 +46,17 @@ TEST_F(FilesContract, BytesArriveUnchanged) {
   std::string p = env->Path("b.qnp");
   std::string all;
   for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
-  ASSERT_TRUE(files.Replace(p, all));
+  ASSERT_TRUE(files.Write(p, all));
   std::string back;
   ASSERT_TRUE(files.Read(p, back));
   EXPECT_EQ(back, all);
 }
 
-TEST_F(FilesContract, StampChangesWithEveryReplace) {
+TEST_F(FilesContract, StampChangesWithEveryWrite) {
   std::string p = env->Path("c.qnp");
-  ASSERT_TRUE(files.Replace(p, "one"));
+  ASSERT_TRUE(files.Write(p, "one"));
   platform::FileStamp first = files.Stamp(p);
-  ASSERT_TRUE(files.Replace(p, "two"));  // same size
+  ASSERT_TRUE(files.Write(p, "two"));  // same size
   EXPECT_NE(files.Stamp(p), first);
 }
 
@@ -64,7 +64,7 @@ TEST_F(FilesContract, DeleteAndCopy) {
   std::string p = env->Path("d.qnp"), q = env->Path("e.qnp");
   EXPECT_FALSE(files.Delete(p));
   EXPECT_FALSE(files.Copy(p, q));
-  ASSERT_TRUE(files.Replace(p, "x=1"));
+  ASSERT_TRUE(files.Write(p, "x=1"));
   ASSERT_TRUE(files.Copy(p, q));
   std::string bytes;
   ASSERT_TRUE(files.Read(q, bytes));
@@ -74,30 +74,41 @@ TEST_F(FilesContract, DeleteAndCopy) {
   EXPECT_FALSE(files.Read(p, bytes));
 }
 
-TEST_F(FilesContract, ReadOnlyFileRefusesReplaceAndKeepsItsText) {
-  std::string p = env->Path("f.qnp");
-  ASSERT_TRUE(files.Replace(p, "kept"));
+TEST_F(FilesContract, ReadOnlyFileRefusesSwapsAndKeepsItsText) {
+  std::string p = env->Path("f.qnp"), n = env->Path("f.new");
+  ASSERT_TRUE(files.Write(p, "kept"));
+  ASSERT_TRUE(files.Write(n, "lost"));
   env->MakeReadOnly(p);
-  EXPECT_FALSE(files.Replace(p, "lost"));
+  EXPECT_EQ(files.Swap(p, n, env->Path("f.bak")), platform::SwapResult::kRefused);
   std::string bytes;
   ASSERT_TRUE(files.Read(p, bytes));
   EXPECT_EQ(bytes, "kept");
 }
 
-TEST_F(FilesContract, AFileHeldByAnotherProgramRefusesReadsAndReplacesAndKeepsItsBytes) {
-  std::string p = env->Path("g.qnp");
-  ASSERT_TRUE(files.Replace(p, "kept"));
+TEST_F(FilesContract, AHeldFileRefusesReadsWritesAndSwapsThenSwapsKeepingTheOldAsBackup) {
+  std::string p = env->Path("g.qnp"), n = env->Path("g.new"), b = env->Path("g.bak");
+  ASSERT_TRUE(files.Write(p, "kept"));
+  ASSERT_TRUE(files.Write(n, "new"));
   env->Hold(p, true);
   std::string bytes;
   EXPECT_FALSE(files.Read(p, bytes));
-  EXPECT_FALSE(files.Replace(p, "lost"));  // held for longer than the replace waits
+  EXPECT_FALSE(files.Write(p, "lost"));
+  EXPECT_EQ(files.Swap(p, n, b), platform::SwapResult::kHeld);
   EXPECT_TRUE(files.Exists(p));
+  EXPECT_TRUE(files.Exists(n));
   env->Hold(p, false);
   ASSERT_TRUE(files.Read(p, bytes));
   EXPECT_EQ(bytes, "kept");
-  EXPECT_TRUE(files.Replace(p, "new"));
+  EXPECT_EQ(files.Swap(p, n, b), platform::SwapResult::kDone);
   ASSERT_TRUE(files.Read(p, bytes));
   EXPECT_EQ(bytes, "new");
+  ASSERT_TRUE(files.Read(b, bytes));
+  EXPECT_EQ(bytes, "kept");
+  EXPECT_FALSE(files.Exists(n));
+  EXPECT_TRUE(files.Move(b, n));
+  ASSERT_TRUE(files.Read(n, bytes));
+  EXPECT_EQ(bytes, "kept");
+  EXPECT_FALSE(files.Exists(b));
 }
 
 TEST_F(FilesContract, AStampThatCannotTellASameSizeWriteSaysSo) {
@@ -105,10 +116,10 @@ TEST_F(FilesContract, AStampThatCannotTellASameSizeWriteSaysSo) {
   // bytes: a same-size write within one tick of the clock is never taken for no change.
   env->CoarseClock();
   std::string p = env->Path("h.qnp");
-  ASSERT_TRUE(files.Replace(p, "one"));
+  ASSERT_TRUE(files.Write(p, "one"));
   platform::FileStamp first = files.Stamp(p);
   EXPECT_TRUE(first.recent);
-  ASSERT_TRUE(files.Replace(p, "two"));
+  ASSERT_TRUE(files.Write(p, "two"));
   platform::FileStamp second = files.Stamp(p);
   EXPECT_TRUE(second != first || second.recent);
 }

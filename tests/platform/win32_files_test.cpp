@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <map>
-#include <thread>
 
+#include "settings/file_replace.h"
 #include "tests/platform/files_contract.h"
 #include "tests/win32/temp_folder.h"
 
@@ -55,24 +55,24 @@ class Win32FilesTest : public ::testing::Test {
 };
 
 TEST_F(Win32FilesTest, AFileHeldForAMomentIsReplacedOnceItIsLetGo) {
-  ASSERT_TRUE(files.Replace(path, "old"));
+  ASSERT_EQ(ReplaceContent(files, path, "old"), ReplaceResult::kDone);
   HANDLE h = OpenUnshared(path);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  std::thread other([h] {
-    Sleep(30);
-    CloseHandle(h);
-  });
-  EXPECT_TRUE(files.Replace(path, "new"));
-  other.join();
+  EXPECT_EQ(ReplaceContent(files, path, "new"), ReplaceResult::kHeld);  // no waiting
+  CloseHandle(h);
   std::string bytes;
   ASSERT_TRUE(files.Read(path, bytes));
+  EXPECT_EQ(bytes, "old");
+  EXPECT_EQ(ReplaceContent(files, path, "new"), ReplaceResult::kDone);
+  ASSERT_TRUE(files.Read(path, bytes));
   EXPECT_EQ(bytes, "new");
+  EXPECT_FALSE(files.Exists(path + ".new") || files.Exists(BackupNameOf(path)));
 }
 
 TEST_F(Win32FilesTest, AReplacedFileKeepsItsAttributesAndOnlyOldStampsAreSettled) {
-  ASSERT_TRUE(files.Replace(path, "first"));
+  ASSERT_TRUE(files.Write(path, "first"));
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-  ASSERT_TRUE(files.Replace(path, "second"));
+  ASSERT_TRUE(ReplaceContent(files, path, "second") == ReplaceResult::kDone);
   EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   // A file last written long ago: its stamp alone tells every later write.
   HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
@@ -84,7 +84,7 @@ TEST_F(Win32FilesTest, AReplacedFileKeepsItsAttributesAndOnlyOldStampsAreSettled
   SetFileTime(h, nullptr, nullptr, &old);
   CloseHandle(h);
   EXPECT_FALSE(files.Stamp(path).recent);
-  EXPECT_TRUE(files.Replace(path, "third"));
+  EXPECT_TRUE(ReplaceContent(files, path, "third") == ReplaceResult::kDone);
   EXPECT_TRUE(files.Stamp(path).recent);
 }
 

@@ -4,6 +4,8 @@
 
 #include "common/error.h"
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_scheduler.h"
+#include "platform/fake/fake_text_codec.h"
 #include "tests/settings/ini_lines.h"
 
 namespace zv {
@@ -189,6 +191,75 @@ TEST_F(SettingsWrites, AKeyNameTheFileCannotHoldIsRefusedWithTheWriteFailure) {
   EXPECT_EQ(file.ReadSections(), std::vector<std::string>{"s"});
 }
 
+// ReplaceFileA can stop half way; whatever step fails, a reader finds the old or the new text.
+TEST(SettingsReplace, AReplaceThatStopsHalfWayNeverLosesTheFile) {
+  using How = fake::FakeFiles::SwapFailure;
+  const struct {
+    How how;
+    int moveFailures;
+    const char* found;  // what a reader finds afterwards
+  } cases[] = {
+      {How::kRemoveReplaced, 0, "B"},   {How::kMoveReplacement, 0, "B"},
+      {How::kMoveReplacement2, 0, "C"},  // the new file takes the name by a rename
+      {How::kMoveReplacement2, 1, "B"},  // that rename fails: the old file goes back
+      {How::kMoveReplacement2, 2, "B"},  // so does that one: it waits under the backup name
+  };
+  for (const auto& c : cases) {
+    fake::FakeFiles files;
+    files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+    SettingsFile file(files, kPath);
+    files.FailNextSwaps(c.how, 1, c.moveFailures);
+    if (std::string(c.found) == "C")
+      EXPECT_NO_THROW(file.WriteString("SwapKey", "A", "C"));
+    else
+      EXPECT_THROW(file.WriteString("SwapKey", "A", "C"), Error);  // no scheduler to wait with
+    SettingsFile reader(files, kPath);
+    EXPECT_EQ(reader.ReadString("SwapKey", "A", "lost"), c.found) << c.moveFailures;
+    EXPECT_EQ(files.Exists(std::string(kPath) + ".new"), false);
+  }
+}
+
+// A held file is not waited for: the write waits in memory and is tried again by timer.
+TEST(SettingsReplace, AWriteToAHeldFileIsRetriedByTimerAndGivenUpWithAReport) {
+  fake::FakeFiles files;
+  fake::FakeScheduler scheduler;
+  std::vector<std::string> reports;
+  SettingsFile file(files, kPath);
+  file.SetScheduler(&scheduler, [&](const std::string& text) { reports.push_back(text); });
+  files.Put(kPath, Lines({"[SwapKey]", "A=B"}));
+  file.Refresh();
+  files.Hold(kPath, true);
+  file.WriteString("SwapKey", "A", "C");                            // returns at once
+  file.WriteString("SwapKey", "D", "E");                            // joins the waiting write
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "-"), "C");  // in force meanwhile
+  EXPECT_EQ(file.Refresh(), SettingsFile::Refreshed::Deferred);
+  scheduler.Advance(5 * SettingsFile::kWriteRetryMs);
+  files.Hold(kPath, false);
+  scheduler.Advance(SettingsFile::kWriteRetryMs);
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=C", "D=E"}));
+  EXPECT_TRUE(scheduler.Idle());
+  // Held for longer: the snapshot goes back to the file, and the failure is told once.
+  files.Hold(kPath, true);
+  file.WriteString("SwapKey", "A", "F");
+  scheduler.RunAll();
+  EXPECT_EQ(file.Snapshot().ReadString("SwapKey", "A", "-"), "C");
+  EXPECT_EQ(reports, std::vector<std::string>{"Unable to write to C:\\zv\\Keydat.qnp"});
+  // The other program saves the file while a write waits: what it saved is not overwritten.
+  file.WriteString("SwapKey", "A", "F");
+  files.Put(kPath, Lines({"[SwapKey]", "A=H"}));
+  files.Hold(kPath, false);
+  scheduler.RunAll();
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=H"}));
+  EXPECT_EQ(reports.size(), 2u);
+  EXPECT_EQ(file.ReadString("SwapKey", "A", "-"), "H");
+  files.Hold(kPath, true);
+  // Without a scheduler (the program ends) a waiting write gets one last try.
+  file.WriteString("SwapKey", "A", "G");
+  files.Hold(kPath, false);
+  file.SetScheduler(nullptr);
+  EXPECT_EQ(files.Get(kPath), Lines({"[SwapKey]", "A=G"}));
+}
+
 // A file that exists but cannot be read (another program holds it) must not be overwritten
 // with a text that lacks its content.
 TEST(SettingsUnreadable, AFileThatCannotBeReadIsNeverOverwritten) {
@@ -217,6 +288,19 @@ TEST_F(SettingsEncodings, AUtf8ByteOrderMarkIsSkippedAndKeptOnWrite) {
   files.Put(kPath, Lines({"[DisableKey]", "Index=1"}));  // saved again without the mark
   file.WriteString("DisableKey", "Index", "2");
   EXPECT_EQ(files.Get(kPath), Lines({"[DisableKey]", "Index=2"}));
+}
+
+TEST_F(SettingsEncodings, ALineNotInUtf8IsReadInTheUsersAnsiCodePageAndWrittenBackAsUtf8) {
+  fake::FakeTextCodec ansi;
+  SettingsFile local(files, kPath, &ansi);
+  files.Put(kPath,
+            "[TypeText1]\r\nParameter=caf\xE9 \x80"
+            "5\r\n[TypeText2]\r\nParameter=café €5\r\n");
+  EXPECT_EQ(local.ReadString("TypeText1", "Parameter", ""), "café €5");
+  EXPECT_EQ(local.ReadString("TypeText2", "Parameter", ""), "café €5");  // UTF-8 as it is
+  local.WriteString("SwapKey", "A", "B");
+  EXPECT_EQ(files.Get(kPath), Lines({"[TypeText1]", "Parameter=café €5", "[TypeText2]",
+                                     "Parameter=café €5", "[SwapKey]", "A=B"}));
 }
 
 TEST_F(SettingsEncodings, AUtf16FileIsRefusedByNameAndNeverOverwritten) {

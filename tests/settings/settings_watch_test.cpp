@@ -107,5 +107,14 @@ TEST_F(SettingsWatchTest, ARefusedFileIsReportedOnceAndTheWatchStopsWithItsOwner
   EXPECT_EQ(A(), "B");
 }
 
+TEST(FolderOfTest, ARootKeepsItsSeparator) {
+  // "E:" alone would be the current folder of drive E, not the folder the program runs from.
+  const std::pair<const char*, const char*> cases[] = {{"E:\\Keydat.qnp", "E:\\"},
+                                                       {"\\Keydat.qnp", "\\"},
+                                                       {"C:\\zv\\Keydat.qnp", "C:\\zv"},
+                                                       {"Keydat.qnp", "."}};
+  for (const auto& c : cases) EXPECT_EQ(FolderOf(c.first), c.second) << c.first;
+}
+
 }  // namespace
 }  // namespace zv

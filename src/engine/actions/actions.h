@@ -59,6 +59,8 @@ class Actions : public ActionRunner {
   bool CdromDoorOpen() const { return CdromDoorOpen_; }
   const ActionQueue& Queue() const { return queue_; }
   const ClipboardKeeper& Keeper() const { return keeper_; }
+  // The session ends: the user's clipboard content still lent to a paste goes back now.
+  void GiveClipboardBack() noexcept { keeper_.GiveBackNow(); }
 
   // The procedures: each writes its steps, which the queue then plays.
   void ActCleanText(const std::string& parameter, ActionSteps& steps);

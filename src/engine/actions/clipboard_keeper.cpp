@@ -2,10 +2,17 @@
 
 namespace zv {
 
-ClipboardKeeper::~ClipboardKeeper() {
+void ClipboardKeeper::GiveBackNow() noexcept {
   if (!lent_) return;
   scheduler_.CancelTimer(timer_);
-  clipboard_.PutBack(saved_, ours_);
+  timer_ = 0;
+  try {
+    clipboard_.PutBack(saved_, ours_);
+  } catch (...) {
+    // Out of memory at the very end: nothing more can be done for the content.
+  }
+  lent_ = false;
+  saved_ = platform::ClipboardCopy();
 }
 
 bool ClipboardKeeper::LendForText(const std::string& text) {
@@ -17,14 +24,14 @@ bool ClipboardKeeper::LendForText(const std::string& text) {
   lent_ = true;
   scheduler_.CancelTimer(timer_);
   timer_ = scheduler_.StartTimer(kPasteTimeMs,
-                                 [this] { GiveBack(1 + kPutBackPatienceMs / kRetryEveryMs); });
+                                 [this] { GiveBack(1 + kPutBackPatienceMs / kPutBackEveryMs); });
   return true;
 }
 
 void ClipboardKeeper::GiveBack(int triesLeft) {
   timer_ = 0;
   if (clipboard_.PutBack(saved_, ours_) == platform::PutBackResult::kHeld && triesLeft > 1) {
-    timer_ = scheduler_.StartTimer(kRetryEveryMs, [this, triesLeft] { GiveBack(triesLeft - 1); });
+    timer_ = scheduler_.StartTimer(kPutBackEveryMs, [this, triesLeft] { GiveBack(triesLeft - 1); });
     return;
   }
   // Put back, or left alone because the user copied something else meanwhile.

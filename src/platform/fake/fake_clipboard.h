@@ -11,6 +11,8 @@ namespace zv::fake {
 class FakeClipboard : public platform::Clipboard {
  public:
   static constexpr unsigned kText = 1;  // CF_TEXT: the text with its terminating NUL
+  // CF_UNICODETEXT: UTF-16 LE with its terminating NUL, what the program puts on.
+  static constexpr unsigned kUnicodeText = 13;
 
   explicit FakeClipboard(Journal* journal = nullptr) : journal_(journal) {}
   bool ReplaceText(const std::string& text) override;
@@ -19,6 +21,8 @@ class FakeClipboard : public platform::Clipboard {
                                   std::uint32_t sequence) override;
   std::uint32_t SequenceNumber() override { return sequence_; }
   std::string Text() override;
+  // The UTF-16 text that a Unicode program pasting now would get.
+  std::u16string Pasted() const { return heldByOther ? std::u16string() : UnicodeText(); }
 
   // Another program copies: the formats become the whole content.
   void OtherProgramCopies(const std::vector<platform::ClipboardCopy::Format>& formats);
@@ -30,6 +34,9 @@ class FakeClipboard : public platform::Clipboard {
 
  private:
   void SetText(const std::string& text);
+  // What another program gets when it pastes Unicode text: CF_UNICODETEXT, or else CF_TEXT made
+  // wide as the system does (read here as Latin-1, which ASCII texts do not tell apart).
+  std::u16string UnicodeText() const;
 
   Journal* journal_;
   std::vector<platform::ClipboardCopy::Format> content_;

@@ -27,17 +27,50 @@ bool FakeFiles::Read(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool FakeFiles::Replace(const std::string& path, const std::string& bytes) {
+bool FakeFiles::Write(const std::string& path, const std::string& bytes) {
   if (readOnly_.count(path) || held_.count(path)) return false;
-  Write(path, bytes);
+  Store(path, bytes);
+  return true;
+}
+
+platform::SwapResult FakeFiles::Swap(const std::string& path, const std::string& replacement,
+                                     const std::string& backup) {
+  ++swaps;
+  if (!files_.count(path) || !files_.count(replacement) || readOnly_.count(path))
+    return platform::SwapResult::kRefused;
+  if (held_.count(path) || held_.count(replacement)) return platform::SwapResult::kHeld;
+  if (swapFailures_ > 0) {
+    --swapFailures_;
+    if (swapFailure_ == SwapFailure::kMoveReplacement && backup.empty()) files_.erase(path);
+    if (swapFailure_ == SwapFailure::kMoveReplacement2) {
+      files_[backup.empty() ? path + ".~hidden" : backup] = files_[path];
+      files_.erase(path);
+    }
+    return platform::SwapResult::kHeld;
+  }
+  if (!backup.empty()) files_[backup] = files_[path];
+  files_[path] = files_[replacement];
+  files_.erase(replacement);
+  return platform::SwapResult::kDone;
+}
+
+bool FakeFiles::Move(const std::string& from, const std::string& to) {
+  if (!files_.count(from) || held_.count(from) || held_.count(to) || readOnly_.count(to))
+    return false;
+  if (moveFailures_ > 0) {
+    --moveFailures_;
+    return false;
+  }
+  files_[to] = files_[from];
+  files_.erase(from);
   return true;
 }
 
 void FakeFiles::Put(const std::string& path, const std::string& bytes) {
-  Write(path, bytes);
+  Store(path, bytes);
 }
 
-void FakeFiles::Write(const std::string& path, const std::string& bytes) {
+void FakeFiles::Store(const std::string& path, const std::string& bytes) {
   ++replaces;
   bool existed = files_.count(path) != 0;
   Entry& e = files_[path];
@@ -56,7 +89,7 @@ bool FakeFiles::Copy(const std::string& from, const std::string& to) {
   auto it = files_.find(from);
   if (it == files_.end() || held_.count(from)) return false;
   std::string bytes = it->second.bytes;
-  return Replace(to, bytes);
+  return Write(to, bytes);
 }
 
 std::string FakeFiles::Get(const std::string& path) const {

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_clipboard.h"
 
 #include <cstring>
+#include <cwchar>
 
 namespace zv::win32 {
 
@@ -84,25 +85,59 @@ void PutFormat(const platform::ClipboardCopy::Format& f) {
   if (handle && !SetClipboardData(f.id, handle)) GlobalFree(handle);
 }
 
+// The program's texts are UTF-8. As CF_TEXT, Windows would read them in the ANSI code page of
+// the clipboard's locale (never UTF-8), so they go on as CF_UNICODETEXT; the system makes the
+// other text formats of it on demand.
 void PutText(const std::string& text) {
-  if (HGLOBAL memory = MemoryOf(text.c_str(), text.size() + 1)) {
-    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);  // kept by the system otherwise
+  int units = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+  if (units <= 0) return;
+  std::wstring wide(static_cast<std::size_t>(units), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &wide[0], units);
+  if (HGLOBAL memory = MemoryOf(wide.c_str(), wide.size() * sizeof(wchar_t))) {
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);  // the system's otherwise
   }
 }
+
+std::string Utf8Of(const wchar_t* wide, std::size_t units) {
+  int size =
+      WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), &text[0], size, nullptr,
+                        nullptr);
+  return text;
+}
+
+// The clipboard opened for one operation and closed on every way out, an exception included
+// (copying the user's content allocates).
+class Opened {
+ public:
+  explicit Opened(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~Opened() {
+    if (open_) CloseClipboard();
+  }
+  Opened(const Opened&) = delete;
+  Opened& operator=(const Opened&) = delete;
+  explicit operator bool() const { return open_; }
+
+ private:
+  bool open_;
+};
 
 }  // namespace
 
 bool Win32Clipboard::ReplaceText(const std::string& text) {
-  if (!OpenClipboard(owner_)) return false;
+  Opened clipboard(owner_);
+  if (!clipboard) return false;
   EmptyClipboard();
   PutText(text);
-  CloseClipboard();
   return true;
 }
 
 bool Win32Clipboard::ReplaceTextKeeping(const std::string& text,
                                         platform::ClipboardCopy& previous) {
-  if (!OpenClipboard(owner_)) return false;
+  Opened clipboard(owner_);
+  if (!clipboard) return false;
   previous.sequence = GetClipboardSequenceNumber();
   previous.formats.clear();
   for (UINT id = EnumClipboardFormats(0); id != 0; id = EnumClipboardFormats(id)) {
@@ -111,33 +146,29 @@ bool Win32Clipboard::ReplaceTextKeeping(const std::string& text,
   }
   EmptyClipboard();
   PutText(text);
-  CloseClipboard();
   return true;
 }
 
 platform::PutBackResult Win32Clipboard::PutBack(const platform::ClipboardCopy& copy,
                                                 std::uint32_t sequence) {
-  if (!OpenClipboard(owner_)) return platform::PutBackResult::kHeld;
-  if (GetClipboardSequenceNumber() != sequence) {
-    CloseClipboard();
-    return platform::PutBackResult::kChanged;
-  }
+  Opened clipboard(owner_);
+  if (!clipboard) return platform::PutBackResult::kHeld;
+  if (GetClipboardSequenceNumber() != sequence) return platform::PutBackResult::kChanged;
   EmptyClipboard();
   for (const auto& format : copy.formats) PutFormat(format);
-  CloseClipboard();
   return platform::PutBackResult::kDone;
 }
 
 std::string Win32Clipboard::Text() {
-  if (!OpenClipboard(owner_)) return std::string();
+  Opened clipboard(owner_);
+  if (!clipboard) return std::string();
   std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const wchar_t* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Utf8Of(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t)));
       GlobalUnlock(data);
     }
   }
-  CloseClipboard();
   return text;
 }
 

@@ -9,49 +9,15 @@ std::uint64_t Ticks(const FILETIME& t) {
   return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
 
-std::string FolderOf(const std::string& path) {
-  std::string::size_type slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = bytes.empty() ||
-            (WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-             written == bytes.size());
-  ok = FlushFileBuffers(h) && ok;
-  CloseHandle(h);
-  return ok;
-}
-
-constexpr int kReplaceAttempts = 5;
-constexpr int kReplacePauseMs = 10;  // then 20, 30, 40
 // Within this much of now a last-write time cannot tell two writes apart: FAT keeps 2 s steps.
 constexpr std::uint64_t kStampResolution = 2 * 10000000ull;  // in 100 ns units
 
-// Failures that end when another program lets go of the file.
+// Failures that end when another program lets go of the file (a scanner, an indexer, an editor
+// or a file still being deleted).
 bool IsHeld(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
          error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
-         error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
-}
-
-// Puts the written temporary file in place of path. ReplaceFileA keeps an existing file's
-// attributes, permissions and creation time, which a rename would replace with the temporary
-// file's own.
-bool PutInPlace(const char* temp, const std::string& path) {
-  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-    return MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (ReplaceFileA(path.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-    return true;
-  // The old file went aside but the new one could not take its name: it still has its own, so
-  // moving it there loses nothing.
-  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-    return MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  return false;
+         error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
 }  // namespace
@@ -91,27 +57,39 @@ bool Win32Files::Read(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-bool Win32Files::Replace(const std::string& path, const std::string& bytes) {
-  // A read-only settings file stays untouched: the rename would otherwise replace it.
+bool Win32Files::Write(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = bytes.empty() ||
+            (WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+             written == bytes.size());
+  ok = FlushFileBuffers(h) && ok;
+  CloseHandle(h);
+  return ok;
+}
+
+platform::SwapResult Win32Files::Swap(const std::string& path, const std::string& replacement,
+                                      const std::string& backup) {
+  // A read-only settings file stays untouched.
   DWORD a = GetFileAttributesA(path.c_str());
-  if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY)) return false;
-  char temp[MAX_PATH];
-  if (!GetTempFileNameA(FolderOf(path).c_str(), "zv", 0, temp)) return false;
-  bool done = WriteWhole(temp, bytes);
-  // Scanners, indexers and editors hold a file for a moment: try again a few times, about
-  // 100 ms in all, before the write counts as refused.
-  for (int attempt = 1; done; ++attempt) {
-    if (PutInPlace(temp, path)) {
-      // Wine's ReplaceFileA does not carry the attributes over; Windows' does already.
-      if (a != INVALID_FILE_ATTRIBUTES && GetFileAttributesA(path.c_str()) != a)
-        SetFileAttributesA(path.c_str(), a);
-      return true;
-    }
-    if (attempt == kReplaceAttempts || !IsHeld(GetLastError())) break;
-    Sleep(static_cast<DWORD>(attempt * kReplacePauseMs));
+  if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_READONLY))
+    return platform::SwapResult::kRefused;
+  // ReplaceFileA keeps the file's attributes, permissions and creation time, which a rename
+  // would replace with the new file's own.
+  if (ReplaceFileA(path.c_str(), replacement.c_str(), backup.empty() ? nullptr : backup.c_str(),
+                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    // Wine's ReplaceFileA does not carry the attributes over; Windows' does already.
+    if (GetFileAttributesA(path.c_str()) != a) SetFileAttributesA(path.c_str(), a);
+    return platform::SwapResult::kDone;
   }
-  DeleteFileA(temp);
-  return false;
+  return IsHeld(GetLastError()) ? platform::SwapResult::kHeld : platform::SwapResult::kRefused;
+}
+
+bool Win32Files::Move(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool Win32Files::Delete(const std::string& path) {
