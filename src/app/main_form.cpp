@@ -217,8 +217,9 @@ void TMainForm::MakeParts() {
 }
 
 void TMainForm::CreateMainWindow() {
-  win32::MainWindowServices services{*settings_, scancodes_, input_,
-                                     [this] { channel_.DeleteTempCodeKey(); }, kApplicationTitle};
+  win32::MainWindowServices services{
+      *settings_,       scancodes_, input_, openPrograms_, [this] { channel_.DeleteTempCodeKey(); },
+      kApplicationTitle};
   mainWindow_ = std::make_unique<win32::MainWindow>(window_, std::move(services));
   mainWindow_->SetEvents(this);
   fields_.SetControls(&mainWindow_->controls());

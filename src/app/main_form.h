@@ -29,6 +29,7 @@
 #include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_input.h"
+#include "platform/win32/win32_open_programs.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text_codec.h"
@@ -170,6 +171,7 @@ class TMainForm : public ErrorReporter,
   win32::Win32WindowMessages windows_;
   win32::Win32HotKeys hotKeySystem_;
   win32::Win32Shell shell_;
+  win32::Win32OpenPrograms openPrograms_;
   std::string settingsPath_;
   std::unique_ptr<SettingsFile> settings_;
   RegistryChannel channel_{registry_};

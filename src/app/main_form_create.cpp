@@ -59,6 +59,7 @@ void TMainForm::LoadRecentFiles() {
 
 void TMainForm::LoadMappingLists() {
   mainWindow_->editor().LoadLists();
+  mainWindow_->programChoice().Load();
 }
 
 void TMainForm::LoadStartupSettings() {

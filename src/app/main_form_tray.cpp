@@ -62,7 +62,8 @@ void TMainForm::Timer1Timer() {
 }
 
 bool TMainForm::MappingListEmpty() {
-  return ListView_GetItemCount(mainWindow_->controls().SwapKeyList) == 0;
+  // Every program's mappings count, whichever program's list the window shows.
+  return !mainWindow_->editor().HasMappings();
 }
 
 bool TMainForm::HotkeysInUse() {
@@ -149,7 +150,7 @@ void TMainForm::ShowMessage(const std::string& text) {
 }
 
 void TMainForm::RefreshKeyboardMap() {
-  mainWindow_->editor().RefreshKeyboardMap();
+  mainWindow_->programChoice().Load();  // the loaded file's programs, and the list again
 }
 
 void TMainForm::BitBtn3Click() {

@@ -69,7 +69,7 @@ void MappingEditor::Change() {
   const std::string source = view_.BoxText(KeyBox::OldKey);
   const std::string target = view_.BoxText(KeyBox::NewKey);
   if (source.empty() || target.empty()) return;
-  if (!IsListedName(OriginalKeyList(), source) || !IsListedName(ChangedToList(), target)) return;
+  if (!IsListedName(OriginalKeyList(), source) || !IsTarget(target)) return;
   if (source == target) {
     view_.ShowMessage(kSameKeyMessage);
     return;
@@ -99,8 +99,14 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
     parameter = EditParameter(target);
     if (parameter == " ") return false;
   }
-  StoreMapping(parts_.settings, source, target, parameter);
+  StoreMapping(parts_.settings, source, target, parameter, program_);
   return true;
+}
+
+bool MappingEditor::IsTarget(const std::string& name) const {
+  // A key can be kept unchanged in one program only: in all programs it is unmapped.
+  if (!program_.empty() && name == kUnchangedTarget) return true;
+  return IsListedName(ChangedToList(), name);
 }
 
 bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::string& target) {
@@ -126,7 +132,7 @@ void MappingEditor::NewKeyPicked() {
   const std::string parameter = EditParameter(target);
   const std::string source = view_.BoxText(KeyBox::OldKey);
   if (parameter == " " || source.empty()) return;
-  StoreMapping(parts_.settings, source, target, parameter);
+  StoreMapping(parts_.settings, source, target, parameter, program_);
   RefreshKeyboardMap();
   view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
 }
@@ -144,7 +150,7 @@ void MappingEditor::ResetKey() {
     case EditorPage::KeyboardMap: {
       const int index = view_.SelectedIndex(MapList::SwapKeyList);
       if (index < 0) return;
-      RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)));
+      RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)), program_);
       view_.DeleteRow(MapList::SwapKeyList, index);
       return;
     }
@@ -162,14 +168,14 @@ void MappingEditor::ResetKey() {
 }
 
 void MappingEditor::ResetAll() {
-  if (!view_.ConfirmOkCancel(kResetAllQuestion)) return;
+  const bool oneProgram = !program_.empty() && view_.ActivePage() == EditorPage::KeyboardMap;
+  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + program_ + "?"
+                                        : kResetAllQuestion)) {
+    return;
+  }
   switch (view_.ActivePage()) {
     case EditorPage::KeyboardMap:
-      if (view_.RowCount(MapList::SwapKeyList) == 0) return;
-      view_.ClearRows(MapList::SwapKeyList);
-      parts_.settings.RemoveFile();
-      if (parts_.deleteChannelKey) parts_.deleteChannelKey();
-      WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+      ResetAllOfKeyboardMap();
       return;
     case EditorPage::RegistryMap:
       // Done, refused or declined: the list then shows what the registry holds.
@@ -186,6 +192,26 @@ void MappingEditor::ResetAll() {
   }
 }
 
+void MappingEditor::ResetAllOfKeyboardMap() {
+  if (view_.RowCount(MapList::SwapKeyList) == 0) return;
+  view_.ClearRows(MapList::SwapKeyList);
+  if (!program_.empty()) {
+    RemoveProgramMappings(parts_.settings, program_);
+    return;
+  }
+  if (!ProgramsWithMappings(parts_.settings.Current()).empty()) {
+    // The mappings of single programs stay: only those shown, of all programs, go.
+    SettingsFile::Batch batch(parts_.settings);
+    for (const std::string& source : parts_.settings.ReadSection(SwapKeySection("")))
+      RemoveMapping(parts_.settings, source);
+    batch.Commit();
+    return;
+  }
+  parts_.settings.RemoveFile();
+  if (parts_.deleteChannelKey) parts_.deleteChannelKey();
+  WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+}
+
 void MappingEditor::Modify() {
   // Always the Keyboard Map's row, whichever list the popup menu was opened on.
   const int index = view_.SelectedIndex(MapList::SwapKeyList);
@@ -198,8 +224,8 @@ void MappingEditor::Modify() {
 void MappingEditor::ReplaceMappingParameter(const std::string& source, const std::string& value) {
   const std::string parameter = EditParameter(value);
   if (parameter == " ") return;
-  RemoveMapping(parts_.settings, source);
-  StoreMapping(parts_.settings, source, StripNumberSuffix(value), parameter);
+  RemoveMapping(parts_.settings, source, program_);
+  StoreMapping(parts_.settings, source, StripNumberSuffix(value), parameter, program_);
   RefreshKeyboardMap();
   ClearBoxes();
 }
@@ -212,10 +238,19 @@ std::string MappingEditor::EditParameter(const std::string& target) {
 void MappingEditor::LoadKeyboardMap() {
   // The section's name matches in any letter case ("[swapkey]" written by hand), as it does
   // for the engine: a list left empty would refuse to activate the engine.
-  for (const std::string& key : parts_.settings.ReadSection("SwapKey")) {
+  const std::string section = SwapKeySection(program_);
+  for (const std::string& key : parts_.settings.ReadSection(section)) {
     view_.AppendRow(MapList::SwapKeyList,
-                    {kRowIndent + key, parts_.settings.ReadString("SwapKey", key, "")});
+                    {kRowIndent + key, parts_.settings.ReadString(section, key, "")});
   }
+}
+
+bool MappingEditor::HasMappings() {
+  if (!parts_.settings.ReadSection(SwapKeySection("")).empty()) return true;
+  const std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
+  return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
+    return !parts_.settings.ReadSection(SwapKeySection(program)).empty();
+  });
 }
 
 void MappingEditor::RefreshKeyboardMap() {

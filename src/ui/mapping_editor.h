@@ -17,6 +17,8 @@ inline constexpr const char* kSameKeyMessage = "Can not change the same key!";
 inline constexpr const char* kShiftToNumPadMessage =
     "Do not support this change,please select other keys!";
 inline constexpr const char* kResetAllQuestion = "Are you sure you want to reset all keys?";
+// Reset All with a program chosen; the program's name follows.
+inline constexpr const char* kResetProgramQuestion = "Are you sure you want to reset all keys in ";
 inline constexpr const char* kElevateQuestion =
     "Windows lets only administrators change its key map. Make the change as administrator?";
 inline constexpr const char* kScancodeWriteFailed = "Failed to set data for 'Scancode Map'";
@@ -52,6 +54,14 @@ class MappingEditor {
   void ResetAll();                // BitBtn10Click
   void Modify();                  // N7Click
 
+  // The program whose mappings the Keyboard Map shows and edits; "" for all programs. The
+  // caller refreshes the list.
+  void SetProgram(const std::string& program) { program_ = program; }
+  const std::string& program() const { return program_; }
+
+  // Whether all programs or any one program have a mapping, whichever list is shown.
+  bool HasMappings();
+
   void LoadKeyboardMap();
   void RefreshKeyboardMap();
   void LoadRegistryMap();
@@ -67,9 +77,12 @@ class MappingEditor {
   // Carries out a denied scancode write elevated when the user agrees; false when not written.
   bool WrittenOrElevated(const ScancodeWrite& write);
   void ClearBoxes();
+  bool IsTarget(const std::string& name) const;
+  void ResetAllOfKeyboardMap();
 
   MappingEditorParts parts_;
   MappingEditorView& view_;
+  std::string program_;
 };
 
 // The row name: the caption without its leading and trailing blanks.

@@ -167,6 +167,64 @@ wait_window() {
   echo "$id"
 }
 
+# start_editor LOCATOR: starts zorvane.exe without a switch and waits until its window (form) is
+# shown and has the focus. The locator (zv_locate.exe) finds controls for click.
+start_editor() {
+  ZV_LOCATE=$1
+  cp "$ZV_LOCATE" "$ZV_EXE" "$work/"
+  wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
+  (cd "$work" && exec wine "$(basename "$ZV_EXE")") &
+  editor_pid=$!
+  pids+=($editor_pid)
+  form=""
+  for _ in $(seq 300); do
+    form=$(xdotool search --onlyvisible --name '^Velmora 3\.96$' 2>/dev/null | head -n1 || true)
+    [ -n "$form" ] && break
+    kill -0 "$editor_pid" 2>/dev/null || fail "zorvane.exe ended at start"
+    sleep 0.2
+  done
+  [ -n "$form" ] || fail "the window \"Velmora 3.96\" did not appear"
+  xdotool windowfocus --sync "$form"
+  echo "ok: the window is shown"
+}
+
+locate() {  # the locator's answer for its arguments (see locate.cpp)
+  (cd "$work" && wine "$(basename "$ZV_LOCATE")" "$@" | tr -d '\r') || true
+}
+
+# click ARGS: a left click at the point the locator gives; pick_listed ITEM: a click on that item
+# of the open drop-down list, once it is open.
+click() {
+  local at
+  at=$(locate "$@")
+  [ -n "$at" ] || fail "locator: nothing at '$*'"
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $at click 1
+  sleep 0.3
+}
+pick_listed() {
+  for _ in $(seq 25); do
+    [ -n "$(locate list "$1")" ] && break
+    sleep 0.2
+  done
+  click list "$1"
+}
+
+# wait_idle: until the program's window thread takes messages again. Without a window manager,
+# Wine makes it wait a while for each window it hides (a closed dialog, the window going to the
+# tray); the keyboard hook and the other windows get nothing meanwhile.
+wait_idle() {
+  locate idle >/dev/null
+}
+
+# confirm_tip: Enter on the tip that follows a change, and the tip gone.
+confirm_tip() {
+  local tip
+  tip=$(wait_window Velmora)
+  xdotool windowfocus --sync "$tip" key Return
+  wait_idle
+}
+
 # pasted KEY TEXT: after typing KEY, the text probe's field (tests/e2e_actions/text_probe.cpp,
 # saved as UTF-8 to $work/text.txt) holds TEXT (printf escapes).
 pasted() {

@@ -4,46 +4,13 @@
 # clicked and the tip confirmed. Then the program is ended, started hidden, and it types B for
 # A in another program. Arguments: zorvane.exe, the probe, the control locator.
 source "$(dirname "$0")/e2e_lib.sh"
-LOCATE=$3
-cp "$LOCATE" "$ZV_EXE" "$work/"
-
-wine reg delete 'HKLM\Software\Quillon' /f >/dev/null 2>&1 || true
-(cd "$work" && exec wine "$(basename "$ZV_EXE")") &
-editor_pid=$!
-pids+=($editor_pid)
-form=""
-for _ in $(seq 300); do
-  form=$(xdotool search --onlyvisible --name '^Velmora 3\.96$' 2>/dev/null | head -n1 || true)
-  [ -n "$form" ] && break
-  kill -0 "$editor_pid" 2>/dev/null || fail "zorvane.exe ended at start"
-  sleep 0.2
-done
-[ -n "$form" ] || fail "the window \"Velmora 3.96\" did not appear"
-xdotool windowfocus --sync "$form"
-echo "ok: the window is shown"
-
-click() {  # control id [x fraction]: a left click inside the control
-  local at
-  at=$(cd "$work" && wine "$(basename "$LOCATE")" "$@" | tr -d '\r')
-  [ -n "$at" ] || fail "control $1 not found"
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
-  sleep 0.3
-}
+start_editor "$3"
 
 xdotool key a   # the Original Key box has the focus when the window opens
 click 2005 0.3  # cbbNewKey
 xdotool key b
 click 2007      # BitBtn8 "&Change"
-tip=""
-for _ in $(seq 100); do
-  tip=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n1 || true)
-  [ -n "$tip" ] && break
-  sleep 0.2
-done
-[ -n "$tip" ] || fail "no tip after Change (settings: $(tr -d '\r' < "$work/Keydat.qnp" 2>/dev/null | tr '\n' ' '))"
-xdotool windowfocus --sync "$tip" key Return
-sleep 0.5
+confirm_tip
 grep -q '^A=B' "$work/Keydat.qnp" || fail "A=B was not stored: $(tr '\r\n' '  ' < "$work/Keydat.qnp")"
 echo "ok: A=B stored through the window"
 
@@ -52,20 +19,11 @@ echo "ok: A=B stored through the window"
 click 2003 0.3  # cbbOldKey
 xdotool key F1
 click 2005 0.95  # the drop-down button of cbbNewKey
-at=""
-for _ in $(seq 25); do  # "TypeText", once the list is open
-  at=$(cd "$work" && wine "$(basename "$LOCATE")" list 1 | tr -d '\r' || true)
-  [ -n "$at" ] && break
-  sleep 0.2
-done
-[ -n "$at" ] || fail "the list of the Changed to box did not open"
-# shellcheck disable=SC2086
-xdotool mousemove --sync $at click 1
+pick_listed 1  # "TypeText"
 dialog=$(wait_window "Enter simple text")
 xdotool windowfocus --sync "$dialog" type "hi"
 xdotool key Tab Return
-xdotool windowfocus --sync "$(wait_window Velmora)" key Return
-while xdotool search --onlyvisible --name '^Velmora$' >/dev/null; do sleep 0.2; done  # the tip
+confirm_tip
 sleep 0.5
 # The pick ran once: no second dialog follows the tip.
 [ -z "$(xdotool search --onlyvisible --name '^Enter simple text$')" ] || fail "the pick ran twice"
@@ -81,7 +39,7 @@ click 2303      # "Use Hotkey" enables the fields
 click 2306      # "Activate:"
 xdotool key alt+l alt+c alt+a
 sleep 0.5
-value=$(cd "$work" && wine "$(basename "$LOCATE")" hotkey 2306 | tr -d '\r')
+value=$(locate hotkey 2306)
 [ "$value" = $((4 << 8 | 65)) ] && xdotool search --onlyvisible --name '^Velmora 3\.96$' >/dev/null ||
   fail "Alt+letters pressed buttons; the Activate field holds $value"
 echo "ok: Alt+L, Alt+C and Alt+A are the field's value only"

@@ -3,7 +3,8 @@
 // window or the control is not there. Usage: zv_locate <control id> [x fraction]
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
 // scrolled into view first (the list may open above or below its box, scrolled anywhere),
-// or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY).
+// or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY),
+// or zv_locate idle: returns once the main window's thread takes messages again.
 #include <windows.h>
 // After windows.h.
 #include <commctrl.h>
@@ -50,6 +51,12 @@ int LocateListItem(int item) {
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   if (argc > 2 && std::strcmp(argv[1], "list") == 0) return LocateListItem(std::atoi(argv[2]));
+  if (std::strcmp(argv[1], "idle") == 0) {
+    // Without a window manager, Wine's thread waits a while for each window it hides.
+    DWORD_PTR answer = 0;
+    HWND form = FindWindowA("TMainForm", nullptr);
+    return form && SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) ? 0 : 1;
+  }
   const bool value = argc > 2 && std::strcmp(argv[1], "hotkey") == 0;
   if (value) ++argv, --argc;
   // The point's place across the control: a combo box is clicked in its field, left of its

@@ -45,10 +45,11 @@ MainWindowRig::MainWindowRig() {
   registry.CloseKey(registry.CreateKey(platform::RegistryRoot::LocalMachine, kScancodeMapKeyPath));
   DeleteScancodeMap(registry);
   window = std::make_unique<win32::MainWindow>(
-      form, win32::MainWindowServices{settings, scancodes, keys, [this] { ++channelKeyDeletes; },
-                                      "Zorvane"});
+      form, win32::MainWindowServices{settings, scancodes, keys, openPrograms,
+                                      [this] { ++channelKeyDeletes; }, "Zorvane"});
   window->ApplyDisplayName("Zorvane", "Velmora");
   window->editor().LoadLists();
+  window->programChoice().Load();
   ShowWindow(form, SW_SHOW);
   UpdateWindow(form);
   driver = std::make_unique<DialogDriver>();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_open_programs.h"
 #include "platform/win32/win32_registry.h"
 #include "settings/settings_file.h"
 #include "tests/dialogs_win32/dialog_driver.h"
@@ -50,6 +51,7 @@ class MainWindowRig {
   win32::Win32Registry registry;  // the real "Scancode Map", removed before and after
   RegistryScancodeMap scancodes{registry, nullptr};
   LiveKeyState keys;
+  win32::Win32OpenPrograms openPrograms;
   int channelKeyDeletes = 0;
   HWND form = nullptr;
   std::unique_ptr<win32::MainWindow> window;

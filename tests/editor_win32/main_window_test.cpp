@@ -8,6 +8,7 @@
 #include "catalogue/key_catalogue.h"
 #include "common/error.h"
 #include "scancode/scancode_map.h"
+#include "settings/mapping_store.h"
 #include "tests/editor_win32/main_window_rig.h"
 #include "ui/win32/key_box.h"
 #include "ui/win32/main_window_res.h"
@@ -149,6 +150,28 @@ TEST_F(MainWindowTest, ChangeStoresWithTheTipAndTheRowAppears) {
   EXPECT_EQ(settings.ReadString("SwapKey", "A", ""), "B");
   EXPECT_EQ(Text(c().cbbOldKey), "");
   EXPECT_EQ(Text(c().cbbNewKey), "");
+}
+
+TEST_F(MainWindowTest, AChosenProgramShowsItsListItsOffBoxAndTheUnchangedTarget) {
+  StoreMapping(settings, "Tab", kUnchangedTarget, " ", "notepad.exe");
+  SetProgramOff(settings, "notepad.exe", true);
+  window->programChoice().Load();
+  // "list rows, off box (- hidden), Unchanged's place in the Changed to list".
+  auto shown = [&](const std::string& program) {
+    Pick(c().cbbProgram, program);
+    MSG msg;  // the pick acts once the box's notifications are over
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    const LRESULT at = SendMessageA(c().cbbNewKey, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(kUnchangedTarget));
+    const LRESULT off = SendMessageA(c().cbProgramOff, BM_GETCHECK, 0, 0);
+    return std::to_string(Rows(c().SwapKeyList).size()) + " " +
+           (IsWindowVisible(c().cbProgramOff) ? std::to_string(off) : "-") + " " +
+           std::to_string(at);
+  };
+  EXPECT_EQ(shown("notepad.exe"), "1 1 0");
+  Click(c().cbProgramOff);
+  EXPECT_FALSE(ProgramOff(settings.Current(), "notepad.exe"));
+  EXPECT_EQ(shown("All programs"), "0 - -1");
 }
 
 TEST_F(MainWindowTest, TheThreeRefusalsAreShownAndStoreNothing) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
 # docs/images/: the "Keyboard Map" page with a few mappings and the "Registry Map" page with a
-# few swaps in Windows' key map. Usage: tests/editor_win32/screenshots.sh [mingw build folder]
+# few swaps in Windows' key map, the page with one program chosen, and "Add program...".
+# Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -13,8 +14,9 @@ source scripts/wine-session.sh
 zv_wine_start
 work=$(mktemp -d /tmp/zv-shots.XXXXXX)
 pid=""
+pids=()  # two of Wine's own programs, offered by "Add program..."
 finish() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  [ -n "$pid" ] && kill "$pid" "${pids[@]}" 2>/dev/null && wait "$pid" 2>/dev/null
   rm -rf "$work"
   zv_wine_cleanup
 }
@@ -30,7 +32,13 @@ printf '%s\r\n' '[DisableKey]' 'Index=4' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=
   '[SwapKey]' 'Caps Lock=Left Ctrl' 'F1=TypeText1' 'F2=Volume Up' 'Menu=DisableKey' \
   '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' \
   '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' '[TypeText1]' 'Parameter=Kind regards#Jane' \
+  '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
+  '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
   > "$work/Keydat.qnp"
+wine notepad >/dev/null 2>&1 &
+pids+=($!)
+wine winemine >/dev/null 2>&1 &
+pids+=($!)
 (cd "$work" && exec wine zorvane.exe >/dev/null 2>&1) &
 pid=$!
 form=""
@@ -42,15 +50,28 @@ done
 [ -n "$form" ] || { echo "the window did not appear"; exit 1; }
 sleep 1
 mkdir -p "$root/docs/images"
-shoot() {
-  eval "$(xdotool getwindowgeometry --shell "$form")"
+shoot() {  # file [window]
+  eval "$(xdotool getwindowgeometry --shell "${2:-$form}")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/images/$1"
   echo "docs/images/$1 ${WIDTH}x${HEIGHT}"
 }
+click() {  # a left click where the locator's arguments point
+  # shellcheck disable=SC2046
+  xdotool mousemove --sync $(cd "$work" && wine zv_locate.exe "$@" | tr -d '\r') click 1
+  sleep 1
+}
 shoot main_window.png
 # The "Registry Map" tab is the second of the page control's buttons.
-at=$(cd "$work" && wine zv_locate.exe 2001 0.37 | tr -d '\r')
-# shellcheck disable=SC2086
-xdotool mousemove --sync $at click 1
-sleep 1
+click 2001 0.37
 shoot main_window_registry.png
+# Back on the "Keyboard Map": the Program box's items 1 and 2 are notepad.exe, "Add program...".
+click 2001 0.1
+click 2103 0.95
+click list 1
+xdotool mousemove 0 0
+sleep 1
+shoot main_window_program.png
+click 2103 0.95
+click list 2
+dialog=$(xdotool search --onlyvisible --name '^Add program$' | head -n1)
+shoot add_program.png "$dialog"

@@ -48,7 +48,9 @@ MainWindow::MainWindow(HWND form, MainWindowServices services)
       services_(std::move(services)),
       prompter_(form, services_.keys),
       editor_(MappingEditorParts{*this, services_.settings, services_.scancodes, prompter_,
-                                 services_.keys, services_.deleteChannelKey}) {
+                                 services_.keys, services_.deleteChannelKey}),
+      programChoice_(
+          ProgramChoiceParts{*this, services_.settings, services_.openPrograms, editor_}) {
   INITCOMMONCONTROLSEX classes = {sizeof(classes),
                                   ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
@@ -90,6 +92,9 @@ void MainWindow::CreateControls() {
   c_.TabSheet2 = CreatePage(IDD_TabSheet2);
   c_.TabSheet5 = CreatePage(IDD_TabSheet5);
   c_.SwapKeyList = item(c_.TabSheet1, IDC_SwapKeyList);
+  c_.lblProgram = item(c_.TabSheet1, IDC_lblProgram);
+  c_.cbbProgram = item(c_.TabSheet1, IDC_cbbProgram);
+  c_.cbProgramOff = item(c_.TabSheet1, IDC_cbProgramOff);
   c_.RegListView = item(c_.TabSheet4, IDC_RegListView);
   c_.RegMapNote = item(c_.TabSheet4, IDC_RegMapNote);
   c_.GroupBox2 = item(c_.TabSheet2, IDC_GroupBox2);
@@ -121,6 +126,8 @@ void MainWindow::CreateControls() {
   }
   FillBox(c_.cbbOldKey, OriginalKeyList());
   FillBox(c_.cbbNewKey, ChangedToList());
+  // The Program box is narrow beside its check box; its list has room for long names.
+  SendMessageA(c_.cbbProgram, CB_SETDROPPEDWIDTH, ScaledPixels(180), 0);
   MakeTSACombo(c_.cbbOldKey, *this);
   MakeTSACombo(c_.cbbNewKey, *this);
   MakeHotKeyField(c_.HotKey1);
@@ -168,9 +175,13 @@ void MainWindow::LayOut() {
 }
 
 void MainWindow::FitListsToPages() {
-  RECT page, note;
+  RECT page, note, list;
   GetClientRect(c_.TabSheet1, &page);
-  SetWindowPos(c_.SwapKeyList, nullptr, 0, 0, page.right, page.bottom, SWP_NOZORDER);
+  // The Keyboard Map's list keeps its place below the Program box.
+  GetWindowRect(c_.SwapKeyList, &list);
+  MapWindowPoints(nullptr, c_.TabSheet1, reinterpret_cast<POINT*>(&list), 2);
+  SetWindowPos(c_.SwapKeyList, nullptr, 0, list.top, page.right, page.bottom - list.top,
+               SWP_NOZORDER);
   // The Registry Map's note keeps its height under the list.
   GetWindowRect(c_.RegMapNote, &note);
   const int noteHeight = note.bottom - note.top;

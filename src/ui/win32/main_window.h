@@ -14,8 +14,10 @@
 #include <string>
 
 #include "platform/key_state.h"
+#include "platform/open_programs.h"
 #include "settings/settings_file.h"
 #include "ui/mapping_editor.h"
+#include "ui/program_choice.h"
 #include "ui/win32/key_box.h"
 #include "ui/win32/parameter_dialogs.h"
 #include "ui/win32/popup_menus.h"
@@ -30,6 +32,8 @@ struct MainWindowControls {
   HWND Button3 = nullptr, BitBtn8 = nullptr, BitBtn9 = nullptr, BitBtn10 = nullptr;
   HWND BitBtn3 = nullptr;  // "&Activate"
   HWND SwapKeyList = nullptr, RegListView = nullptr, RegMapNote = nullptr;
+  // The Keyboard Map's "Program:" box and "No mappings in this program".
+  HWND lblProgram = nullptr, cbbProgram = nullptr, cbProgramOff = nullptr;
   HWND RegListViewHint = nullptr;  // the tooltip "Change here makes use of registry."
   // "Settings"
   HWND GroupBox2 = nullptr, CheckBox1 = nullptr, CheckBox2 = nullptr, GroupBox1 = nullptr;
@@ -58,11 +62,12 @@ struct MainWindowServices {
   SettingsFile& settings;
   ScancodeMapPort& scancodes;
   platform::KeyState& keys;
+  platform::OpenPrograms& openPrograms;    // offered by "Add program..."
   std::function<void()> deleteChannelKey;  // Reset All's removal of the registry channel key
   std::string messageTitle;                // the caption of message boxes ("Zorvane")
 };
 
-class MainWindow : private MappingEditorView, private KeyCapture {
+class MainWindow : private MappingEditorView, private ProgramChoiceView, private KeyCapture {
  public:
   // Fills form (a top-level window) with the controls and sizes it to them. The lists stay
   // empty until editor().LoadLists().
@@ -72,6 +77,7 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MainWindow& operator=(const MainWindow&) = delete;
 
   MappingEditor& editor() { return editor_; }
+  ProgramChoice& programChoice() { return programChoice_; }
   const MainWindowControls& controls() const { return c_; }
   const PopupMenus& menus() const { return menus_; }
   // null: the controls do nothing again.
@@ -97,6 +103,7 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   void OnCommand(int id, int code, HWND control);
   LRESULT OnNotify(const NMHDR& header);
   void OnBoxCommand(HWND box, int code);
+  void OnProgramBoxCommand(int code);
   void ShowActivePage();
   // Runs a handler at the window's boundary: an error is shown in the standard error box.
   template <class F>
@@ -125,6 +132,12 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   bool AskYesNo(const std::string& text) override;
   void ShowTip(const std::string& key, const std::string& text) override;
   HWND ListOf(MapList list) const;
+
+  // ProgramChoiceView (main_window_programs.cpp)
+  void SetProgramItems(const std::vector<std::string>& items, int chosen) override;
+  void ShowProgramOffBox(bool shown, bool checked) override;
+  void OfferUnchangedTarget(bool offered) override;
+  std::string ChooseProgramToAdd(const std::vector<std::string>& open) override;
   HWND BoxOf(KeyBox box) const;
 
   // KeyCapture: cbbOldKeyKeyDown, cbbNewKeyKeyDown.
@@ -136,6 +149,8 @@ class MainWindow : private MappingEditorView, private KeyCapture {
   MainWindowServices services_;
   DialogParameterPrompter prompter_;
   MappingEditor editor_;
+  ProgramChoice programChoice_;
+  int chosenProgram_ = 0;  // the Program box's item that is chosen
   PopupMenus menus_;
   MainWindowEvents noEvents_;
   MainWindowEvents* events_ = &noEvents_;

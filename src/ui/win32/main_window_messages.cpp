@@ -12,7 +12,8 @@
 namespace zv::win32 {
 namespace {
 
-constexpr UINT WM_BOXPICKED = WM_APP + 0x261;  // a pick in the open list, after it closed
+constexpr UINT WM_BOXPICKED = WM_APP + 0x261;      // a pick in the open list, after it closed
+constexpr UINT WM_PROGRAMPICKED = WM_APP + 0x262;  // the Program box's choice may have changed
 
 }  // namespace
 
@@ -58,6 +59,16 @@ INT_PTR MainWindow::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       pickedWhileOpen_ = false;
       Guarded([&] { editor_.NewKeyPicked(); });
       return TRUE;
+    case WM_PROGRAMPICKED: {
+      // Acts once, after the box's notifications are over and its list has closed.
+      const int index = static_cast<int>(SendMessageA(c_.cbbProgram, CB_GETCURSEL, 0, 0));
+      const bool open = SendMessageA(c_.cbbProgram, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+      if (!open && index >= 0 && index != chosenProgram_) {
+        chosenProgram_ = index;  // the pick's other notification, in a dialog's loop, finds it done
+        Guarded([&] { programChoice_.Picked(index); });
+      }
+      return TRUE;
+    }
     case WM_CTLCOLORSTATIC: {
       HWND control = reinterpret_cast<HWND>(lParam);
       if (control != c_.Label14 && control != c_.EmailLabel) return FALSE;
@@ -89,6 +100,16 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     case IDC_cbbOldKey:
     case IDC_cbbNewKey:
       OnBoxCommand(control, code);
+      return;
+    case IDC_cbbProgram:
+      if (code == CBN_SELCHANGE || code == CBN_CLOSEUP)
+        PostMessageA(c_.TabSheet1, WM_PROGRAMPICKED, 0, 0);
+      return;
+    case IDC_cbProgramOff:
+      if (code == BN_CLICKED) {
+        const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Guarded([&] { programChoice_.OffClicked(checked); });
+      }
       return;
     case IDC_Button3:
       if (code == BN_CLICKED) PopupMenus::TrackAtCursor(menus_.PopupMenu3(), panel_);

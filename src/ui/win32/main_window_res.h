@@ -17,6 +17,9 @@
 
 #define IDD_TabSheet1 2100
 #define IDC_SwapKeyList 2101
+#define IDC_lblProgram 2102
+#define IDC_cbbProgram 2103
+#define IDC_cbProgramOff 2104
 
 #define IDD_TabSheet4 2200
 #define IDC_RegListView 2201
