@@ -7,7 +7,7 @@
 namespace zv::win32 {
 
 AddProgramDialog::AddProgramDialog(HWND owner, std::vector<std::string> open)
-    : ModalDialog(owner, IDD_AddProgram, {300, 260}), open_(std::move(open)) {}
+    : ModalDialog(owner, IDD_AddProgram), open_(std::move(open)) {}
 
 std::string AddProgramDialog::ShowModal() {
   chosen_.clear();
