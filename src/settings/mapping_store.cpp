@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 #include "catalogue/key_catalogue.h"
 #include "catalogue/source_key_names.h"
@@ -19,6 +20,13 @@ const char* const kOff = "Off";
 
 std::string CountKey(const std::string& action) {
   return action + "Count";
+}
+// The number after a count read from the file. A hand-edited count at the largest number has
+// no next one: the store is refused rather than numbered past it.
+int NextNumber(SettingsFile& file, int count) {
+  if (count == std::numeric_limits<int>::max())
+    throw Error(FormatMessage("Unable to write to %s", file.path()));
+  return count + 1;
 }
 std::string KeyCodeKey(int number) {
   return "KeyCode" + std::to_string(number);
@@ -91,9 +99,9 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
   SettingsFile::Batch batch(file);
   int code = SourceKeyCodeOfName(source);
   if (IsParameterizedAction(target)) {
-    int count = ParameterCount(file, target);
-    file.WriteString(kSettings, CountKey(target), std::to_string(count + 1));
-    std::string value = target + std::to_string(count + 1);
+    int next = NextNumber(file, ParameterCount(file, target));
+    file.WriteString(kSettings, CountKey(target), std::to_string(next));
+    std::string value = target + std::to_string(next);
     WriteSwapKey(file, source, value, code, program);
     file.WriteString(value, "Parameter", parameter);
   } else {
@@ -229,8 +237,9 @@ void AddInterceptedCode(SettingsFile& file, int code) {
   SettingsFile::Batch batch(file);
   int count = file.ReadIntegerStrict(kDisableKey, kIndex);
   if (IsInterceptedCode(file, code)) return;
-  file.WriteString(kDisableKey, kIndex, std::to_string(count + 1));
-  file.WriteString(kDisableKey, KeyCodeKey(count + 1), std::to_string(code));
+  int next = NextNumber(file, count);
+  file.WriteString(kDisableKey, kIndex, std::to_string(next));
+  file.WriteString(kDisableKey, KeyCodeKey(next), std::to_string(code));
   batch.Commit();
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "common/error.h"
 #include "platform/fake/fake_files.h"
 #include "settings/settings.h"
@@ -252,6 +254,14 @@ TEST_F(MappingStoreFailures, ABadCountStopsTheStoreWithItsText) {
   WriteSetting(file, "Settings", "TypeTextCount", "two");
   EXPECT_THROW(StoreMapping(file, "A", "TypeText", "x"), Error);
   EXPECT_FALSE(file.ValueExists("SwapKey", "A"));
+  // A hand-edited count that has no next number is refused, never wrapped round.
+  for (const char* key : {"Settings/TypeTextCount", "DisableKey/Index"}) {
+    std::string section(key, std::strchr(key, '/')), name(std::strchr(key, '/') + 1);
+    WriteSetting(file, "Settings", "TypeTextCount", "0");
+    WriteSetting(file, section, name, "2147483647");
+    EXPECT_THROW(StoreMapping(file, "A", "TypeText", "x"), Error) << key;
+    EXPECT_EQ(file.ReadString(section, name, ""), "2147483647") << key;
+  }
 }
 
 TEST_F(MappingStoreFailures, AnErrorPartWayStoresTheWritesBeforeIt) {
