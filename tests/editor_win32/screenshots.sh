@@ -16,7 +16,9 @@ work=$(mktemp -d /tmp/zv-shots.XXXXXX)
 pid=""
 pids=()  # two of Wine's own programs, offered by "Add program..."
 finish() {
-  [ -n "$pid" ] && kill "$pid" "${pids[@]}" 2>/dev/null && wait "$pid" 2>/dev/null
+  # No wait for the program: with a dialog open it outlives the signal, and the prefix's end
+  # (wineserver -k in zv_wine_cleanup) ends it.
+  [ -n "$pid" ] && kill "$pid" "${pids[@]}" 2>/dev/null
   rm -rf "$work"
   zv_wine_cleanup
 }
