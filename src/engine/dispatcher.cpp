@@ -45,33 +45,61 @@ void Dispatcher::NoteShiftTarget(const std::string& target) {
 }
 
 void Dispatcher::WMHookKeyDown(int virtualKey) {
-  released_.erase(virtualKey);  // held on after a loss: the mapping applies afresh
-  // The mapping comes from the settings file's snapshot in memory (a write updates it).
-  const IniDocument& doc = settings_.Snapshot();
-  // A key the focused program passes ("Off", "Unchanged") is looked up nowhere.
-  if (programs_.SourceOf(virtualKey) == ProgramMappings::Source::Pass) return;
-  const std::string& section = programs_.SectionOf(virtualKey);
-  std::string name = SourceName(doc, section, virtualKey);
-  NoteShiftTarget(doc.ReadString(section, name, "0"));
-  int code = Apply(doc, section, name, true);
-  if (code < 0) return;
-  std::vector<int>& pressed = held_[virtualKey];
-  if (std::find(pressed.begin(), pressed.end(), code) == pressed.end()) pressed.push_back(code);
+  KeyIn in;
+  in.vk = virtualKey;
+  in.listed = true;
+  Maps(virtualKey);
+  OnKeyEvent(in);
 }
 
 void Dispatcher::WMHookKeyUp(int virtualKey) {
-  if (released_.erase(virtualKey)) return;  // its targets went up when the keyboard was lost
-  auto it = held_.find(virtualKey);
-  if (it == held_.end()) {
-    if (programs_.SourceOf(virtualKey) == ProgramMappings::Source::Pass) return;
-    const IniDocument& doc = settings_.Snapshot();
-    const std::string& section = programs_.SectionOf(virtualKey);
-    Apply(doc, section, SourceName(doc, section, virtualKey), false);
-    return;
-  }
-  std::vector<int> pressed = std::move(it->second);
-  held_.erase(it);
-  for (int code : pressed) SimulateKey(code, false);
+  KeyIn in;
+  in.vk = virtualKey;
+  in.down = false;
+  OnKeyEvent(in);
+}
+
+bool Dispatcher::Maps(int virtualKey) {
+  programs_.Follow(virtualKey);
+  return MapsHere(virtualKey);
+}
+
+bool Dispatcher::MapsHere(int virtualKey) {
+  ProgramMappings::Source source = programs_.SourceOf(virtualKey);
+  return source == ProgramMappings::Source::All || source == ProgramMappings::Source::Own;
+}
+
+bool Dispatcher::OnKeyEvent(const KeyIn& in) {
+  batch_.Clear();
+  bool swallow = keys_.Decide(in, *this, batch_);
+  SimulateKeys(batch_.keys);
+  if (batch_.runAction) RunMappedAction(in.vk);
+  return swallow;
+}
+
+int Dispatcher::TargetOf(int virtualKey) {
+  // The mapping comes from the settings file's snapshot in memory (a write updates it).
+  if (!MapsHere(virtualKey)) return kNoTarget;  // a key the focused program passes, or unmapped
+  const IniDocument& doc = settings_.Snapshot();
+  const std::string& section = programs_.SectionOf(virtualKey);
+  std::string name = SourceName(doc, section, virtualKey);
+  if (!doc.ValueExists(section, name)) return kNoTarget;
+  std::string target = doc.ReadString(section, name, "Null");
+  NoteShiftTarget(target);
+  int code = target == ";" ? 186 : ResolveKeyCode(target);
+  if (code < 0 || code == 500 || code == 600) return kNoTarget;  // injects nothing
+  return code < 500 ? code : kRunsAction;
+}
+
+void Dispatcher::RunMappedAction(int virtualKey) {
+  if (!actions_ || !MapsHere(virtualKey)) return;
+  const IniDocument& doc = settings_.Snapshot();
+  const std::string& section = programs_.SectionOf(virtualKey);
+  std::string target = doc.ReadString(section, SourceName(doc, section, virtualKey), "Null");
+  int code = ResolveKeyCode(target);
+  if (code <= 500 || code == 600) return;  // the mapping changed while the key was held
+  std::string parameter = code > 600 ? doc.ReadString(target, "Parameter", "0") : std::string();
+  actions_->RunAction(std::string(KeyNameOfCode(code)), parameter);
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
@@ -116,7 +144,7 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   if (events.empty()) return;
   input_.SendKeys(events.data(), events.size());
   for (const platform::KeyInput& e : events) {
-    pressed_[e.vk] = !(e.flags & platform::kKeyEventfKeyUp);
+    keys_.NoteInjected(e.vk, !(e.flags & platform::kKeyEventfKeyUp));
   }
   // The layout of the program's thread may have changed meanwhile: looked at once the hook has
   // returned, so the next injection takes its scan codes from the layout then in force.
@@ -128,36 +156,22 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   });
 }
 
-void Dispatcher::ReleasePressedKeys() noexcept {
+void Dispatcher::LoseSight(bool keysUnseen) noexcept {
   try {
-    for (const auto& source : held_) released_.insert(source.first);
-    held_.clear();
-    std::vector<platform::KeyInput> ups;
-    for (int vk = 0; vk < 256; ++vk) {
-      if (!pressed_[static_cast<std::size_t>(vk)]) continue;
+    KeyBatch ups;
+    keys_.LoseSight(ups, keysUnseen);
+    std::vector<platform::KeyInput> events;
+    for (const SimulatedKey& k : ups.keys) {
       try {
-        channel_.WriteTempCode(vk);
+        channel_.WriteTempCode(k.code);
       } catch (const Error&) {
         // The release matters more than its announcement; the marker tells the hook it is ours.
       }
-      ups.push_back(KeyInputOf(vk, false));
+      events.push_back(KeyInputOf(k.code, false));
     }
-    Inject(ups);
+    Inject(events);
   } catch (...) {
   }
-  pressed_.reset();
-}
-
-bool Dispatcher::HandlesKey(int virtualKey) {
-  if (held_.count(virtualKey) || released_.count(virtualKey)) return true;
-  // Worked out once per version of the snapshot: a key typed again costs a few bit tests.
-  ProgramMappings::Source source = programs_.SourceOf(virtualKey);
-  return source == ProgramMappings::Source::All || source == ProgramMappings::Source::Own;
-}
-
-bool Dispatcher::InterceptsHere(int virtualKey) {
-  programs_.Follow(virtualKey);
-  return programs_.Intercepts(virtualKey);
 }
 
 bool DispatchHookMessage(Dispatcher& dispatcher, ErrorReporter& errors, unsigned message,

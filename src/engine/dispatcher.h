@@ -5,16 +5,13 @@
 // the settings file's snapshot in memory, which the program's own writes update at once and the
 // folder watch (SettingsWatch) within moments of another program's edit.
 //
-// What the dispatcher remembers is which keys it pressed: per source key still held, the targets
-// pressed for it (the source's key-up releases exactly those, even when the mapping changed or
-// went away meanwhile), and every key injected down and not yet up. When the program loses
-// sight of the keyboard, ReleasePressedKeys releases all of those at once; the sources' later
-// key-ups then inject nothing, so each key is released exactly once.
+// The dispatcher remembers nothing about keys itself: it holds the engine's one owner of key
+// state (KeyDecision), answers its questions from the focused program's tables, and carries out
+// what it decides: the keys it asks for go out in one SendInput, each announced in "TempCode"
+// first; an action runs after the hook has returned. Every key injected, by a mapping or by an
+// action, is noted there, so a loss of sight (ReleasePressedKeys) releases each exactly once.
 #include <array>
-#include <bitset>
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +27,7 @@
 
 namespace zv {
 
-class Dispatcher : public KeySimulator, public HookClient {
+class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
  public:
   Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input);
 
@@ -42,8 +39,9 @@ class Dispatcher : public KeySimulator, public HookClient {
   // written and the table stays on the layout it was built for.
   void SetScheduler(platform::Scheduler* scheduler) { scheduler_ = scheduler; }
 
-  void WMHookKeyDown(int virtualKey) override;
-  void WMHookKeyUp(int virtualKey) override;
+  // The window's messages: a physical event of a listed key in the program's own window.
+  void WMHookKeyDown(int virtualKey);
+  void WMHookKeyUp(int virtualKey);
   // Carries out the mapping of the named source key for one event. Returns the key code it
   // injected, or -1 when it injected none (no mapping, an action, or an unknown target).
   int ApplyMapping(const std::string& keyName, bool isDown);
@@ -52,13 +50,21 @@ class Dispatcher : public KeySimulator, public HookClient {
   // An unknown target (-1) injects nothing.
   void SimulateKey(int code, bool isDown) override;
   void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
-  void ReleasePressedKeys() noexcept override;
-  bool HandlesKey(int virtualKey) override;
-  bool InterceptsHere(int virtualKey) override;
+  // An action cut short: what it pressed goes up (the keyboard is still in sight).
+  void ReleasePressedKeys() noexcept override { LoseSight(false); }
+  void LoseSight(bool keysUnseen) noexcept override;
+  bool Maps(int virtualKey) override;
+  bool Unseen(int virtualKey) override { return keys_.Unseen(virtualKey); }
+  bool OnKeyEvent(const KeyIn& in) override;
+  const KeyDecision& keys() const { return keys_; }
   // Which program has the focus, and its mappings.
   ProgramMappings& programs() { return programs_; }
 
  private:
+  bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
+  int TargetOf(int virtualKey) override;
+  bool MapsHere(int virtualKey);
+  void RunMappedAction(int virtualKey);
   std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
   // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift", once
   // per version of the file: a write that fails (the file is read-only or held) is not posted
@@ -77,9 +83,8 @@ class Dispatcher : public KeySimulator, public HookClient {
   std::uint64_t shiftFlagTried_ = 0;  // the snapshot version the flag was last posted for
   ScanCodeTable scans_;
   bool layoutLookPosted_ = false;
-  std::map<int, std::vector<int>> held_;  // source key -> target keys pressed for it
-  std::bitset<256> pressed_;              // keys injected down and not yet up
-  std::set<int> released_;  // held sources whose targets a loss released: their up is done
+  KeyDecision keys_;
+  KeyBatch batch_;  // reused: a decision allocates nothing once the batch has grown
   ProgramMappings programs_{settings_};  // per snapshot: each program's mapped keys
 };
 

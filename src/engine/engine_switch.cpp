@@ -1,5 +1,6 @@
 #include "engine/engine_switch.h"
 
+#include "engine/hook_messages.h"
 #include "engine/hotkeys.h"
 
 namespace zv {
@@ -44,6 +45,7 @@ void EngineSwitch::ReleaseModifiers() {
     ups[i].vk = modifiers[i];
     ups[i].scan = static_cast<std::uint16_t>(input_.MapKey(modifiers[i], 0) & 0xFF);
     ups[i].flags = platform::kKeyEventfKeyUp;
+    ups[i].extraInfo = kInjectionMarker;  // the hook knows its own releases
   }
   input_.SendKeys(ups, 3);
 }

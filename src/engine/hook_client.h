@@ -1,28 +1,28 @@
 #pragma once
 // What the keyboard hook asks of the dispatcher, which it calls directly from the hook
-// procedure (same thread, no message in between).
+// procedure (same thread, no message in between). The dispatcher holds the engine's one owner
+// of key state (KeyDecision) and carries out what it decides.
+#include "engine/key_decision.h"
 
 namespace zv {
 
 class HookClient {
  public:
   virtual ~HookClient() = default;
-  // Whether the dispatcher has anything to do for an event of this key: a mapping in the
-  // settings file, or target keys it still holds for it. The hook tells the window only then,
-  // so a key without a mapping costs no call to the system. Answered from memory.
-  virtual bool HandlesKey(int virtualKey) = 0;
-  // A key event the hook passes to the dispatcher: it carries out the key's mapping. May throw
-  // (the hook catches and posts the text).
-  virtual void WMHookKeyDown(int virtualKey) = 0;
-  virtual void WMHookKeyUp(int virtualKey) = 0;
-  // Asked first for every event the hook decides on: whether an intercepted code is swallowed
-  // in the program that has the focus (a program may switch its mappings off, keep a key
-  // unchanged, or leave a key to the programs that map it). Answered from memory, unless the
-  // key's mapping depends on the program and the focus may have moved unannounced.
-  virtual bool InterceptsHere(int virtualKey) = 0;
-  // The program lost sight of the keyboard: every key it pressed and has not released is
-  // released now, once.
-  virtual void ReleasePressedKeys() noexcept = 0;
+  // Makes sure of the focused program for a press of vk (a key whose mapping differs between
+  // programs may ask the system which window has the focus), then answers whether vk has a
+  // mapping there. Answered from memory otherwise.
+  virtual bool Maps(int vk) = 0;
+  // Whether the decision needs to know if the system holds vk down (after a loss of sight).
+  virtual bool Unseen(int vk) = 0;
+  // Decides one event that is not the program's own, injects what the decision asks in one
+  // piece and starts the key's action. Returns whether the event is swallowed. May throw (the
+  // hook catches and posts the text).
+  virtual bool OnKeyEvent(const KeyIn& in) = 0;
+  // The one path for every loss of sight: every key the program pressed and has not released
+  // is released now, once. keysUnseen: the hook may have missed events meanwhile (it was
+  // dropped, replaced or away), so no record of a key that is down holds any more.
+  virtual void LoseSight(bool keysUnseen) noexcept = 0;
 };
 
 }  // namespace zv

@@ -14,8 +14,11 @@ bool HookWatchdog::Check() {
 void HookWatchdog::OnSessionEvent(SessionEvent event) {
   auto n = static_cast<unsigned>(event);
   bool back = n % 2 == 1;
+  // Windows repeats some of these (two resumes after sleep): a return the program already took
+  // changes nothing, or it would release keys the user has pressed since.
+  bool returning = back && away_[n / 2];
   away_[n / 2] = !back;
-  if (back && away_.none()) hook_.ReinstallKeyHook();
+  if (returning && away_.none()) hook_.ReinstallKeyHook();
 }
 
 }  // namespace zv

@@ -25,7 +25,7 @@ bool KeyHook::Attach() {
   if (!loopRuns_) return false;  // MessageLoopRuns installs it
   installed_ = input_.InstallHook(*this);
   lastSeenTick_ = input_.TickCount();
-  unseen_.set();
+  LoseSight(true);  // what happened before this hook went by unseen
   return installed_;
 }
 
@@ -34,10 +34,8 @@ void KeyHook::Detach() {
   installed_ = false;
 }
 
-void KeyHook::LoseSight() {
-  unseen_.set();
-  altGrControlSwallowed_ = false;  // an up whose down went unseen goes on
-  if (client_) client_->ReleasePressedKeys();
+void KeyHook::LoseSight(bool keysUnseen) {
+  if (client_) client_->LoseSight(keysUnseen);
 }
 
 bool KeyHook::InstallKeyHook() {
@@ -48,20 +46,20 @@ bool KeyHook::InstallKeyHook() {
 
 bool KeyHook::RemoveKeyHook() {
   hookedForMapping_ = false;
-  LoseSight();
+  LoseSight(true);
   if (!keyboardLocked_) Detach();
   return true;
 }
 
 void KeyHook::LockKeyboard() {
   keyboardLocked_ = true;
-  // The hook still sees every key, but the dispatcher no longer hears of their releases.
-  if (client_) client_->ReleasePressedKeys();
+  LoseSight(false);  // the hook still sees every key: each release acts on its press
   if (!installed_) Attach();
 }
 
 void KeyHook::UnlockKeyboard() {
   keyboardLocked_ = false;
+  LoseSight(false);
   if (!hookedForMapping_) Detach();
 }
 
@@ -73,7 +71,7 @@ void KeyHook::ReinstallKeyHook() {
   } else {
     Attach();  // the system refused it before, or the loop does not run yet
   }
-  LoseSight();
+  LoseSight(true);
 }
 
 void KeyHook::MessageLoopRuns() {
@@ -88,16 +86,6 @@ bool KeyHook::IsOwnWindow(std::uint32_t window) {
     ownWindow_ = windows_.IsOwnWindow(window);
   }
   return ownWindow_;
-}
-
-bool KeyHook::HeldElsewhere(std::uint32_t vk, bool down) {
-  if (unseen_[vk]) {
-    unseen_[vk] = false;
-    // After a loss the system's key state tells whether a down went by while the hook could
-    // not see (a down the hook swallows never reaches it). An unseen up goes on in any case.
-    passedDown_[vk] = !down || (input_.AsyncKeyState(static_cast<int>(vk)) & 0x8000);
-  }
-  return passedDown_[vk];
 }
 
 HookAnswer KeyHook::KeyHookProc(const KeyEvent& event) noexcept {
@@ -115,92 +103,38 @@ HookAnswer KeyHook::KeyHookProc(const KeyEvent& event) noexcept {
       return HookAnswer::Ignore;
   }
   lastSeenTick_ = event.time;
-  std::uint32_t vk = event.vkCode & 0xFF;
   bool marked = (event.flags & platform::kLlkhfInjected) && event.extraInfo == kInjectionMarker;
-  if (keyboardLocked_) {
-    // The releases the program injected as the lock came on, and the ups of keys the programs
-    // may hold down, still reach the programs: no key stays down behind the lock.
-    bool elsewhere = HeldElsewhere(vk, down);
-    if (down) return HookAnswer::Swallow;
-    passedDown_[vk] = false;
-    return marked || elsewhere ? HookAnswer::PassOn : HookAnswer::Swallow;
-  }
   try {
-    return Decide(event, down, marked);
+    if (!keyboardLocked_) channel_.TakeTempCode();
+    if (marked) return HookAnswer::PassOn;
+    return Decide(event, down);
   } catch (const std::exception& e) {
     errors_.PostError(e.what());
   } catch (...) {
   }
-  passedDown_[vk] = down;
   return HookAnswer::PassOn;
 }
 
-HookAnswer KeyHook::Decide(const KeyEvent& event, bool down, bool marked) {
-  std::uint32_t vk = event.vkCode & 0xFF;
-  int expected = channel_.TakeTempCode();
-  bool injected = event.flags & platform::kLlkhfInjected;
-  if (marked || (injected && static_cast<int>(event.vkCode) == expected)) {
-    return HookAnswer::PassOn;
+HookAnswer KeyHook::Decide(const KeyEvent& event, bool down) {
+  KeyIn in;
+  in.vk = static_cast<int>(event.vkCode & 0xFF);
+  in.down = down;
+  in.locked = keyboardLocked_;
+  in.altGrControl = in.vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan;
+  in.readable = intercepted_.valid();
+  // AltGr's Left Ctrl goes where its Right Alt goes.
+  int key = in.altGrControl ? static_cast<int>(kRightAlt) : in.vk;
+  in.listed = in.readable && intercepted_.Contains(static_cast<std::uint32_t>(key));
+  if (client_ && !in.altGrControl && client_->Unseen(in.vk)) {
+    in.heldBySystem = input_.AsyncKeyState(in.vk) & 0x8000;
   }
-  if (!intercepted_.valid()) {
-    // A settings file the program cannot read (its error is shown) leaves every key alone.
-    passedDown_[vk] = down;
-    return HookAnswer::PassOn;
+  if (down && !in.locked && in.readable) {
+    // Without a window of our own the program is not running its engine: no key is mapped.
+    bool mapped = client_ && client_->Maps(key);
+    in.ready = (in.listed || mapped) && IsOwnWindow(channel_.ReadHandle());
   }
-  if (!injected && vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan) {
-    return AltGrControl(down);
-  }
-
-  // The decision comes from the settings file's snapshot in memory: nothing here waits for
-  // the disk. The client makes sure of the focused program first: it decides what is
-  // swallowed too.
-  bool here = !client_ || client_->InterceptsHere(static_cast<int>(vk));
-  bool listed = intercepted_.Contains(event.vkCode) && here;
-  bool elsewhere = HeldElsewhere(vk, down);
-  bool swallow = listed && (down || !elsewhere);
-  bool wanted = listed || !client_ || client_->HandlesKey(static_cast<int>(vk));
-  std::uint32_t window = wanted ? channel_.ReadHandle() : 0;
-  // Without a window of our own, the program is not running its engine: pass the event on.
-  // (Broadcasting the private messages would reach every program's windows.)
-  bool tell = window != 0 && IsOwnWindow(window);
-  if (!tell) swallow = false;
-  // A repeat swallowed after the key got mapped leaves the program's key down all the same.
-  passedDown_[vk] = down && (elsewhere || !swallow);
-  if (tell) Tell(window, static_cast<int>(vk), down);
-  return swallow ? HookAnswer::Swallow : HookAnswer::PassOn;
-}
-
-void KeyHook::Tell(std::uint32_t window, int vk, bool down) {
-  if (!client_) {
-    windows_.Send(window, down ? WM_HOOKKEYDOWN : WM_HOOKKEYUP, static_cast<std::uintptr_t>(vk));
-    return;
-  }
-  // Called directly, as the window procedure would have been (same thread): no message, no
-  // call to the system. Its error does not change what happens to the event.
-  try {
-    if (down) {
-      client_->WMHookKeyDown(vk);
-    } else {
-      client_->WMHookKeyUp(vk);
-    }
-  } catch (const std::exception& e) {
-    errors_.PostError(e.what());
-  }
-}
-
-HookAnswer KeyHook::AltGrControl(bool down) {
-  // Not the Left Ctrl key: its mapping never applies. It goes where its Right Alt goes, so a
-  // mapped Right Alt (whose press follows at once) takes it along, and its release follows
-  // its press either way.
-  if (down) {
-    // In a program that passes Right Alt ("Off", "Unchanged"), the pair goes on together.
-    bool here = !client_ || client_->InterceptsHere(static_cast<int>(kRightAlt));
-    altGrControlSwallowed_ =
-        intercepted_.Contains(kRightAlt) && here && IsOwnWindow(channel_.ReadHandle());
-  }
-  bool swallow = altGrControlSwallowed_;
-  if (!down) altGrControlSwallowed_ = false;
-  return swallow ? HookAnswer::Swallow : HookAnswer::PassOn;
+  if (!client_) return in.locked ? HookAnswer::Swallow : HookAnswer::PassOn;
+  return client_->OnKeyEvent(in) ? HookAnswer::Swallow : HookAnswer::PassOn;
 }
 
 }  // namespace zv

@@ -1,41 +1,32 @@
 #pragma once
-// The program's one low-level keyboard hook. For every key event it decides whether the event
-// is swallowed, whether the dispatcher is told (called directly: no message, no call to the
-// system; without a client the main window gets WM_HOOKKEYDOWN / WM_HOOKKEYUP), and whether it
-// goes on to the next hook:
+// The program's one low-level keyboard hook: the adapter between the system and the engine's
+// decision (KeyDecision, held by the dispatcher, its client). For every key event:
 //
-//   code in the intercepted list | code is the program's own | swallowed | told | passed on
-//   no                           | no                        | no        | yes  | yes
-//   no                           | yes                       | no        | no   | yes
-//   yes                          | no                        | yes       | yes  | no
-//   yes                          | yes                       | no        | no   | yes
+//   event                                    | answer                  | the decision
+//   not a key message                        | ignored                 | -
+//   injected with the program's marker       | passed on               | -
+//   keyboard locked                          | as the decision says    | presses swallowed; a
+//                                            | (no channel, no file)   | release as its press
+//   intercepted list unreadable              | passed on               | the loss, once
+//   any other (typed, or another program's   | as the decision says    | press, repeat, release:
+//   injection, whatever "TempCode" holds)    |                         | see key_decision.h
 //
-// "Own" means the event was injected with the program's marker, or injected with the code
-// announced in "TempCode" (read and reset to 0 on every event). A typed key is never the
-// program's own, whatever "TempCode" holds: an announced injection that never arrived must not
-// make the next real press of that key pass unmapped. The dispatcher is told only when it has
-// something to do for the key (HookClient::HandlesKey), and only while the published main
-// window is the program's own. An unmapped key costs no call to the system. While the keyboard
-// is locked every event is swallowed and nothing else happens. The hook stays installed while
-// either the lock or the engine needs it. An error (a registry failure) never leaves the
-// procedure: that event is passed on unreported and the text is posted, to be shown after the
-// hook has returned. While the intercepted-code list cannot be read (a hand-edited entry that
-// is not a number, reported as the file is taken in) every event is passed on unreported.
+// Outside the lock the hook reads and resets "TempCode" on every event (from memory; the
+// registry write is posted). Only the marker makes an event the program's own: another
+// program's injection of a mapped key is mapped, also when its code equals "TempCode".
 //
-// AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making
-// (kAltGrControlScan) just before Right Alt, and its release with Right Alt's. That event is not
-// the Left Ctrl key: it passes untouched, unless Right Alt is intercepted, which then takes it
-// along (swallowed both ways).
+// The hook gives the decision what it needs from the system: whether the key is listed in the
+// intercepted list ("DisableKey", from the settings file's snapshot), for a press whether the
+// key is mapped in the focused program (the client may ask which window has the focus) and,
+// only then, whether the published main window is the program's own (the engine runs); after
+// a loss of sight, whether the system holds the key down. An unmapped key costs no call to the
+// system. An error (a registry failure) never leaves the procedure: that event is passed on
+// and the text is posted, to be shown after the hook has returned. Without a client every
+// event is passed on (and swallowed while the keyboard is locked).
 //
-// A listed code is swallowed only where the dispatcher's focused program wants it
-// (HookClient::InterceptsHere): not in a program switched off, not for a key the program keeps
-// unchanged, not for a key only other programs map.
-//
-// Whenever the program loses sight of the keyboard (the hook removed, reinstalled after the
-// system dropped it, the keyboard locked), the client releases every key the program pressed.
-// The key-up of a key whose key-down the hook did not see goes on to the programs: passing an
-// up they did not need is harmless, swallowing one they needed leaves a key down.
-#include <bitset>
+// Whenever the program loses sight of the keyboard (the hook installed, removed or reinstalled
+// after the system dropped it, the keyboard locked or unlocked), the client releases every key
+// the program pressed, once, through the decision's one path.
 #include <cstdint>
 
 #include "engine/error_reporter.h"
@@ -56,8 +47,7 @@ class KeyHook : public platform::KeyHookSink {
   KeyHook(const KeyHook&) = delete;
   KeyHook& operator=(const KeyHook&) = delete;
 
-  // The dispatcher, called from the hook. Without one, every event is sent to the window as a
-  // message and nothing is released.
+  // The dispatcher, called from the hook.
   void SetClient(HookClient* client) { client_ = client; }
 
   // The engine wants the hook. True when this call installed it; false when it was already
@@ -96,14 +86,11 @@ class KeyHook : public platform::KeyHookSink {
  private:
   bool Attach();
   void Detach();
-  // The program cannot know what happened to the keys meanwhile.
-  void LoseSight();
-  platform::HookAnswer Decide(const platform::KeyEvent& event, bool down, bool marked);
+  // The one path for every loss of sight: the client releases what the program pressed.
+  // keysUnseen: events may have gone by unseen (no hook, or another desktop).
+  void LoseSight(bool keysUnseen);
+  platform::HookAnswer Decide(const platform::KeyEvent& event, bool down);
   bool IsOwnWindow(std::uint32_t window);
-  // Whether the programs may hold vk down: its down went on to them, or went by unseen.
-  bool HeldElsewhere(std::uint32_t vk, bool down);
-  void Tell(std::uint32_t window, int vk, bool down);
-  platform::HookAnswer AltGrControl(bool down);
 
   static constexpr std::uint32_t kLeftCtrl = 0xA2, kRightAlt = 0xA5;
 
@@ -117,15 +104,9 @@ class KeyHook : public platform::KeyHookSink {
   bool hookedForMapping_ = false;
   bool loopRuns_ = true;
   std::uint32_t lastSeenTick_ = 0;
-  // Keys whose physical down went on to the programs: their up goes on too, even when the key
-  // got mapped while it was held, so no program is left with a key that never comes up.
-  std::bitset<256> passedDown_;
-  // Keys of which the hook has seen no event since it last lost sight of the keyboard.
-  std::bitset<256> unseen_;
   HookClient* client_ = nullptr;
   std::uint32_t checkedWindow_ = 0;
   bool ownWindow_ = false;
-  bool altGrControlSwallowed_ = false;  // the press AltGr made up went no further
 };
 
 }  // namespace zv

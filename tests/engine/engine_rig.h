@@ -52,16 +52,15 @@ struct TypingActions : ActionRunner {
   KeySimulator& keys_;
 };
 
-// The dispatcher as the hook sees it, noting every key event the hook tells it (vk, down).
+// The dispatcher as the hook sees it, noting every event the hook gives it to decide.
 struct RecordingClient : HookClient {
   explicit RecordingClient(Dispatcher& d) : dispatcher(d) {}
-  bool HandlesKey(int vk) override { return dispatcher.HandlesKey(vk); }
-  bool InterceptsHere(int vk) override { return dispatcher.InterceptsHere(vk); }
-  void ReleasePressedKeys() noexcept override { dispatcher.ReleasePressedKeys(); }
-  void WMHookKeyDown(int vk) override { told.push_back({vk, true}), dispatcher.WMHookKeyDown(vk); }
-  void WMHookKeyUp(int vk) override { told.push_back({vk, false}), dispatcher.WMHookKeyUp(vk); }
+  bool Maps(int vk) override { return dispatcher.Maps(vk); }
+  bool Unseen(int vk) override { return dispatcher.Unseen(vk); }
+  void LoseSight(bool unseen) noexcept override { dispatcher.LoseSight(unseen); }
+  bool OnKeyEvent(const KeyIn& in) override { return told.push_back(in), dispatcher.OnKeyEvent(in); }
   Dispatcher& dispatcher;
-  std::vector<std::pair<int, bool>> told;
+  std::vector<KeyIn> told;
 };
 
 class EngineRig {

@@ -22,12 +22,13 @@ KeyEvent Event(int vk, unsigned message = platform::kWmKeyDown) {
 class KeyHookTest : public ::testing::Test {
  protected:
   KeyHookTest() {
-    // A hand-written list: A (65) and C (67) are intercepted; nothing is mapped in "SwapKey",
-    // so the window's dispatcher injects nothing and only the messages show.
-    rig.WriteFile("[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=67\r\n");
+    // A hand-written list: A (65) and C (67) are intercepted, A typed as B.
+    rig.WriteFile(
+        "[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=67\r\n[SwapKey]\r\nA=B\r\n");
     rig.hook.InstallKeyHook();
   }
-  std::size_t Messages() const { return rig.client.told.size(); }
+  // What the program injected: the mapping carried out.
+  std::size_t Messages() const { return rig.input.injected.size(); }
 
   EngineRig rig;
 };
@@ -40,11 +41,11 @@ TEST_F(KeyHookTest, DecisionTable) {
     HookAnswer answer;
     bool told;
   } rows[] = {
-      // Not listed and nothing mapped: passed on, and the window has nothing to do with it.
+      // Not listed and nothing mapped: passed on, and nothing is injected for it.
       {66, 0, false, HookAnswer::PassOn, false},
-      {66, 66, true, HookAnswer::PassOn, false},   // not listed, announced in TempCode
-      {65, 0, false, HookAnswer::Swallow, true},   // listed, typed
-      {65, 65, true, HookAnswer::PassOn, false},   // listed, but the program's own key
+      {66, 66, true, HookAnswer::PassOn, false},  // not listed, announced in TempCode
+      {65, 0, false, HookAnswer::Swallow, true},  // listed, typed
+      {65, 65, true, HookAnswer::Swallow, true},  // another program's, though TempCode names it
       {65, 65, false, HookAnswer::Swallow, true},  // typed: TempCode never makes it its own
       {65, 0, true, HookAnswer::Swallow, true},    // another program's injection of it
   };
@@ -57,7 +58,7 @@ TEST_F(KeyHookTest, DecisionTable) {
     EXPECT_EQ(rig.hook.KeyHookProc(e), row.answer);
     ASSERT_EQ(Messages(), before + (row.told ? 1 : 0));
     if (row.told) {
-      EXPECT_EQ(rig.client.told.back(), std::make_pair(row.vk, true));
+      EXPECT_EQ(rig.input.injected.back().vkCode, 66u);
     }
     EXPECT_EQ(rig.TempCode(), 0);  // read and reset on every event
   }
@@ -66,13 +67,14 @@ TEST_F(KeyHookTest, DecisionTable) {
 
 TEST_F(KeyHookTest, MessageKindsAndDirections) {
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmSysKeyDown)), HookAnswer::Swallow);
-  EXPECT_TRUE(rig.client.told.back().second);
+  EXPECT_TRUE(rig.client.told.back().down);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmSysKeyUp)), HookAnswer::Swallow);
-  EXPECT_FALSE(rig.client.told.back().second);
-  EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmKeyUp)), HookAnswer::Swallow);
-  EXPECT_FALSE(rig.client.told.back().second);
-  rig.channel.WriteTempCode(65);
+  EXPECT_FALSE(rig.client.told.back().down);
   std::size_t before = Messages();
+  // A release with no press recorded injects nothing and goes on.
+  EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmKeyUp)), HookAnswer::PassOn);
+  EXPECT_EQ(Messages(), before);
+  rig.channel.WriteTempCode(65);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65, 0x200)), HookAnswer::Ignore);
   EXPECT_EQ(Messages(), before);
   EXPECT_EQ(rig.TempCode(), 65);  // not a key event: the channel is not touched
@@ -122,6 +124,7 @@ TEST_F(KeyHookTest, UnchangedFileCostsNoReadAndAnEditAppliesAtTheNextEvent) {
   int reads = rig.files.reads;
   for (int i = 0; i < 50; ++i) EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::Swallow);
   EXPECT_EQ(rig.files.reads, reads);
+  rig.hook.KeyHookProc(Event(65, platform::kWmKeyUp));
   rig.WriteFile("[DisableKey]\r\nIndex=1\r\nKeyCode1=66\r\n");
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::PassOn);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::Swallow);
@@ -136,7 +139,8 @@ TEST_F(KeyHookTest, ErrorsPassTheEventOnUnreportedAndArePosted) {
   rig.WriteFile("[DisableKey]\r\nIndex=abc\r\n");
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::PassOn);
   EXPECT_EQ(rig.errors.texts.back(), "'abc' is not a valid integer value");
-  // Mended by hand: the very next event works again; the hook never went away.
+  // Mended by hand: the very next press works again; the hook never went away.
+  EXPECT_EQ(rig.hook.KeyHookProc(Event(65, platform::kWmKeyUp)), HookAnswer::PassOn);
   rig.WriteFile("[DisableKey]\r\nIndex=1\r\nKeyCode1=65\r\n");
   EXPECT_EQ(rig.hook.KeyHookProc(Event(65)), HookAnswer::Swallow);
   EXPECT_TRUE(rig.hook.installed());
@@ -191,10 +195,10 @@ TEST_F(KeyHookTest, LockSwallowsEverythingAndTouchesNothing) {
 TEST_F(KeyHookTest, UpOfAKeyWhoseDownWentOnGoesOnToo) {
   rig.WriteFile("[DisableKey]\r\nIndex=0\r\n");
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::PassOn);
-  rig.WriteFile("[DisableKey]\r\nIndex=1\r\nKeyCode1=66\r\n");      // B mapped while held
-  EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::Swallow);  // the repeat is remapped
+  rig.WriteFile("[DisableKey]\r\nIndex=1\r\nKeyCode1=66\r\n");     // B mapped while held
+  EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::PassOn);  // its repeat goes on as it did
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66, platform::kWmKeyUp)), HookAnswer::PassOn);
-  EXPECT_FALSE(rig.client.told.back().second);
+  EXPECT_FALSE(rig.client.told.back().down);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66)), HookAnswer::Swallow);
   EXPECT_EQ(rig.hook.KeyHookProc(Event(66, platform::kWmKeyUp)), HookAnswer::Swallow);
 }

@@ -59,12 +59,12 @@ TEST_F(StoriesTest, KeysWithoutAMappingCostTheRegistryAndTheWindowNothing) {
   rig.Map("A", "B");
   EXPECT_EQ(rig.run("+A -A +C -C"), "+B -B +C -C");
   int reads = rig.registry.reads, writes = rig.registry.writes, opens = rig.registry.opens;
-  std::size_t told = rig.client.told.size();
+  std::size_t injected = rig.input.injected.size();
   EXPECT_EQ(rig.run("+C +D -C -D +C -C"), "+C +D -C -D +C -C");
   EXPECT_EQ(rig.registry.reads, reads);  // "TempCode" and "Handle" answered from memory
   EXPECT_EQ(rig.registry.writes, writes);
   EXPECT_EQ(rig.registry.opens, opens);
-  EXPECT_EQ(rig.client.told.size(), told);
+  EXPECT_EQ(rig.input.injected.size(), injected);
   // A mapped key writes only the changes of "TempCode": its target announced, then reset.
   EXPECT_EQ(rig.run("+A"), "+B");
   EXPECT_EQ(rig.registry.writes, writes + 2);
@@ -87,8 +87,8 @@ TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   EXPECT_EQ(rig.run("+A -A"), "+A -A");
   rig.Map("A", "C");
   EXPECT_EQ(rig.run("+A"), "+C");
-  rig.Unmap("A");                     // while held: the program releases what it pressed
-  EXPECT_EQ(rig.run("-A"), "-A -C");  // the physical up goes on before the queued -C
+  rig.Unmap("A");                // while held: its release undoes what its press did
+  EXPECT_EQ(rig.run("-A"), "-C");
 }
 
 TEST_F(StoriesTest, BurstsOfInjectedKeysAreAllTheProgramsOwn) {

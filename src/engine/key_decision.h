@@ -1,0 +1,118 @@
+#pragma once
+// The engine's one owner of key state, and the decision it makes for every key event. For each
+// physical key that is down it keeps one record, made at its press, of what the press did: went
+// on to the programs, or was swallowed; the target key pressed for it; whether it runs an
+// action. The key's repeats and its release act on that record and on nothing else:
+//
+//   event                  | record              | answer     | injected (one batch)
+//   press, list unreadable | -                   | pass on    | (first such event: the loss)
+//   press while locked     | -> swallowed        | swallow    | -
+//   press, fresh           | listed and taken    | swallow    | target down / action runs
+//                          | here -> swallowed   |            |
+//                          | otherwise -> passed | pass on    | target down (a hand-written
+//                          |                     |            | mapping the list lacks)
+//   repeat                 | passed / swallowed  | as the     | the record's target down again,
+//                          |                     | press      | its action again
+//   release                | passed              | pass on    | the record's target up
+//                          | swallowed           | swallow    | the record's target up
+//                          | none                | pass on    | nothing
+//
+// "Taken here" is the focused program's answer (KeyTables): a program switched "Off", a key
+// it keeps "Unchanged", a key only other programs map all go on as typed. A target key that
+// two held keys pressed goes up with the last of them. A release never injects a key the
+// program did not press: a key pressed while one program had the focus and released in
+// another that maps it goes on as it came.
+//
+// Every loss of sight (the hook removed, dropped or replaced, lock, unlock, sleep, the
+// engine switched off, the intercepted list becoming unreadable) comes to LoseSight: it
+// releases every key the program pressed, once, and marks every record unseen. An unseen
+// key's release goes on; its next press counts as passed when the system holds the key down
+// (the down went by unseen), as fresh otherwise.
+//
+// AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making (scan code
+// 0x21D), whoever typed or injected the AltGr, just before Right Alt. It is not the Left Ctrl
+// key: it has a record of its own and goes where its Right Alt goes.
+//
+// The class makes no system call: the hook gives it what it needs in the event, the
+// dispatcher carries out the batch it fills.
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <vector>
+
+#include "engine/action_runner.h"
+
+namespace zv {
+
+// The focused program's tables, asked from memory while deciding a fresh press.
+class KeyTables {
+ public:
+  virtual ~KeyTables() = default;
+  // Whether a listed key is swallowed in the focused program.
+  virtual bool Intercepts(int vk) = 0;
+  // The key vk is mapped to here (0-255), kRunsAction, or kNoTarget (no mapping, "DisableKey",
+  // a name the catalogue does not hold).
+  virtual int TargetOf(int vk) = 0;
+  static constexpr int kNoTarget = -1;
+  static constexpr int kRunsAction = -2;
+};
+
+// One key event as the decision sees it.
+struct KeyIn {
+  int vk = 0;
+  bool down = true;
+  bool altGrControl = false;  // the Left Ctrl that AltGr makes up
+  bool listed = false;        // in the intercepted list (for AltGr's Ctrl: Right Alt is)
+  bool readable = true;       // the intercepted list can be read
+  bool ready = true;          // the engine runs in this program: mappings apply
+  bool locked = false;        // the keyboard is locked: every press is swallowed
+  bool heldBySystem = false;  // for an unseen key: the system holds it down
+};
+
+// What one decision asks to be done: keys to inject in one piece, in order, and whether the
+// key's action runs (after the hook has returned).
+struct KeyBatch {
+  std::vector<SimulatedKey> keys;
+  bool runAction = false;
+  void Clear() {
+    keys.clear();
+    runAction = false;
+  }
+};
+
+class KeyDecision {
+ public:
+  KeyDecision();
+  // Returns whether the event is swallowed; what it asks to inject goes into out.
+  bool Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  // The one path for every loss of sight: releases into out every key the program pressed.
+  // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
+  // key's release still acts on its press (swallowed or passed), with nothing left to release.
+  void LoseSight(KeyBatch& out, bool keysUnseen);
+  // Every key the program injects, whoever asked for it (mappings and actions).
+  void NoteInjected(int code, bool down);
+  // Whether the decision needs to know if the system holds vk down (KeyIn::heldBySystem).
+  bool Unseen(int vk) const { return records_[Slot(vk)].unseen; }
+  bool Pressed(int code) const { return pressed_[static_cast<std::size_t>(code & 0xFF)]; }
+
+ private:
+  enum class Press : std::uint8_t { None, Passed, Swallowed };
+  struct Record {
+    Press press = Press::None;
+    bool unseen = false;
+    bool action = false;
+    int target = KeyTables::kNoTarget;
+  };
+  static constexpr std::size_t kAltGrSlot = 256;
+  static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
+  void Fresh(const KeyIn& in, Record& r, KeyTables& tables);
+  void Repeat(const Record& r, KeyBatch& out) const;
+  void Release(Record& r, KeyBatch& out);
+
+  std::array<Record, 257> records_;  // per virtual key, and AltGr's Left Ctrl
+  std::array<std::uint8_t, 256> holders_{};  // per target key: the records that pressed it
+  std::bitset<256> pressed_;  // keys the program injected down and has not released
+  bool unreadable_ = false;   // the loss for an unreadable list has been taken
+};
+
+}  // namespace zv
