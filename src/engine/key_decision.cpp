@@ -13,16 +13,10 @@ KeyDecision::KeyDecision() {
 
 bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   Record& r = records_[in.altGrControl ? kAltGrSlot : Slot(in.vk)];
-  if (!in.readable) {
-    // A settings file the program cannot read (its error is shown) leaves every key alone, and
-    // what the program pressed under the old list goes up.
-    if (!unreadable_) LoseSight(out, false);
-    unreadable_ = true;
-    r = Record{};
-    r.press = in.down ? Press::Passed : Press::None;
-    return false;
-  }
-  unreadable_ = false;
+  // A settings file the program cannot read (its error is shown) leaves every fresh press
+  // alone, and what the program pressed under the old list goes up.
+  if (!in.readable && !unreadable_) LoseSight(out, false);
+  unreadable_ = !in.readable;
   if (r.unseen) {
     r = Record{};
     // An unseen up goes on; a press the system already holds went by unseen to the programs.
@@ -38,9 +32,9 @@ bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     Repeat(r, out);
     return r.press == Press::Swallowed;
   }
-  if (in.locked) {
-    r.press = Press::Swallowed;
-    return true;
+  if (in.locked || !in.readable) {
+    r.press = in.locked ? Press::Swallowed : Press::Passed;
+    return in.locked;
   }
   Fresh(in, r, tables);
   Repeat(r, out);

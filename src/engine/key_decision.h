@@ -5,8 +5,9 @@
 // action. The key's repeats and its release act on that record and on nothing else:
 //
 //   event                  | record              | answer     | injected (one batch)
-//   press, list unreadable | -                   | pass on    | (first such event: the loss)
+//   any, list unreadable   | first such event: the loss of sight, then as below
 //   press while locked     | -> swallowed        | swallow    | -
+//   press, list unreadable | -> passed           | pass on    | -
 //   press, fresh           | listed and taken    | swallow    | target down / action runs
 //                          | here -> swallowed   |            |
 //                          | otherwise -> passed | pass on    | target down (a hand-written

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/hook_messages.h"
 #include "platform/fake/fake_input.h"
 #include "platform/hotkeys.h"
 
@@ -81,6 +82,7 @@ std::string Keyups(const fake::FakeInput& input) {
   for (const auto& e : input.injected) {
     bool up = e.message == platform::kWmKeyUp || e.message == platform::kWmSysKeyUp;
     text += std::to_string(e.vkCode) + (up ? "u " : "d ");
+    if (e.extraInfo != kInjectionMarker) text += "(unmarked) ";  // the hook would map it
   }
   return text;
 }

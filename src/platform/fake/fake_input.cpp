@@ -93,6 +93,17 @@ void FakeInput::Deliver(const KeyEvent& e) {
   down_[e.vkCode & 0xFF] = !up;
 }
 
+void FakeInput::InjectForeign(int vk, bool down, unsigned scan) {
+  KeyEvent e;
+  e.message = down ? platform::kWmKeyDown : platform::kWmKeyUp;
+  e.vkCode = static_cast<std::uint32_t>(vk) & 0xFF;
+  e.scanCode = scan ? scan : ScanOf(e.vkCode);
+  e.flags = platform::kLlkhfInjected;
+  e.time = now;
+  queue_.push_back(e);
+  if (depth_ == 0) Drain();
+}
+
 void FakeInput::PressAltGr(bool down) {
   KeyEvent control;
   control.message = down ? platform::kWmKeyDown : platform::kWmKeyUp;

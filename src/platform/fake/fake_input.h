@@ -32,6 +32,9 @@ class FakeInput : public platform::Input {
   // AltGr on a layout that has it: the Left Ctrl event Windows makes up (kAltGrControlScan),
   // then Right Alt, both ways.
   void PressAltGr(bool down);
+  // Another program's SendInput (an on-screen keyboard, a remote-desktop client): injected,
+  // without this program's marker.
+  void InjectForeign(int vk, bool down, unsigned scan = 0);
   // The system drops the hook without telling the program (what Windows 7 and later do to a
   // hook that answered too slowly): events no longer reach it, though it counts as installed.
   void DropHookSilently() { dropped_ = true; }
