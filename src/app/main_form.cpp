@@ -129,7 +129,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kWatchdogTimer && !sessionNotified_) RegisterSessionNotification();
       if (wParam == kWatchdogTimer && onOtherDesktop_) CheckInputDesktop();  // a switch missed
-      if (wParam == kWatchdogTimer && watchdog_) watchdog_->Check();
+      if (wParam == kWatchdogTimer && watchdog_ && watchdog_->Check()) switch_.HookInstalled();
       if (wParam == kTipTimer) Timer1Timer();
       return 0;
     case WM_DESTROY:

@@ -116,7 +116,7 @@ class TMainForm : public ErrorReporter,
   void SetTrayHint(const std::string& text) override;
   void SetToggleCaption(const std::string& caption) override;
   void SetLockCaption(const std::string& caption) override;
-  void InstallKeyHook() override;
+  bool InstallKeyHook() override;
   void RemoveKeyHook() override;
   void LockKeyboard() override;
   void UnlockKeyboard() override;

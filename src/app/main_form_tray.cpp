@@ -96,8 +96,9 @@ void TMainForm::SetLockCaption(const std::string& caption) {
   trayMenu_.SetLockCaption(caption);
 }
 
-void TMainForm::InstallKeyHook() {
+bool TMainForm::InstallKeyHook() {
   hook_->InstallKeyHook();
+  return !hook_->refused();
 }
 
 void TMainForm::RemoveKeyHook() {

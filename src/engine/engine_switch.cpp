@@ -24,8 +24,18 @@ void EngineSwitch::Toggle() {
 void EngineSwitch::ActivateEngine() {
   host_.SetTrayHint(kHintActivated);
   ReleaseModifiers();
-  host_.InstallKeyHook();
+  hookRefused_ = !host_.InstallKeyHook();
   state_ = EngineState::Active;
+  if (!hookRefused_) return;
+  // Shown as it is: no key is mapped until the watchdog gets the hook.
+  host_.SetTrayHint(kHintSuspended);
+  host_.ShowTip(kTipHookRefused);
+}
+
+void EngineSwitch::HookInstalled() {
+  if (!hookRefused_) return;
+  hookRefused_ = false;
+  if (state_ == EngineState::Active) host_.SetTrayHint(kHintActivated);
 }
 
 void EngineSwitch::SuspendEngine() {
@@ -58,7 +68,7 @@ void EngineSwitch::WMHotKey(std::uint32_t lParam, std::uint16_t activationWord) 
 
 void EngineSwitch::ActivateWithTip() {
   Toggle();
-  if (state_ == EngineState::Active) host_.ShowTip(kTipActive);
+  if (state_ == EngineState::Active && !hookRefused_) host_.ShowTip(kTipActive);
 }
 
 void EngineSwitch::AppMinimize() {

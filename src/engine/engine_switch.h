@@ -16,6 +16,9 @@ inline constexpr const char* kHintActivated = "Zorvane: Activated";
 inline constexpr const char* kHintSuspended = "Zorvane: Suspend";
 inline constexpr const char* kTipTitle = "Tips";
 inline constexpr const char* kTipActive = "Zorvane Active!";
+inline constexpr const char* kTipHookRefused =
+    "Windows refused the keyboard hook: the mappings are suspended. Zorvane tries again every few "
+    "seconds.";
 inline constexpr const char* kCaptionActivate = "&Activate";
 inline constexpr const char* kCaptionSuspend = "&Suspend";
 inline constexpr const char* kCaptionLock = "Lock Keyboard";
@@ -34,7 +37,8 @@ class EngineSwitchHost {
   virtual void SetTrayHint(const std::string& text) = 0;
   virtual void SetToggleCaption(const std::string& caption) = 0;  // the button and the tray entry
   virtual void SetLockCaption(const std::string& caption) = 0;
-  virtual void InstallKeyHook() = 0;
+  // False when the system refused the hook (the watchdog asks for it again).
+  virtual bool InstallKeyHook() = 0;
   virtual void RemoveKeyHook() = 0;
   virtual void LockKeyboard() = 0;
   virtual void UnlockKeyboard() = 0;
@@ -65,6 +69,8 @@ class EngineSwitch {
   // Exit: lets the window close, then FormClose suspends.
   void SetExiting() { exiting_ = true; }
   bool exiting() const { return exiting_; }
+  // The watchdog got the hook the system had refused: the tray tells the state again.
+  void HookInstalled();
   // actControlKeyboardExecute: the tray's "Lock Keyboard" / "UnLock Keyboard".
   void ControlKeyboard();
 
@@ -77,6 +83,7 @@ class EngineSwitch {
   EngineState state_ = EngineState::Suspended;
   bool exiting_ = false;
   bool locked_ = false;
+  bool hookRefused_ = false;
 };
 
 }  // namespace zv

@@ -3,7 +3,12 @@
 namespace zv {
 
 bool HookWatchdog::Check() {
-  if (away_.any() || !hook_.installed()) return false;
+  if (away_.any()) return false;
+  if (hook_.refused()) {
+    hook_.ReinstallKeyHook();
+    return hook_.installed();
+  }
+  if (!hook_.installed()) return false;
   // Tick counts wrap after 49 days: compare by difference.
   auto ahead = static_cast<std::int32_t>(input_.LastKeyboardInputTick() - hook_.lastSeenTick());
   if (ahead <= static_cast<std::int32_t>(kSlackMs)) return false;

@@ -3,7 +3,8 @@
 // program. The watchdog runs every few seconds while the hook is installed: when the system has
 // seen keyboard input (raw input, so moving the mouse does not count) newer than the last event
 // the hook saw, the hook has lost its place and is installed again, the new hook before the old
-// one is removed; what the program pressed meanwhile is released.
+// one is removed; what the program pressed meanwhile is released. A hook the system refused is
+// asked for again at every look.
 //
 // The session's changes come here too. While the session is away (locked, switched to another
 // user, asleep, behind a UAC prompt) the keys go to another desktop or nowhere: the hook sees none
@@ -38,7 +39,7 @@ class HookWatchdog {
   static constexpr std::uint32_t kSlackMs = 500;      // input this close to an event is that event
 
   HookWatchdog(KeyHook& hook, platform::Input& input) : hook_(hook), input_(input) {}
-  // True when it reinstalled the hook.
+  // True when it (re)installed the hook.
   bool Check();
   void OnSessionEvent(SessionEvent event);
 

@@ -45,6 +45,23 @@ TEST(HookWatchdogTest, InputBeforeInstallationAndTickWrapDoNotCount) {
   EXPECT_EQ(rig.input.installs, 1);
 }
 
+TEST(HookWatchdogTest, AsksAgainForAHookTheSystemRefused) {
+  EngineRig rig;
+  HookWatchdog watchdog(rig.hook, rig.input);
+  rig.Map("A", "B");
+  rig.input.RefuseInstall(true);
+  rig.hook.InstallKeyHook();
+  EXPECT_EQ(rig.run("+A -A"), "+A -A");
+  EXPECT_FALSE(watchdog.Check());  // still refused
+  rig.input.RefuseInstall(false);
+  EXPECT_TRUE(watchdog.Check());
+  EXPECT_EQ(rig.run("+A -A"), "+B -B");
+  EXPECT_FALSE(watchdog.Check());
+  rig.hook.RemoveKeyHook();
+  EXPECT_FALSE(watchdog.Check());  // suspended: nothing is wanted
+  EXPECT_EQ(rig.input.installs, 1);
+}
+
 TEST(HookWatchdogTest, KeepsTheLockAlive) {
   EngineRig rig;
   HookWatchdog watchdog(rig.hook, rig.input);

@@ -26,14 +26,17 @@ class RecordingHost : public EngineSwitchHost {
   void SetTrayHint(const std::string& text) override { Log("hint:" + text); }
   void SetToggleCaption(const std::string& caption) override { Log("caption:" + caption); }
   void SetLockCaption(const std::string& caption) override { Log("lockcaption:" + caption); }
-  void InstallKeyHook() override { Log("install"); }
+  bool InstallKeyHook() override {
+    Log("install");
+    return !refuse;
+  }
   void RemoveKeyHook() override { Log("remove"); }
   void LockKeyboard() override { Log("lock"); }
   void UnlockKeyboard() override { Log("unlock"); }
   void ShowTip(const std::string& text) override { Log("tip:" + text); }
 
   void Log(const std::string& what) { log += (log.empty() ? "" : " ") + what; }
-  bool empty = false, hotkeys = false, visible = true;
+  bool empty = false, hotkeys = false, visible = true, refuse = false;
   std::string log;
 };
 
@@ -155,6 +158,24 @@ TEST(EngineSwitch, ExitLetsTheWindowCloseAndTheLockIsItsOwnSwitch) {
   engine.SetExiting();
   EXPECT_TRUE(engine.FormCloseQuery(false));
   EXPECT_EQ(host.log, "hide");  // Exit neither activates nor shows a tip
+}
+
+// Windows refuses the hook: the tray says so and the state shows suspended until the watchdog
+// gets it; then it shows activated again, without a second tip.
+TEST(EngineSwitch, ARefusedHookIsToldAndShownAsSuspendedUntilItIsIn) {
+  RecordingHost host;
+  host.refuse = true;
+  host.visible = false;
+  fake::FakeInput input;
+  EngineSwitch engine(host, input);
+  engine.AppMinimize();
+  EXPECT_EQ(host.log, "hide hint:Zorvane: Activated install hint:Zorvane: Suspend tip:" +
+                          std::string(kTipHookRefused) + " caption:&Suspend");
+  EXPECT_TRUE(engine.active());
+  host.log.clear();
+  engine.HookInstalled();
+  engine.HookInstalled();
+  EXPECT_EQ(host.log, "hint:Zorvane: Activated");
 }
 
 }  // namespace
