@@ -26,4 +26,5 @@ done
 
 [ "$(reg_value 'Software\Quillon\Propertiy' Handle)" = "$handle" ] || fail "Handle changed"
 kill -0 "$zorvane_pid" || fail "the first instance ended"
+click_probe "$probe_exe"  # the shown window took the focus
 typed "a" "+B -B"

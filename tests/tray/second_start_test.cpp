@@ -1,5 +1,5 @@
-// A second start over the windows of class "TMainForm": at sign-in it ends silently; a start by
-// the user shows the running instance, and another program's window of that class is only asked.
+// A second start over the windows of class "TMainForm" 1, 2 and 3: at sign-in it ends silently;
+// a start by the user shows the running instance's window, and other programs' are only asked.
 #include "ui/second_start.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +7,10 @@
 namespace zv {
 namespace {
 
-class Windows : public InstanceWindows {
- public:
-  std::vector<std::uintptr_t> forms;  // in the order the system lists them
-  std::uintptr_t ours = 0;            // the running instance's window, 0: none
+struct Windows : InstanceWindows {
+  std::uintptr_t ours = 0;  // the running instance's window; 0: none answers
   std::string journal;
-
-  std::vector<std::uintptr_t> MainForms() override { return forms; }
+  std::vector<std::uintptr_t> MainForms() override { return {1, 2, 3}; }
   std::intptr_t SendShowRequest(std::uintptr_t window, std::uintptr_t wParam) override {
     journal += (wParam == kShowRequestShow ? "show " : "ask ") + std::to_string(window) + " ";
     return window == ours ? kShowRequestAnswer : 0;
@@ -24,25 +21,23 @@ class Windows : public InstanceWindows {
 };
 
 TEST(SecondStart, ShowsTheRunningWindowUnlessStartedHidden) {
-  struct Case {
+  const std::string shown = "ask 1 ask 2 allow 2 show 2 ";
+  const struct {
     std::vector<std::string> args;
     std::uintptr_t ours;
-    bool shown;
     std::string journal;
+  } cases[] = {
+      {{"-Hide"}, 2, ""},  // the start at sign-in
+      {{}, 2, shown},
+      {{"-hide"}, 2, shown},  // only "-Hide" exactly, and only as the first argument, hides
+      {{"x", "-Hide"}, 2, shown},
+      {{}, 0, "ask 1 ask 2 ask 3 "},
   };
-  const Case cases[] = {
-      {{"-Hide"}, 2, false, ""},                                // the start at sign-in
-      {{}, 2, true, "ask 1 ask 2 allow 2 show 2 "},             // the user's start
-      {{"-hide"}, 2, true, "ask 1 ask 2 allow 2 show 2 "},      // only "-Hide" exactly hides
-      {{"x", "-Hide"}, 2, true, "ask 1 ask 2 allow 2 show 2 "}, // and only as first argument
-      {{}, 0, false, "ask 1 ask 2 ask 3 "},                     // none answers: nothing shown
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Windows windows;
-    windows.forms = {1, 2, 3};
     windows.ours = c.ours;
-    EXPECT_EQ(SecondStart(c.args, windows), c.shown);
-    EXPECT_EQ(windows.journal, c.journal) << (c.args.empty() ? "" : c.args.back());
+    EXPECT_EQ(SecondStart(c.args, windows), c.journal == shown);
+    EXPECT_EQ(windows.journal, c.journal);
   }
 }
 
