@@ -1,7 +1,8 @@
 #pragma once
-// Numbers that are read from outside the program: the icon resources that Explorer, the
+// Numbers and names that are read from outside the program: the icon resources that Explorer, the
 // installer and the tray show, and the messages with which the uninstaller and a second start
-// ask a running instance to end or to show itself. Plain macros, so the resource compiler and the installer script can use them.
+// ask a running instance to end or to show itself. Plain macros, so the resource compiler and the
+// installer script can use them.
 
 #define IDI_ZORVANE 101            // the program icon
 #define IDI_ZORVANE_SUSPENDED 102  // the tray icon while the engine is suspended (greyed)
