@@ -18,10 +18,10 @@ struct ModifierWord {
 
 // In the order names are written.
 constexpr ModifierWord kModifierWords[] = {
-    {"Win", kModWin},          {"Left Win", kModLeftWin},     {"Right Win", kModRightWin},
-    {"Ctrl", kModCtrl},        {"Left Ctrl", kModLeftCtrl},   {"Right Ctrl", kModRightCtrl},
-    {"Alt", kModAlt},          {"Left Alt", kModLeftAlt},     {"Right Alt", kModRightAlt},
-    {"Shift", kModShift},      {"Left Shift", kModLeftShift}, {"Right Shift", kModRightShift},
+    {"Win", kModWin},     {"Left Win", kModLeftWin},     {"Right Win", kModRightWin},
+    {"Ctrl", kModCtrl},   {"Left Ctrl", kModLeftCtrl},   {"Right Ctrl", kModRightCtrl},
+    {"Alt", kModAlt},     {"Left Alt", kModLeftAlt},     {"Right Alt", kModRightAlt},
+    {"Shift", kModShift}, {"Left Shift", kModLeftShift}, {"Right Shift", kModRightShift},
 };
 
 bool SameLetters(std::string_view a, std::string_view b) {

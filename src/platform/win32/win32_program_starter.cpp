@@ -29,8 +29,7 @@ std::string MessageOf(DWORD error) {
     WideCharToMultiByte(CP_UTF8, 0, text, units, &message[0], bytes, nullptr, nullptr);
   }
   LocalFree(text);
-  while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
-    message.pop_back();
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
   return message.empty() ? "Error " + std::to_string(error) : message;
 }
 
