@@ -2,30 +2,18 @@
 // "Run": the program, document or address a key starts, typed or picked with "Browse...".
 #include <windows.h>
 
-#include <string>
-
-#include "ui/win32/modal_dialog.h"
+#include "ui/win32/text_parameter_dialog.h"
 
 namespace zv::win32 {
 
-class TfrmRun : public ModalDialog {
+class TfrmRun : public TextParameterDialog {
  public:
+  // GetParameter: the field's text; " " when it holds nothing but blanks.
   explicit TfrmRun(HWND owner);
 
-  std::string InitialParameter = "0";
-  ModalResult ShowModal() { return Run(); }
-  // The field's text when OK closed the dialog; " " when it holds nothing.
-  std::string GetParameter() const;
-
  protected:
-  void OnInit() override;  // FormShow
+  // "Browse...": a file picked in the open dialog fills the field with its path in quotes.
   bool OnCommand(int id, int code) override;
-
- private:
-  // The standard open dialog; a picked file fills the field with its path in quotes.
-  void Browse();
-
-  std::string fieldText_;
 };
 
 }  // namespace zv::win32
