@@ -28,29 +28,24 @@ class RunningClient : public HookClient {
 };
 
 TEST_F(ActionsTest, RunStartsOncePerPressAndTellsAFailureOnce) {
-  RunningClient client(actions, {{65, "\"C:\\My Tools\\x.exe\" --fast"},
-                                 {66, "https://example.org"},
-                                 {67, "nothing.exe"},
-                                 {68, "0"}});
+  RunningClient client(actions, {{'A', "\"C:\\My Tools\\x.exe\" --fast"},
+                                 {'B', "https://example.org"},
+                                 {'C', "nothing.exe"},
+                                 {'D', "0"}});
   RepeatGate gate(client, actions);
-  // A held key repeats its down; only the press starts. Losing sight of the keyboard ends the
-  // hold, so the next down is a press again. The empty parameter starts nothing.
-  for (int key : {65, 65, 65, -65, 66, 66, 0, 66, 68}) {
-    if (key > 0) {
-      gate.WMHookKeyDown(key);
-    } else if (key < 0) {
-      gate.WMHookKeyUp(-key);
-    } else {
-      gate.ReleasePressedKeys();
-    }
-  }
+  for (int i = 0; i < 3; ++i) gate.WMHookKeyDown('A');  // a held key repeats its down
+  gate.WMHookKeyUp('A');
+  gate.WMHookKeyDown('B');
+  gate.ReleasePressedKeys();  // losing sight of the keyboard ends the hold
+  gate.WMHookKeyDown('B');
+  gate.WMHookKeyDown('D');  // the empty parameter starts nothing
   scheduler.RunAll();
   EXPECT_EQ(journal.Text(),
             "bg:start:C:\\My Tools\\x.exe|--fast bg:start:https://example.org| "
             "bg:start:https://example.org|");
   programs.failure = "The system cannot find the file specified.";
   journal.Clear();
-  for (int i = 0; i < 3; ++i) gate.WMHookKeyDown(67);
+  for (int i = 0; i < 3; ++i) gate.WMHookKeyDown('C');
   scheduler.RunAll();
   EXPECT_EQ(journal.Text(), "bg:start:nothing.exe|");
   EXPECT_EQ(notices, std::vector<std::string>{
