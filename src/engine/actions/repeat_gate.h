@@ -13,7 +13,10 @@ class RepeatGate : public HookClient {
  public:
   RepeatGate(HookClient& client, Actions& actions) : client_(client), actions_(actions) {}
 
-  bool HandlesKey(int virtualKey) override { return client_.HandlesKey(virtualKey); }
+  // A key seen going down is followed to its release, even when its mapping went meanwhile.
+  bool HandlesKey(int virtualKey) override {
+    return down_[static_cast<std::size_t>(virtualKey) & 0xFF] || client_.HandlesKey(virtualKey);
+  }
   bool InterceptsHere(int virtualKey) override { return client_.InterceptsHere(virtualKey); }
   void WMHookKeyDown(int virtualKey) override {
     std::size_t key = static_cast<std::size_t>(virtualKey) & 0xFF;
