@@ -41,5 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSequence(text);
   CheckTypeText(text);
   CheckKeyCombination(text);
+  zv::RunCommandOfForm(text);
   return 0;
 }

@@ -178,14 +178,17 @@ Section "Uninstall"
   Delete "$INSTDIR\${EXE_NAME}"
   Delete "$INSTDIR\user-guide.html"
   Delete "$INSTDIR\LICENSE.txt"
-  ; Left behind only by a write of the settings file that was cut short.
+  ; Left behind only by a write of the settings file that was cut short, before it was swapped in.
   Delete "$INSTDIR\${SETTINGS_FILE}.new"
-  Delete "$INSTDIR\${SETTINGS_FILE}.bak"
+  ; After a swap that was cut short the backup is the only copy, which the program takes back at
+  ; its next start: it goes, like the file, only when the user says so.
   ${If} ${FileExists} "$INSTDIR\${SETTINGS_FILE}"
+  ${OrIf} ${FileExists} "$INSTDIR\${SETTINGS_FILE}.bak"
     MessageBox MB_YESNO|MB_ICONQUESTION \
       "Keep your mappings and settings (${SETTINGS_FILE}) for a later installation?" \
       /SD IDYES IDYES keep
     Delete "$INSTDIR\${SETTINGS_FILE}"
+    Delete "$INSTDIR\${SETTINGS_FILE}.bak"
     keep:
   ${EndIf}
   Delete "$INSTDIR\uninstall.exe"

@@ -4,6 +4,7 @@
 // window), blocking device commands on the scheduler's worker thread.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "engine/action_runner.h"
@@ -13,6 +14,7 @@
 #include "platform/win32/win32_bar_window.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_devices.h"
+#include "platform/win32/win32_program_starter.h"
 #include "platform/win32/win32_scheduler.h"
 #include "volume/volume.h"
 
@@ -21,14 +23,16 @@ namespace zv {
 class ActionWiring {
  public:
   // window: the main window, which owns the clipboard and takes SC_MONITORPOWER; errors of
-  // actions go to errors, to be shown in the standard error box.
-  ActionWiring(HWND window, KeySimulator& keys, ErrorReporter& errors)
+  // actions go to errors, to be shown in the standard error box; a "Run" target that could not
+  // start goes to tellRunFailure.
+  ActionWiring(HWND window, KeySimulator& keys, ErrorReporter& errors,
+               std::function<void(const std::string&)> tellRunFailure)
       : scheduler_([&errors](const std::string& text) { errors.PostError(text); }),
         clipboard_(window),
         media_(window),
         volume_(endpoint_, mixer_, scheduler_, screen_, sleeper_),
         actions_(ActionDevices{keys, clipboard_, power_, media_, mouse_, messages_, volume_,
-                               win32::HandleOf(window)},
+                               win32::HandleOf(window), &programs_, std::move(tellRunFailure)},
                  scheduler_, [&errors](const std::string& text) { errors.PostError(text); }) {}
 
   Actions& actions() { return actions_; }
@@ -46,6 +50,7 @@ class ActionWiring {
   win32::Win32MixerVolume mixer_;
   win32::Win32BarWindow screen_;
   win32::Win32Sleeper sleeper_;
+  win32::Win32ProgramStarter programs_;
   TVolume volume_;
   Actions actions_;
 };

@@ -3,10 +3,11 @@
 // windows.h first
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/elevated_switches.h"
+#include "app/instance_windows.h"
 #include "app/main_form.h"
 
 namespace {
@@ -32,17 +33,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
   // The elevated writers of values under HKEY_LOCAL_MACHINE run while the normal instance does.
   if (zv::IsElevatedSwitch(__argc, __argv)) return zv::RunElevatedSwitch(__argc, __argv);
+  const std::vector<std::string> args(__argv + 1, __argv + __argc);
   HANDLE mutex = CreateMutexA(nullptr, FALSE, zv::kApplicationTitle);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    // A second start ends at once and silently; the running one is not told.
-    ReleaseMutex(mutex);
+    // A second start ends at once: silently at sign-in, else with the running one's window shown.
     CloseHandle(mutex);
+    zv::Win32InstanceWindows windows;
+    zv::SecondStart(args, windows);
     return 0;
   }
   zv::TMainForm form(instance);
   if (!form.Create()) return 1;
-  // Only the first argument counts, and only when it is exactly "-Hide".
-  if (__argc > 1 && std::strcmp(__argv[1], "-Hide") == 0) {
+  if (zv::IsHiddenStart(args)) {
     form.HiddenStart();
   } else {
     form.ShowCentered();

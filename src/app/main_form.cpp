@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app/app_ids.h"
+#include "app/instance_windows.h"
 #include "common/error.h"
+#include "common/private_messages.h"
 #include "engine/hook_messages.h"
 #include "settings/settings.h"
 #include "ui/win32/flat_menu.h"
@@ -12,7 +14,6 @@ namespace zv {
 namespace {
 
 constexpr const char* kClassName = "TMainForm";
-constexpr UINT WM_SHOWERROR = WM_APP + 0x260;
 constexpr UINT_PTR kWatchdogTimer = 1;
 
 // The installer's exit request (app_ids.h); 0 if it could not be registered.
@@ -52,10 +53,11 @@ bool TMainForm::Create() {
   CreateWindowExA(0, kClassName, kDesignerCaption,
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                   CW_USEDEFAULT, 400, 400, nullptr, nullptr, instance_, this);
-  // Started as administrator, the program still takes the request from an installer without
-  // those rights: Windows lets such a message through only where the window allows it.
-  if (window_ && ExitMessage())
-    ChangeWindowMessageFilterEx(window_, ExitMessage(), MSGFLT_ALLOW, nullptr);
+  // Started as administrator, the program still takes the requests from an installer or a
+  // start without those rights: Windows lets such a message through only where the window
+  // allows it.
+  for (UINT request : {ExitMessage(), ShowRequestMessage()})
+    if (window_ && request) ChangeWindowMessageFilterEx(window_, request, MSGFLT_ALLOW, nullptr);
   return window_ != nullptr;
 }
 
@@ -84,6 +86,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // WM_POWERBROADCAST is answered TRUE: the computer may suspend.
   if (watchdog_ && SessionMessage(message, wParam)) return message == WM_POWERBROADCAST;
   if (message == ExitMessage() && message != 0) message = WM_EXITREQUEST;
+  if (message == ShowRequestMessage() && message != 0) {
+    if (wParam == kShowRequestShow) ShowMainWindow();  // restored from the tray
+    return kShowRequestAnswer;
+  }
   switch (message) {
     case WM_CREATE:
       MakeParts();

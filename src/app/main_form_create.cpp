@@ -39,7 +39,9 @@ void TMainForm::ShowFirstPage() {
 }
 
 void TMainForm::CreateVolume() {
-  actions_ = std::make_unique<ActionWiring>(window_, *dispatcher_, *this);
+  actions_ = std::make_unique<ActionWiring>(
+      window_, *dispatcher_, *this,
+      [this](const std::string& text) { tray_->ShowBalloon(kApplicationTitle, text, 10); });
 }
 
 void TMainForm::PrepareSettingsFile() {
@@ -82,6 +84,8 @@ void TMainForm::FillActionTable() {
   if (!actions_) return;  // the volume controller could not be made; its error was shown
   actions_->actions().FillActionTable();
   dispatcher_->SetActionRunner(&actions_->actions());
+  repeatGate_ = std::make_unique<RepeatGate>(*dispatcher_, actions_->actions());
+  hook_->SetClient(repeatGate_.get());
   dispatcher_->SetScheduler(&actions_->scheduler());
   channel_.SetScheduler(&actions_->scheduler());  // "TempCode" is written after the hook
 }

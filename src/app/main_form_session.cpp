@@ -6,12 +6,10 @@
 #include <wtsapi32.h>
 
 #include "app/main_form.h"
+#include "common/private_messages.h"
 
 namespace zv {
 namespace {
-
-constexpr UINT WM_LOOPRUNS = WM_APP + 0x262;       // posted before the loop starts
-constexpr UINT WM_DESKTOPSWITCH = WM_APP + 0x263;  // the input desktop changed
 
 // The session's changes that matter to the keyboard.
 struct SessionCode {

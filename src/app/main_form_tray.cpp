@@ -163,15 +163,15 @@ void TMainForm::CheckBox1Click() {
 }
 
 void TMainForm::CheckBox2Click() {
-  page_->UseHotkeyClick();
+  page_->UseHotkeyClick(*settings_);
 }
 
 void TMainForm::HotKey1Change() {
-  hotKeys_.HotKeyChange(1);
+  page_->HotKeyChange(1, *settings_);
 }
 
 void TMainForm::HotKey2Change() {
-  hotKeys_.HotKeyChange(2);
+  page_->HotKeyChange(2, *settings_);
 }
 
 void TMainForm::Label14Click() {

@@ -53,6 +53,7 @@ List BuildChangedToList() {
                 "CleanText",
                 "KeyCombination",
                 "KeySequence",
+                "Run",
                 "Volume Up",
                 "Volume Down",
                 "Mute",

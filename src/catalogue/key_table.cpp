@@ -149,6 +149,7 @@ const KeyRow kKeyTable[] = {
     {"Eject/Close Cdrom Driver", 515},
     {"Internet Explorer", 172},
     {"KeySequence", 603},
+    {"Run", 604},  // 140
 };
 static_assert(std::size(kKeyTable) == detail::kKeyRowCount);
 

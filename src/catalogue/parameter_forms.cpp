@@ -1,5 +1,9 @@
 #include "catalogue/parameter_forms.h"
 
+#include <algorithm>
+
+#include "catalogue/blanks.h"
+#include "catalogue/shortcut_name.h"
 #include "common/error.h"
 
 namespace zv {
@@ -36,9 +40,9 @@ std::string TextOfTypeTextForm(std::string_view form) {
   return text;
 }
 
-std::uint16_t ShortcutWordOfText(std::string_view text) {
-  // Only the low 16 bits of the number are the word, whatever its size or sign.
-  return static_cast<std::uint16_t>(static_cast<unsigned>(StrToIntStrict(std::string(text))));
+std::uint32_t ShortcutWordOfText(std::string_view text) {
+  // Only the low 17 bits of the number are the word, whatever its size or sign.
+  return static_cast<std::uint32_t>(StrToIntStrict(std::string(text))) & 0x1FFFFu;
 }
 
 std::string KeyCombinationForm(const KeyCombination& combination) {
@@ -46,17 +50,48 @@ std::string KeyCombinationForm(const KeyCombination& combination) {
   if (combination.shift) word |= kShortcutShift;
   if (combination.ctrl) word |= kShortcutCtrl;
   if (combination.alt) word |= kShortcutAlt;
+  if (combination.win) word |= kShortcutWin;
   return std::to_string(word);
 }
 
 KeyCombination KeyCombinationOfForm(std::string_view form) {
-  const std::uint16_t word = ShortcutWordOfText(form);
+  const std::uint32_t word = ShortcutWordOfText(form);
   KeyCombination combination;
   combination.key = word & 0xFF;
   combination.shift = (word & kShortcutShift) != 0;
   combination.ctrl = (word & kShortcutCtrl) != 0;
   combination.alt = (word & kShortcutAlt) != 0;
+  combination.win = (word & kShortcutWin) != 0;
   return combination;
+}
+
+std::string KeyCombinationText(const KeyCombination& combination) {
+  if (combination == KeyCombination{}) return "";
+  ParsedShortcut shortcut;
+  shortcut.ok = true;
+  shortcut.key = combination.key;
+  if (combination.win) shortcut.modifiers |= kModWin;
+  if (combination.ctrl) shortcut.modifiers |= kModCtrl;
+  if (combination.alt) shortcut.modifiers |= kModAlt;
+  if (combination.shift) shortcut.modifiers |= kModShift;
+  return ShortcutNameOf(shortcut);
+}
+
+RunCommand RunCommandOfForm(std::string_view form) {
+  form = detail::TrimBlanks(form);
+  std::size_t skip = 0;  // the opening quote of a quoted path
+  std::size_t end = form.find(' ');
+  if (!form.empty() && form.front() == '"') {
+    skip = 1;
+    end = form.find('"', 1);
+  }
+  end = std::min(end, form.size());
+  std::string_view rest = form.substr(std::min(end + skip, form.size()));
+  return {std::string(form.substr(skip, end - skip)), std::string(detail::TrimBlanks(rest))};
+}
+
+std::string RunFormOfPath(std::string_view path) {
+  return "\"" + std::string(path) + "\"";
 }
 
 std::string KeyDownItem(std::string_view keyName) {

@@ -20,29 +20,50 @@ std::string TypeTextForm(std::string_view text);
 // Every "#" becomes CR LF; nothing else changes (a "#" the user typed comes back as a break).
 std::string TextOfTypeTextForm(std::string_view form);
 
-// --- Key combination: the decimal shortcut word.
+// --- Key combination: the decimal shortcut word. The Win bit sits above the 16 bits of the
+// hotkeys' word, so a word without it means what it always meant.
 
-inline constexpr std::uint16_t kShortcutShift = 0x2000;
-inline constexpr std::uint16_t kShortcutCtrl = 0x4000;
-inline constexpr std::uint16_t kShortcutAlt = 0x8000;
+inline constexpr std::uint32_t kShortcutShift = 0x2000;
+inline constexpr std::uint32_t kShortcutCtrl = 0x4000;
+inline constexpr std::uint32_t kShortcutAlt = 0x8000;
+inline constexpr std::uint32_t kShortcutWin = 0x10000;
 
 struct KeyCombination {
   int key = 0;  // virtual-key code, 0 to 255; 0 with no modifiers is the empty field
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
+  bool win = false;
   bool operator==(const KeyCombination& o) const {
-    return key == o.key && shift == o.shift && ctrl == o.ctrl && alt == o.alt;
+    return key == o.key && shift == o.shift && ctrl == o.ctrl && alt == o.alt && win == o.win;
   }
 };
 
-// The low 16 bits of a strictly decimal text; throws "'%s' is not a valid integer value".
-std::uint16_t ShortcutWordOfText(std::string_view text);
+// The low 17 bits (the key, Shift, Ctrl, Alt and Win) of a strictly decimal text; throws
+// "'%s' is not a valid integer value".
+std::uint32_t ShortcutWordOfText(std::string_view text);
 // Decimal text of the shortcut word ("0" for the empty combination).
 std::string KeyCombinationForm(const KeyCombination& combination);
 // Reads the form back: the key from bits 0 to 7 (bits 8 to 12 are ignored), the modifiers from
-// bits 13 to 15. Throws like ShortcutWordOfText.
+// bits 13 to 16. Throws like ShortcutWordOfText.
 KeyCombination KeyCombinationOfForm(std::string_view form);
+// How a combination reads for the user: "Win+Ctrl+Alt+Shift+E" (that order), the key by its
+// key-table name; "" for the empty combination.
+std::string KeyCombinationText(const KeyCombination& combination);
+
+// --- Run: a command line, a document or an address, as the user wrote it.
+
+struct RunCommand {
+  std::string file;       // what the shell opens
+  std::string arguments;  // handed to it; empty for none
+};
+
+// A path in double quotes ("C:\Program Files\x.exe" --fast) is the file whole; otherwise the
+// file ends at the first blank, as an unquoted path with blanks would be misread by anyone
+// (blanks around both parts are dropped).
+RunCommand RunCommandOfForm(std::string_view form);
+// The form that opens a picked file: its path in double quotes.
+std::string RunFormOfPath(std::string_view path);
 
 // --- Key sequence: items, each followed by ",".
 

@@ -2,10 +2,11 @@
 // The private messages from the hook to the main window; wParam is the event's virtual key.
 #include <cstdint>
 
+#include "common/private_messages.h"
+
 namespace zv {
 
-inline constexpr unsigned WM_HOOKKEYDOWN = 0x8250;  // WM_APP + 0x250
-inline constexpr unsigned WM_HOOKKEYUP = 0x8251;    // WM_APP + 0x251
+// WM_HOOKKEYDOWN and WM_HOOKKEYUP are listed with the program's other private messages.
 
 // dwExtraInfo of every event the program injects, so the hook knows all of its own events,
 // however many are queued ("TempCode" holds only the last one). "ZVKE".

@@ -120,9 +120,10 @@ bool MappingEditor::StoreOnRegistryMap(const std::string& source, const std::str
 
 bool MappingEditor::WrittenOrElevated(const ScancodeWrite& write) {
   if (!write.denied) return true;
-  const char* failure = write.hex.empty() ? kScancodeDeleteFailed : kScancodeWriteFailed;
-  if (!view_.AskYesNo(kElevateQuestion)) throw Error(failure);
-  if (!parts_.scancodes.WriteElevated(write.hex)) throw Error(failure);
+  // A declined offer is the user's own answer: nothing more to say.
+  if (!view_.AskYesNo(kElevateQuestion)) return false;
+  if (!parts_.scancodes.WriteElevated(write.hex))
+    throw Error(write.hex.empty() ? kScancodeDeleteFailed : kScancodeWriteFailed);
   return true;
 }
 

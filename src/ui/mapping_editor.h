@@ -74,7 +74,8 @@ class MappingEditor {
  private:
   bool StoreOnKeyboardMap(const std::string& source, const std::string& target);
   bool StoreOnRegistryMap(const std::string& source, const std::string& target);
-  // Carries out a denied scancode write elevated when the user agrees; false when not written.
+  // Carries out a denied scancode write elevated when the user agrees; false when the user
+  // declined. Throws when the elevated write did not happen.
   bool WrittenOrElevated(const ScancodeWrite& write);
   void ClearBoxes();
   bool IsTarget(const std::string& name) const;

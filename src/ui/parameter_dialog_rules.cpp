@@ -22,14 +22,33 @@ std::uint16_t HotkeyFieldOfParameter(const std::string& initial) {
   return static_cast<std::uint16_t>(combination.key | (flags << 8));
 }
 
-std::string HotkeyParameterOfField(std::uint16_t fieldValue) {
+namespace {
+KeyCombination CombinationOfField(std::uint16_t fieldValue, bool win) {
   const int flags = fieldValue >> 8;
   KeyCombination combination;
   combination.key = fieldValue & 0xFF;
   combination.shift = (flags & kHotKeyFieldShift) != 0;
   combination.ctrl = (flags & kHotKeyFieldCtrl) != 0;
   combination.alt = (flags & kHotKeyFieldAlt) != 0;
-  return KeyCombinationForm(combination);
+  combination.win = win;
+  return combination;
+}
+}  // namespace
+
+std::string HotkeyParameterOfField(std::uint16_t fieldValue, bool win) {
+  return KeyCombinationForm(CombinationOfField(fieldValue, win));
+}
+
+std::string HotkeyTextOfField(std::uint16_t fieldValue, bool win) {
+  return KeyCombinationText(CombinationOfField(fieldValue, win));
+}
+
+std::string RunFieldOfParameter(const std::string& initial) {
+  return IsEmptyParameter(initial) ? std::string() : initial;
+}
+
+std::string RunParameterOfField(const std::string& fieldText) {
+  return fieldText.find_first_not_of(' ') == std::string::npos ? std::string(" ") : fieldText;
 }
 
 bool DelayFieldAccepts(char c) {

@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the three small dialogs (type text, key combination, delay), apart from the
+// The rules of the small dialogs (type text, key combination, run, delay), apart from the
 // windows that show them.
 #include <cstdint>
 #include <string>
@@ -19,9 +19,16 @@ inline constexpr int kHotKeyFieldAlt = 0x04;
 // The field's value for a stored parameter; "0" is the empty field, anything else is converted
 // strictly ("'%s' is not a valid integer value").
 std::uint16_t HotkeyFieldOfParameter(const std::string& initial);
-// The parameter for the field's value: never " ", "0" for the empty field; the extended-key
-// flag is dropped.
-std::string HotkeyParameterOfField(std::uint16_t fieldValue);
+// The parameter for the field's value and the "Win" box (the field cannot take the Win key):
+// never " ", "0" for the empty field; the extended-key flag is dropped.
+std::string HotkeyParameterOfField(std::uint16_t fieldValue, bool win = false);
+// How the dialog spells the combination out below the field ("Win+Ctrl+E").
+std::string HotkeyTextOfField(std::uint16_t fieldValue, bool win);
+
+// Run dialog: the field's text for a stored parameter ("" for " " and "0"), and the parameter
+// the field gives (" " when it holds nothing but blanks).
+std::string RunFieldOfParameter(const std::string& initial);
+std::string RunParameterOfField(const std::string& fieldText);
 
 // Delay dialog: the characters the interval field lets through (BackSpace, "." and digits) and
 // the key that closes the dialog as OK (Enter).

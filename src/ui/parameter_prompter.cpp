@@ -10,6 +10,8 @@ std::string EditParameterOfCode(int code, const std::string& initial, ParameterP
       return prompter.AskKeyCombination(initial);
     case kKeySequenceCode:
       return prompter.AskKeySequence(initial);
+    case kRunCode:
+      return prompter.AskRun(initial);
     default:
       return " ";
   }

@@ -1,7 +1,7 @@
 #pragma once
 // How the editor gets a parameter: it names the target's code and the stored parameter text and
 // gets back the new parameter text, or " " when the user cancelled or left the dialog empty.
-// The prompter stands for the three modal dialogs, so tests can answer them with a script.
+// The prompter stands for the four modal dialogs, so tests can answer them with a script.
 #include <string>
 
 namespace zv {
@@ -11,6 +11,7 @@ enum class ModalResult { kOk, kCancel };
 inline constexpr int kTypeTextCode = 601;
 inline constexpr int kKeyCombinationCode = 602;
 inline constexpr int kKeySequenceCode = 603;
+inline constexpr int kRunCode = 604;
 
 class ParameterPrompter {
  public:
@@ -19,9 +20,10 @@ class ParameterPrompter {
   virtual std::string AskTypeText(const std::string& initial) = 0;
   virtual std::string AskKeyCombination(const std::string& initial) = 0;
   virtual std::string AskKeySequence(const std::string& initial) = 0;
+  virtual std::string AskRun(const std::string& initial) = 0;
 };
 
-// Opens the dialog that belongs to the code (601, 602, 603) with the initial text ("0" when
+// Opens the dialog that belongs to the code (601 to 604) with the initial text ("0" when
 // nothing is stored); any other code has no dialog and gives " ".
 std::string EditParameterOfCode(int code, const std::string& initial, ParameterPrompter& prompter);
 

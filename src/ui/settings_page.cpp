@@ -38,9 +38,25 @@ void SettingsPage::LoadStartupSettings(SettingsFile& file) {
   view_.EnableHotKeyControls(view_.UseHotkey());
 }
 
+void SettingsPage::UseHotkeyClick(SettingsFile& file) {
+  UseHotkeyClick();
+  SaveHotKeySettings(file);
+}
+
+void SettingsPage::HotKeyChange(int which, SettingsFile& file) {
+  hotKeys_.HotKeyChange(which);  // a refused combination clears the field: 0 is stored
+  SaveHotKeySettings(file);
+}
+
 void SettingsPage::SaveStartupSettings(SettingsFile& file) {
   SettingsFile::Batch batch(file);
   file.WriteBool(kSection, "AutoRun", view_.AutoRun());
+  SaveHotKeySettings(file);
+  batch.Commit();
+}
+
+void SettingsPage::SaveHotKeySettings(SettingsFile& file) {
+  SettingsFile::Batch batch(file);
   file.WriteBool(kSection, "Hotkey", view_.UseHotkey());
   file.WriteInteger(kSection, "StartHotKey", view_.HotKeyWord(1));
   file.WriteInteger(kSection, "StopHotKey", view_.HotKeyWord(2));

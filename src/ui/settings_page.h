@@ -1,7 +1,8 @@
 #pragma once
-// The "Settings" page: the autorun box and the hotkey settings, read at start-up and written to
-// the settings file only by Exit. Setting a check box from code runs its click handler when
-// that changes the box, as the user's click would.
+// The "Settings" page: the autorun box and the hotkey settings, read at start-up. The user's
+// edits of the hotkey settings reach the settings file at once, so that an end by the system or
+// a crash keeps them; Exit writes the whole page. Setting a check box from code runs its click
+// handler when that changes the box, as the user's click would.
 #include <functional>
 #include <string>
 
@@ -44,12 +45,17 @@ class SettingsPage {
   // CheckBox1Click: writes or deletes the autorun entry. A machine-wide entry that this user
   // may not delete is offered to an administrator; the box then shows what the registry holds.
   void AutoRunClick();
-  // CheckBox2Click.
+  // CheckBox2Click; given the file, the user's click, stored at once.
   void UseHotkeyClick() { hotKeys_.UseHotkeyClick(); }
+  void UseHotkeyClick(SettingsFile& file);
+  // HotKey1Change, HotKey2Change: the user's edit, in force and stored at once.
+  void HotKeyChange(int which, SettingsFile& file);
   void LoadStartupSettings(SettingsFile& file);
   void SaveStartupSettings(SettingsFile& file);
 
  private:
+  void SaveHotKeySettings(SettingsFile& file);
+
   SettingsPageView& view_;
   HotKeySettings& hotKeys_;
   platform::Registry& registry_;

@@ -78,8 +78,12 @@ class ActionsTest : public ::testing::Test {
   fake::FakeMouse mouse{journal, &scheduler};
   fake::FakeSystemMessages windows{journal, &scheduler};
   RecordingVolume volume{journal};
+  fake::FakeProgramStarter programs{journal, &scheduler};
   std::vector<std::string> errors;
-  Actions actions{ActionDevices{keys, clipboard, power, media, mouse, windows, volume, kAppWindow},
+  std::vector<std::string> notices;  // the tray balloons of "Run"
+  Actions actions{ActionDevices{keys, clipboard, power, media, mouse, windows, volume, kAppWindow,
+                                &programs,
+                                [this](const std::string& text) { notices.push_back(text); }},
                   scheduler, [this](const std::string& text) {
                     errors.push_back(text);
                     journal.Add("error");

@@ -5,7 +5,7 @@
 namespace zv::testing_actions {
 namespace {
 
-TEST_F(ActionsTest, TableHoldsTheEighteenActionsInOrder) {
+TEST_F(ActionsTest, TableHoldsTheNineteenActionsInOrder) {
   const char* names[] = {"CleanText",
                          "TypeText",
                          "KeyCombination",
@@ -23,7 +23,8 @@ TEST_F(ActionsTest, TableHoldsTheEighteenActionsInOrder) {
                          "Turn Off Monitor",
                          "Activate Screensaver",
                          "Eject/Close Cdrom Driver",
-                         "KeySequence"};
+                         "KeySequence",
+                         "Run"};
   const auto& table = actions.ActionTable();
   for (int i = 0; i < Actions::kActionCount; ++i) {
     EXPECT_EQ(table[i].Name, names[i]);
@@ -38,7 +39,7 @@ TEST_F(ActionsTest, TableHoldsTheEighteenActionsInOrder) {
 TEST_F(ActionsTest, EveryCatalogueActionCodeRunsItsAction) {
   std::vector<int> codes;
   for (int c = 501; c <= 515; ++c) codes.push_back(c);
-  for (int c = 601; c <= 603; ++c) codes.push_back(c);
+  for (int c = 601; c <= 604; ++c) codes.push_back(c);
   volume.value = 100;
   for (int code : codes) {
     std::string name(KeyNameOfCode(code));

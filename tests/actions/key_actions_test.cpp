@@ -33,8 +33,12 @@ TEST_F(ActionsTest, KeyCombinationPressesModifiersAndReleasesThemInTheSameOrder)
             "+160 +162 +164 +65 -65 -160 -162 -164");
   EXPECT_EQ(Run("KeyCombination", std::to_string(0x8000 + 70)), "+164 +70 -70 -164");
   EXPECT_EQ(Run("KeyCombination", "65"), "+65 -65");
-  // Only the low 16 bits count.
-  EXPECT_EQ(Run("KeyCombination", std::to_string(65536 + 16449)), "+162 +65 -65 -162");
+  // Win (0x10000) goes down first: Left Win, then the others.
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x10000 + 69)), "+91 +69 -69 -91");
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x10000 + 0x2000 + 83)),
+            "+91 +160 +83 -83 -91 -160");
+  // Only the low 17 bits count.
+  EXPECT_EQ(Run("KeyCombination", std::to_string(0x20000 + 16449)), "+162 +65 -65 -162");
   // The key is bits 0 to 12, passed on whole.
   EXPECT_EQ(Run("KeyCombination", std::to_string(0x1FFF)), "+8191 -8191");
   EXPECT_EQ(Run("KeyCombination", "0"), "+0 -0");

@@ -77,6 +77,7 @@ TEST(ResolveKeyCode, NumberedValuesResolveThroughTheirStrippedName) {
   EXPECT_EQ(ResolveKeyCode("TypeText7"), 601);
   EXPECT_EQ(ResolveKeyCode("KeyCombination1"), 602);
   EXPECT_EQ(ResolveKeyCode("KeySequence20"), 603);
+  EXPECT_EQ(ResolveKeyCode("Run2"), 604);
   EXPECT_EQ(ResolveKeyCode("A5"), 65);
   EXPECT_EQ(ResolveKeyCode("Num 00"), 96);  // stripped to "Num " + "0"
 }

@@ -61,11 +61,48 @@ TEST(KeyCombinationForm, ReadsTheWordBack) {
 
 TEST(KeyCombinationForm, IgnoresBitsEightToTwelveAndHighBits) {
   EXPECT_EQ(KeyCombinationOfForm(std::to_string(0x1F00 | 65)), (KeyCombination{65}));
-  EXPECT_EQ(KeyCombinationOfForm(std::to_string(0x10000 + 0x4041)),
+  EXPECT_EQ(KeyCombinationOfForm(std::to_string(0x20000 + 0x4041)),
             (KeyCombination{65, false, true, false}));
-  EXPECT_EQ(ShortcutWordOfText("65536"), 0);
-  EXPECT_EQ(ShortcutWordOfText("-1"), 0xFFFF);
-  EXPECT_EQ(ShortcutWordOfText("16449"), 0x4041);
+  EXPECT_EQ(ShortcutWordOfText("65536"), kShortcutWin);
+  EXPECT_EQ(ShortcutWordOfText("131072"), 0u);
+  EXPECT_EQ(ShortcutWordOfText("-1"), 0x1FFFFu);
+  EXPECT_EQ(ShortcutWordOfText("16449"), 0x4041u);
+}
+
+// The word with Win, read back and spelled out as the dialog shows it.
+TEST(KeyCombinationForm, WinJoinsTheWordAndTheText) {
+  struct Case {
+    unsigned word;
+    const char* text;
+  };
+  for (const Case& c : {Case{0, ""}, Case{0x4000 + 0x2000 + 83, "Ctrl+Shift+S"},
+                        Case{0x10000 + 69, "Win+E"}, Case{0x1E000 + 69, "Win+Ctrl+Alt+Shift+E"},
+                        Case{0x10000 + 0x8000 + 112, "Win+Alt+F1"}, Case{0x2000 + 107, "Shift+Num +"},
+                        Case{0x10000, "Win"}}) {
+    const std::string form = std::to_string(c.word);
+    const KeyCombination combination = KeyCombinationOfForm(form);
+    EXPECT_EQ(KeyCombinationText(combination), c.text) << form;
+    EXPECT_EQ(KeyCombinationForm(combination), form);
+  }
+}
+
+TEST(RunForm, QuotedPathsHoldTheirBlanksAndTheRestIsArguments) {
+  struct Case {
+    const char* form;
+    const char* file;
+    const char* arguments;
+  };
+  for (const Case& c : {Case{"notepad.exe", "notepad.exe", ""},
+                        Case{" C:\\Tools\\x.cmd  --fast -q ", "C:\\Tools\\x.cmd", "--fast -q"},
+                        Case{"https://example.org", "https://example.org", ""},
+                        Case{"\"C:\\My Tools\\x.exe\" \"a b\"", "C:\\My Tools\\x.exe", "\"a b\""},
+                        Case{"\"C:\\unclosed quote", "C:\\unclosed quote", ""},
+                        Case{"", "", ""}}) {
+    const RunCommand command = RunCommandOfForm(c.form);
+    EXPECT_EQ(command.file, c.file) << c.form;
+    EXPECT_EQ(command.arguments, c.arguments) << c.form;
+  }
+  EXPECT_EQ(RunCommandOfForm(RunFormOfPath("C:\\My Tools\\x.exe")).file, "C:\\My Tools\\x.exe");
 }
 
 TEST(KeyCombinationForm, RejectsWhatIsNoDecimalNumber) {

@@ -23,6 +23,7 @@ class ScriptedPrompter : public ParameterPrompter {
   std::string AskKeySequence(const std::string& initial) override {
     return Answer("KeySequence", initial);
   }
+  std::string AskRun(const std::string& initial) override { return Answer("Run", initial); }
 
  private:
   std::string Answer(const char* dialog, const std::string& initial) {

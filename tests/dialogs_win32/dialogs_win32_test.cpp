@@ -1,4 +1,4 @@
-// The type-text, key-combination and delay dialogs, and the look every dialog takes from its
+// The type-text, key-combination, run and delay dialogs, and the look every dialog takes from its
 // resource.
 #include <windows.h>
 // After windows.h.
@@ -140,6 +140,48 @@ TEST_F(ParameterDialogs, KeyCombinationDropsTheExtendedFlagAndForcesNoModifier) 
   EXPECT_EQ(prompter.AskKeyCombination("0"), "81");
 }
 
+TEST_F(ParameterDialogs, KeyCombinationTakesWinFromItsBoxAndSpellsTheCombinationOut) {
+  std::string shown, changed;
+  driver.Then([&](HWND dialog) {
+    shown = ItemText(dialog, IDC_TfrmHotkey_Label2);
+    HWND field = GetDlgItem(dialog, IDC_TfrmHotkey_HotKey1);
+    SendMessageA(field, HKM_SETHOTKEY, MAKEWORD('S', HOTKEYF_CONTROL), 0);
+    Click(dialog, IDC_TfrmHotkey_chkWin);  // Win off
+    changed = ItemText(dialog, IDC_TfrmHotkey_Label2);
+    Click(dialog, IDOK);
+  });
+  driver.Then([](HWND dialog) {
+    Click(dialog, IDC_TfrmHotkey_chkWin);
+    Click(dialog, IDOK);
+  });
+  EXPECT_EQ(prompter.AskKeyCombination("65605"), "16467");  // Win+E became Ctrl+S
+  EXPECT_EQ(shown, "Win+E");
+  EXPECT_EQ(changed, "Ctrl+S");
+  EXPECT_EQ(prompter.AskKeyCombination("69"), "65605");  // E became Win+E
+}
+
+TEST_F(ParameterDialogs, RunTakesTheTextOrTheQuotedPathOfAPickedFile) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string shown;
+  driver.Then([&](HWND dialog) {
+    shown = ItemText(dialog, IDC_TfrmRun_Edit1);
+    Click(dialog, IDC_TfrmRun_btnBrowse);  // the open dialog's step below answers it
+    Click(dialog, IDOK);
+  });
+  driver.Then([&](HWND open) {
+    for (int field : {0x47C, 0x480}) SetDlgItemTextA(open, field, self);  // combo or edit
+    Click(open, IDOK);
+  });
+  driver.Then([](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_TfrmRun_Edit1, "   ");
+    Click(dialog, IDOK);
+  });
+  EXPECT_EQ(prompter.AskRun("notepad.exe"), "\"" + std::string(self) + "\"");
+  EXPECT_EQ(shown, "notepad.exe");
+  EXPECT_EQ(prompter.AskRun("0"), " ");  // nothing but blanks is no parameter
+}
+
 TEST_F(ParameterDialogs, KeyCombinationRefusesAStoredValueThatIsNoNumber) {
   try {
     prompter.AskKeyCombination("Ctrl+S");
@@ -152,16 +194,17 @@ TEST_F(ParameterDialogs, KeyCombinationRefusesAStoredValueThatIsNoNumber) {
 
 TEST_F(ParameterDialogs, EditParameterOpensTheDialogOfTheCode) {
   std::vector<std::string> captions;
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     driver.Then([&](HWND dialog) {
       captions.push_back(Text(dialog));
       Click(dialog, IDCANCEL);
     });
   }
-  for (int code : {601, 602, 603}) EXPECT_EQ(win32::EditParameter(nullptr, keys, code, "0"), " ");
+  for (int code : {601, 602, 603, 604})
+    EXPECT_EQ(win32::EditParameter(nullptr, keys, code, "0"), " ");
   EXPECT_EQ(win32::EditParameter(nullptr, keys, 65, "0"), " ");
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"Enter simple text", "Key Combination", "Key Sequence"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Enter simple text", "Key Combination",
+                                                "Key Sequence", "Run"}));
 }
 
 TEST_F(ParameterDialogs, DialogIsCentredOnItsOwner) {

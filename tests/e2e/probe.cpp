@@ -57,11 +57,19 @@ int Left() {
 
 }  // namespace
 
-// Usage: zv_probe.exe LOG [CLASS]. With CLASS it stands for another program's hidden window of
+// Usage: zv_probe.exe LOG [CLASS], or zv_probe.exe --started FILE ARGS...: appends
+// "started ARGS..." to FILE and ends, for a test that a program was started with its arguments. With CLASS it stands for another program's hidden window of
 // a class the program's own windows share: it says "ready <title> 0" and takes no focus. The
 // environment's ZV_PROBE_LEFT places the window that many pixels from the screen's left edge.
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
+  if (argc > 2 && std::string(argv[1]) == "--started") {
+    std::string line = "started";
+    for (int i = 3; i < argc; ++i) line += std::string(" ") + argv[i];
+    g_out = std::fopen(argv[2], "a");
+    if (g_out) Record(line);
+    return g_out ? 0 : 2;
+  }
   const bool other = argc > 2;
   const char* className = other ? argv[2] : "ZvProbe";
   g_out = std::fopen(argv[1], "a");

@@ -71,23 +71,23 @@ TEST_F(RegistryMapEditing, ARefusedWriteIsOfferedToAnAdministrator) {
   EXPECT_EQ(scancodes.elevated, Texts{"HEX2"});
   EXPECT_EQ(window.Listed(kRegistry), (Texts{"A=B", "Caps Lock=Esc"}));
   EXPECT_EQ(Shown(), (Texts{kElevate, "tip RegChangeSuc"}));
-  // No: the plain failure; nothing changes and the boxes keep their texts.
+  // No: nothing changes, nothing more is said, and the boxes keep their texts.
   window.answers = {false};
   window.boxes[0] = "C";
   window.boxes[1] = "D";
+  editor.Change();
+  EXPECT_EQ(window.boxes[0], "C");
+  EXPECT_EQ(scancodes.entries.size(), 2u);
+  // An elevated write that did not happen is the plain failure; Reset Key keeps its row then.
+  scancodes.elevatedWorks = false;
+  window.answers = {true};
+  window.Select(kRegistry, "A");
   EXPECT_THROW(
-      try { editor.Change(); } catch (const Error& e) {
+      try { editor.ResetKey(); } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'Scancode Map'");
         throw;
       },
       Error);
-  EXPECT_EQ(window.boxes[0], "C");
-  EXPECT_EQ(scancodes.entries.size(), 2u);
-  // An elevated write that did not happen is the same failure; Reset Key keeps its row then.
-  scancodes.elevatedWorks = false;
-  window.answers = {true};
-  window.Select(kRegistry, "A");
-  EXPECT_THROW(editor.ResetKey(), Error);
   EXPECT_EQ(window.Rows(kRegistry).size(), 2u);
   EXPECT_EQ(Shown(), (Texts{kElevate, kElevate}));
 }
@@ -97,11 +97,13 @@ TEST_F(RegistryMapEditing, ARefusedResetAllIsOfferedToAnAdministratorAndTheListF
   scancodes.denied = true;
   scancodes.elevatedWorks = false;
   Shown();
-  for (bool yes : {false, true}) {  // declined or failed: the rows stay, as the value does
-    window.answers = {true, yes};
-    EXPECT_THROW(editor.ResetAll(), Error);
-    EXPECT_EQ(window.Listed(kRegistry), Texts{"A=B"});
-  }
+  // Declined: nothing more is said; failed: the failure. The rows stay, as the value does.
+  window.answers = {true, false};
+  editor.ResetAll();
+  EXPECT_EQ(window.Listed(kRegistry), Texts{"A=B"});
+  window.answers = {true, true};
+  EXPECT_THROW(editor.ResetAll(), Error);
+  EXPECT_EQ(window.Listed(kRegistry), Texts{"A=B"});
   scancodes.elevatedWorks = true;
   window.answers = {true, true};
   editor.ResetAll();

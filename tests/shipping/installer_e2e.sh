@@ -94,3 +94,14 @@ for root in HKLM HKCU; do
   done
 done
 echo "ok: uninstalled; Keydat.qnp kept"
+
+# --- a save cut short left the settings only under the backup name: the uninstall keeps it
+wine "$setup" /S || fail "the second install failed"
+mv "$dir/Keydat.qnp" "$dir/Keydat.qnp.bak"
+wine "$dir/uninstall.exe" /S
+for _ in $(seq 300); do
+  [ -e "$dir/uninstall.exe" ] || break
+  sleep 0.2
+done
+grep -q 'A=B' "$dir/Keydat.qnp.bak" 2>/dev/null || fail "Keydat.qnp.bak, the only copy, was removed"
+echo "ok: uninstalled; Keydat.qnp.bak kept"

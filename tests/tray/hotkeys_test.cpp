@@ -135,5 +135,30 @@ TEST(HotKeys, TypingAndClashesKeepOnlyTheShownCombinationsRegistered) {
   EXPECT_TRUE(rig.system.registered.empty());
 }
 
+TEST(HotKeys, EditsAreStoredAtOnceSoAnEndWithoutExitKeepsThem) {
+  Rig rig;
+  rig.page.LoadStartupSettings(rig.file);
+  rig.view.use = true;
+  rig.page.UseHotkeyClick(rig.file);
+  rig.view.words[1] = 0x4041;  // Ctrl+A
+  rig.page.HotKeyChange(1, rig.file);
+  rig.view.words[2] = 0x4041;  // the same: refused and cleared
+  rig.page.HotKeyChange(2, rig.file);
+  EXPECT_EQ(rig.Registered(), (Combos{{kModControl, 'A'}}));
+
+  // The system ends the program (or it crashes): no Exit. The next start reads the edits.
+  Rig next;
+  next.files.Put(next.file.path(), rig.files.Get(rig.file.path()));
+  next.page.LoadStartupSettings(next.file);
+  EXPECT_TRUE(next.view.use);
+  EXPECT_EQ(next.view.words[1], 0x4041);
+  EXPECT_EQ(next.view.words[2], 0);
+  EXPECT_EQ(next.Registered(), (Combos{{kModControl, 'A'}}));
+  // Clearing "Use Hotkey" is stored the same way.
+  next.view.use = false;
+  next.page.UseHotkeyClick(next.file);
+  EXPECT_NE(next.files.Get(next.file.path()).find("Hotkey=0"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zv

@@ -33,13 +33,14 @@ void Actions::FillActionTable() {
       {"Activate Screensaver", &Actions::ActScreensaver},
       {"Eject/Close Cdrom Driver", &Actions::ActToggleCdrom},
       {"KeySequence", &Actions::ActKeySequence},
+      {"Run", &Actions::ActRun, true},
   }};
 }
 
 // Every row is looked at; the names are distinct, so at most one action is queued.
 void Actions::RunAction(const std::string& name, const std::string& parameter) {
   for (const TActionEntry& row : ActionTable_) {
-    if (row.Proc == nullptr || row.Name != name) continue;
+    if (row.Proc == nullptr || row.Name != name || (row.pressOnly && repeating_)) continue;
     auto proc = row.Proc;
     queue_.Enqueue(
         [this, proc, parameter](ActionSteps& steps) { (this->*proc)(parameter, steps); });

@@ -1,11 +1,12 @@
 #pragma once
-// The 18 actions a key can be mapped to, the table that binds their catalogue names to them,
+// The 19 actions a key can be mapped to, the table that binds their catalogue names to them,
 // and RunAction, through which the dispatcher starts one.
 //
 // RunAction is called from inside the keyboard hook, so it only queues the action: the action
 // runs after the hook has returned, in the order the keys came (see ActionQueue).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/action_runner.h"
@@ -15,6 +16,7 @@
 #include "platform/media.h"
 #include "platform/mouse.h"
 #include "platform/power.h"
+#include "platform/program_starter.h"
 #include "platform/scheduler.h"
 #include "platform/system_messages.h"
 #include "volume/volume_control.h"
@@ -33,6 +35,10 @@ struct ActionDevices {
   // The program's own top-level application window, which leaves SC_MONITORPOWER to the
   // default window handling.
   platform::WindowHandle applicationWindow;
+  // "Run" starts its programs here, on the worker thread, and tells why one could not start
+  // (a tray balloon; the key's press goes on). Without a starter "Run" does nothing.
+  platform::ProgramStarter* programs = nullptr;
+  std::function<void(const std::string&)> tellRunFailure = nullptr;
 };
 
 class Actions;
@@ -40,20 +46,24 @@ class Actions;
 struct TActionEntry {
   std::string Name;
   void (Actions::*Proc)(const std::string& parameter, ActionSteps& steps) = nullptr;
+  bool pressOnly = false;  // not run again while the key repeats
 };
 
 class Actions : public ActionRunner {
  public:
-  static constexpr int kActionCount = 18;
+  static constexpr int kActionCount = 19;
   static constexpr int kMonitorOffPauseMs = 1500;
 
   Actions(const ActionDevices& devices, platform::Scheduler& scheduler,
           ActionQueue::ErrorSink showError);
 
-  // Fills the 18 rows; until then no action runs. The last step of the program's start-up.
+  // Fills the 19 rows; until then no action runs. The last step of the program's start-up.
   void FillActionTable();
   // Queues the action of every row named exactly name (case-sensitive) with parameter.
   void RunAction(const std::string& name, const std::string& parameter) override;
+  // Whether the key-down that leads to the next RunAction calls is the key's auto-repeat; the
+  // actions of a press only ("Run") then stay put.
+  void SetRepeating(bool repeating) { repeating_ = repeating; }
 
   const std::array<TActionEntry, kActionCount>& ActionTable() const { return ActionTable_; }
   bool CdromDoorOpen() const { return CdromDoorOpen_; }
@@ -81,6 +91,7 @@ class Actions : public ActionRunner {
   void ActClickRight(const std::string& parameter, ActionSteps& steps);
   void ActMonitorOff(const std::string& parameter, ActionSteps& steps);
   void ActScreensaver(const std::string& parameter, ActionSteps& steps);
+  void ActRun(const std::string& parameter, ActionSteps& steps);
 
   // Enables the shutdown privilege, then logs off, restarts or shuts down (modes below 20,
   // the ExitWindowsEx flags), hibernates (20) or suspends (21). On the worker: a suspend
@@ -96,6 +107,7 @@ class Actions : public ActionRunner {
   ActionQueue queue_;  // after what its work uses: it goes first and waits for the worker
   std::array<TActionEntry, kActionCount> ActionTable_;
   bool CdromDoorOpen_ = false;
+  bool repeating_ = false;
 };
 
 }  // namespace zv

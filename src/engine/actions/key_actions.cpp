@@ -37,13 +37,14 @@ void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
   });
 }
 
-// Modifiers go down Shift, Ctrl, Alt and come up in the same order, not the reverse. The whole
-// combination is injected in one piece, so a typed key cannot land between its events.
+// Modifiers go down Win, Shift, Ctrl, Alt and come up in the same order, not the reverse. The
+// whole combination is injected in one piece, so a typed key cannot land between its events.
 void Actions::ActKeyCombination(const std::string& parameter, ActionSteps& steps) {
   steps.Run([this, parameter] {
-    std::uint16_t word = ShortcutWordOfText(parameter);
+    std::uint32_t word = ShortcutWordOfText(parameter);
     int key = word & 0x1FFF;
     std::vector<int> modifiers;
+    if (word & kShortcutWin) modifiers.push_back(ResolveKeyCode("Left Win"));
     if (word & kShortcutShift) modifiers.push_back(ResolveKeyCode("Left Shift"));
     if (word & kShortcutCtrl) modifiers.push_back(ResolveKeyCode("Left Ctrl"));
     if (word & kShortcutAlt) modifiers.push_back(ResolveKeyCode("Left Alt"));

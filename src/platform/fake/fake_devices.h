@@ -1,7 +1,7 @@
 #pragma once
 // Power, CD tray, mouse and window messages that only write down what they were asked, into a
 // shared journal: "privilege", "exit:8", "suspend:hibernate", "mci:Set cdaudio door open wait",
-// "mouse:2", "post:7:274:61808:1", "send:1:274:61760:0". A call made from background work of
+// "mouse:2", "post:7:274:61808:1", "send:1:274:61760:0", "start:notepad.exe|a.txt". A call made from background work of
 // the given scheduler is marked with "bg:" in front.
 #include <string>
 
@@ -10,6 +10,7 @@
 #include "platform/media.h"
 #include "platform/mouse.h"
 #include "platform/power.h"
+#include "platform/program_starter.h"
 #include "platform/system_messages.h"
 
 namespace zv::fake {
@@ -78,6 +79,17 @@ class FakeSystemMessages : public platform::SystemMessages, JournalWriter {
     return std::to_string(w) + ":" + std::to_string(m) + ":" + std::to_string(wp) + ":" +
            std::to_string(lp);
   }
+};
+
+// Starts nothing; answers failure (empty: it started) for every start.
+class FakeProgramStarter : public platform::ProgramStarter, JournalWriter {
+ public:
+  explicit FakeProgramStarter(Journal& j, const FakeScheduler* s = nullptr) : JournalWriter(j, s) {}
+  std::string Start(const std::string& file, const std::string& arguments) override {
+    Write("start:" + file + "|" + arguments);
+    return failure;
+  }
+  std::string failure;
 };
 
 }  // namespace zv::fake

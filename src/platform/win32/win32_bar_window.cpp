@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/private_messages.h"
+
 namespace zv::win32 {
 
 namespace {
@@ -10,7 +12,6 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kSeeThrough = RGB(255, 0, 255);  // never part of the bar
 constexpr int kTextPoints = 15;
-constexpr UINT kSync = WM_APP + 0x3B0;
 constexpr char kClassName[] = "ZorvaneVolumeBar";
 constexpr DWORD kExStyle =
     WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
@@ -90,7 +91,7 @@ void Win32BarWindow::Want(bool shown, const platform::BarPicture* picture) {
   if (shown == shownWanted_ && (!picture || *picture == wanted_)) return;
   shownWanted_ = shown;
   if (picture) wanted_ = *picture;
-  if (!notePosted_) notePosted_ = PostMessageA(window_, kSync, 0, 0) != FALSE;
+  if (!notePosted_) notePosted_ = PostMessageA(window_, WM_BARSYNC, 0, 0) != FALSE;
 }
 
 // On the window's thread: brings the window in line with the latest wish.
@@ -178,7 +179,7 @@ LRESULT CALLBACK Win32BarWindow::WindowProc(HWND window, UINT message, WPARAM wP
                                             LPARAM lParam) {
   auto* self = reinterpret_cast<Win32BarWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   switch (message) {
-    case kSync:
+    case WM_BARSYNC:
       if (self) self->Sync();
       return 0;
     case WM_PAINT: {

@@ -2,10 +2,11 @@
 
 #include <exception>
 
+#include "common/private_messages.h"
+
 namespace zv::win32 {
 
 namespace {
-constexpr UINT kRunPosted = WM_APP + 0x3A1;
 constexpr char kClassName[] = "ZorvaneScheduler";
 }  // namespace
 
@@ -41,7 +42,7 @@ void Win32Scheduler::Post(std::function<void()> work) {
     wake = posted_.empty();  // otherwise a message is on its way and takes this along
     posted_.push_back(std::move(work));
   }
-  if (wake) PostMessageA(window_, kRunPosted, 0, 0);
+  if (wake) PostMessageA(window_, WM_RUNPOSTED, 0, 0);
 }
 
 platform::TimerId Win32Scheduler::StartTimer(int ms, std::function<void()> work) {
@@ -111,7 +112,7 @@ void Win32Scheduler::RunPosted() {
     Guard(work);
   }
   std::lock_guard<std::mutex> lock(postedMutex_);
-  if (!posted_.empty()) PostMessageA(window_, kRunPosted, 0, 0);
+  if (!posted_.empty()) PostMessageA(window_, WM_RUNPOSTED, 0, 0);
 }
 
 void Win32Scheduler::FireTimer(UINT_PTR id) {
@@ -148,7 +149,7 @@ void Win32Scheduler::WorkerLoop() {
 LRESULT CALLBACK Win32Scheduler::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
   auto* self = reinterpret_cast<Win32Scheduler*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self && message == kRunPosted) {
+  if (self && message == WM_RUNPOSTED) {
     self->RunPosted();
     return 0;
   }

@@ -9,13 +9,14 @@
 
 #include <string>
 
+#include "common/private_messages.h"
 #include "platform/tray.h"
 
 namespace zv::win32 {
 
 class Win32Tray : public platform::Tray {
  public:
-  static constexpr UINT kCallbackMessage = WM_APP + 0x301;
+  static constexpr UINT kCallbackMessage = WM_TRAYICON;
   static constexpr UINT kIconId = 1;
 
   Win32Tray(HINSTANCE instance, platform::TraySink& sink);

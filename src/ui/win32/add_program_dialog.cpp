@@ -1,8 +1,7 @@
 #include "ui/win32/add_program_dialog.h"
 
-#include <commdlg.h>
-
 #include "ui/win32/add_program_dialog_res.h"
+#include "ui/win32/text_parameter_dialog.h"
 
 namespace zv::win32 {
 
@@ -41,15 +40,8 @@ void AddProgramDialog::TakeSelected() {
 }
 
 void AddProgramDialog::Browse() {
-  char path[MAX_PATH] = {};
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = hwnd();
-  ofn.lpstrFilter = "Programs (*.exe)\0*.exe\0";
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = sizeof path;
-  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&ofn)) return;
+  std::string path = PickFileToOpen(hwnd(), "Programs (*.exe)\0*.exe\0");
+  if (path.empty()) return;
   chosen_ = path;
   Close(ModalResult::kOk);
 }

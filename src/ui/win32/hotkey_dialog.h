@@ -1,5 +1,6 @@
 #pragma once
-// "Key Combination": one key with Shift, Ctrl and Alt in a hot-key field.
+// "Key Combination": one key with Shift, Ctrl and Alt in a hot-key field, and Win in a check box
+// beside it (the field cannot take the Win key); the whole combination is spelled out below.
 #include <windows.h>
 
 #include <cstdint>
@@ -24,7 +25,10 @@ class TfrmHotkey : public ModalDialog {
   bool OnCommand(int id, int code) override;
 
  private:
+  void ShowText();
+
   std::uint16_t fieldValue_ = 0;
+  bool win_ = false;
 };
 
 }  // namespace zv::win32

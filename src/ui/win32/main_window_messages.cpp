@@ -4,18 +4,13 @@
 // After windows.h.
 #include <commctrl.h>
 
+#include "common/private_messages.h"
 #include "ui/win32/flat_menu.h"
 #include "ui/win32/hotkey_field.h"
 #include "ui/win32/main_window_res.h"
 #include "ui/win32/map_list.h"
 
 namespace zv::win32 {
-namespace {
-
-constexpr UINT WM_BOXPICKED = WM_APP + 0x261;      // a pick in the open list, after it closed
-constexpr UINT WM_PROGRAMPICKED = WM_APP + 0x262;  // the Program box's choice may have changed
-
-}  // namespace
 
 bool MainWindow::IsMainWindowMessage(MSG* msg) {
   // Alt+letter in a hotkey field is the field's value, not the button with that letter.

@@ -3,6 +3,7 @@
 #include "ui/win32/hotkey_dialog.h"
 #include "ui/win32/key_sequence_dialog.h"
 #include "ui/win32/paste_text_dialog.h"
+#include "ui/win32/run_dialog.h"
 
 namespace zv::win32 {
 
@@ -18,6 +19,11 @@ std::string DialogParameterPrompter::AskKeyCombination(const std::string& initia
 
 std::string DialogParameterPrompter::AskKeySequence(const std::string& initial) {
   TfrmKeySequence dialog(owner_, keys_);
+  return RunParameterDialog(dialog, initial);
+}
+
+std::string DialogParameterPrompter::AskRun(const std::string& initial) {
+  TfrmRun dialog(owner_);
   return RunParameterDialog(dialog, initial);
 }
 

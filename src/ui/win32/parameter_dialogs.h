@@ -1,6 +1,6 @@
 #pragma once
-// The parameter dialogs as the editor uses them: EditParameter's dialogs for the codes 601, 602
-// and 603, owned by one window (or by none).
+// The parameter dialogs as the editor uses them: EditParameter's dialogs for the codes 601 to
+// 604, owned by one window (or by none).
 #include <windows.h>
 
 #include <string>
@@ -18,6 +18,7 @@ class DialogParameterPrompter : public ParameterPrompter {
   std::string AskTypeText(const std::string& initial) override;
   std::string AskKeyCombination(const std::string& initial) override;
   std::string AskKeySequence(const std::string& initial) override;
+  std::string AskRun(const std::string& initial) override;
 
  private:
   HWND owner_;

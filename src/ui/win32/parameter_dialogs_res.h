@@ -10,6 +10,8 @@
 #define IDD_TfrmHotkey 1100
 #define IDC_TfrmHotkey_Label1 1101
 #define IDC_TfrmHotkey_HotKey1 1102
+#define IDC_TfrmHotkey_chkWin 1103
+#define IDC_TfrmHotkey_Label2 1104
 
 #define IDD_TfrmKeySequence 1200
 #define IDC_TfrmKeySequence_cbb1 1201
@@ -25,3 +27,8 @@
 #define IDC_TfrmSetDelayTime_Edit1 1302
 #define IDC_TfrmSetDelayTime_Label2 1303
 #define IDC_TfrmSetDelayTime_Label3 1304
+
+#define IDD_TfrmRun 1400
+#define IDC_TfrmRun_Label1 1401
+#define IDC_TfrmRun_Edit1 1402
+#define IDC_TfrmRun_btnBrowse 1403
