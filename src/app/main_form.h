@@ -16,7 +16,6 @@
 #include "app/elevated_run.h"
 #include "app/settings_page_controls.h"
 #include "app/tray_menu.h"
-#include "engine/actions/repeat_gate.h"
 #include "engine/dispatcher.h"
 #include "engine/engine_switch.h"
 #include "engine/error_reporter.h"
@@ -177,7 +176,6 @@ class TMainForm : public ErrorReporter,
   std::unique_ptr<SettingsFile> settings_;
   RegistryChannel channel_{registry_};
   std::unique_ptr<Dispatcher> dispatcher_;
-  std::unique_ptr<RepeatGate> repeatGate_;  // between the hook and the dispatcher
   std::unique_ptr<KeyHook> hook_;
   std::unique_ptr<HookWatchdog> watchdog_;
   RegistryScancodeMap scancodes_{

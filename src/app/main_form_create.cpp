@@ -84,8 +84,6 @@ void TMainForm::FillActionTable() {
   if (!actions_) return;  // the volume controller could not be made; its error was shown
   actions_->actions().FillActionTable();
   dispatcher_->SetActionRunner(&actions_->actions());
-  repeatGate_ = std::make_unique<RepeatGate>(*dispatcher_, actions_->actions());
-  hook_->SetClient(repeatGate_.get());
   dispatcher_->SetScheduler(&actions_->scheduler());
   channel_.SetScheduler(&actions_->scheduler());  // "TempCode" is written after the hook
 }

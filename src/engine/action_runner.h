@@ -11,6 +11,10 @@ class ActionRunner {
   // name is the action's catalogue name without a number; parameter is its parameter text,
   // empty for actions without one. A name that no action has runs nothing.
   virtual void RunAction(const std::string& name, const std::string& parameter) = 0;
+  // The same for the key's auto-repeat: actions of a press only ("Run") stay put.
+  virtual void RepeatAction(const std::string& name, const std::string& parameter) {
+    RunAction(name, parameter);
+  }
 };
 
 // One keystroke of a combination.

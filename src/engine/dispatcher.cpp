@@ -73,7 +73,7 @@ bool Dispatcher::OnKeyEvent(const KeyIn& in) {
   batch_.Clear();
   bool swallow = keys_.Decide(in, *this, batch_);
   SimulateKeys(batch_.keys);
-  if (batch_.runAction) RunMappedAction(in.vk);
+  if (batch_.runAction) RunMappedAction(in.vk, batch_.repeat);
   return swallow;
 }
 
@@ -91,7 +91,7 @@ int Dispatcher::TargetOf(int virtualKey) {
   return code < 500 ? code : kRunsAction;
 }
 
-void Dispatcher::RunMappedAction(int virtualKey) {
+void Dispatcher::RunMappedAction(int virtualKey, bool repeat) {
   if (!actions_ || !MapsHere(virtualKey)) return;
   const IniDocument& doc = settings_.Snapshot();
   const std::string& section = programs_.SectionOf(virtualKey);
@@ -99,7 +99,12 @@ void Dispatcher::RunMappedAction(int virtualKey) {
   int code = ResolveKeyCode(target);
   if (code <= 500 || code == 600) return;  // the mapping changed while the key was held
   std::string parameter = code > 600 ? doc.ReadString(target, "Parameter", "0") : std::string();
-  actions_->RunAction(std::string(KeyNameOfCode(code)), parameter);
+  std::string name(KeyNameOfCode(code));
+  if (repeat) {
+    actions_->RepeatAction(name, parameter);
+  } else {
+    actions_->RunAction(name, parameter);
+  }
 }
 
 int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {

@@ -64,7 +64,7 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
   bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
   int TargetOf(int virtualKey) override;
   bool MapsHere(int virtualKey);
-  void RunMappedAction(int virtualKey);
+  void RunMappedAction(int virtualKey, bool repeat);
   std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
   // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift", once
   // per version of the file: a write that fails (the file is read-only or held) is not posted

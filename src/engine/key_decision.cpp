@@ -29,6 +29,7 @@ bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     return swallow;
   }
   if (r.press != Press::None) {
+    out.repeat = true;
     Repeat(r, out);
     return r.press == Press::Swallowed;
   }

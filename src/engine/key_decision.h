@@ -75,9 +75,10 @@ struct KeyIn {
 struct KeyBatch {
   std::vector<SimulatedKey> keys;
   bool runAction = false;
+  bool repeat = false;  // the key's auto-repeat, not its press
   void Clear() {
     keys.clear();
-    runAction = false;
+    runAction = repeat = false;
   }
 };
 

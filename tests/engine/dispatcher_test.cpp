@@ -83,7 +83,7 @@ TEST_F(DispatcherTest, ActionTargetsRunOnKeyDownOnly) {
   Press('D');
   EXPECT_EQ(rig.actions.runs, (Runs{{"Volume Up", ""},
                                     {"TypeText", "hello#world"},
-                                    {"TypeText", "hello#world"},
+                                    {"repeat TypeText", "hello#world"},
                                     {"KeyCombination", "0"},
                                     {"CleanText", ""}}));
   EXPECT_TRUE(rig.input.injected.empty());

@@ -37,6 +37,9 @@ struct RecordingActions : ActionRunner {
   void RunAction(const std::string& name, const std::string& parameter) override {
     runs.emplace_back(name, parameter);
   }
+  void RepeatAction(const std::string& name, const std::string& parameter) override {
+    runs.emplace_back("repeat " + name, parameter);
+  }
 };
 
 // An action that types its parameter's letters through SimulateKey, as the text actions do:

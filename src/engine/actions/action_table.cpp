@@ -47,4 +47,10 @@ void Actions::RunAction(const std::string& name, const std::string& parameter) {
   }
 }
 
+void Actions::RepeatAction(const std::string& name, const std::string& parameter) {
+  repeating_ = true;
+  RunAction(name, parameter);  // only queues: nothing here throws past the reset
+  repeating_ = false;
+}
+
 }  // namespace zv

@@ -61,9 +61,7 @@ class Actions : public ActionRunner {
   void FillActionTable();
   // Queues the action of every row named exactly name (case-sensitive) with parameter.
   void RunAction(const std::string& name, const std::string& parameter) override;
-  // Whether the key-down that leads to the next RunAction calls is the key's auto-repeat; the
-  // actions of a press only ("Run") then stay put.
-  void SetRepeating(bool repeating) { repeating_ = repeating; }
+  void RepeatAction(const std::string& name, const std::string& parameter) override;
 
   const std::array<TActionEntry, kActionCount>& ActionTable() const { return ActionTable_; }
   bool CdromDoorOpen() const { return CdromDoorOpen_; }
