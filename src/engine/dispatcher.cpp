@@ -7,12 +7,16 @@
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "engine/hook_messages.h"
+#include "catalogue/parameter_forms.h"
+#include "catalogue/shortcut_name.h"
 #include "engine/key_injection.h"
+#include "settings/mapping_store.h"
 
 namespace zv {
 
 namespace {
 constexpr const char* kSwapKey = "SwapKey";
+constexpr int kKeyCombinationCode = 602;
 }  // namespace
 
 Dispatcher::Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input)
@@ -60,8 +64,8 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 }
 
 bool Dispatcher::Maps(int virtualKey) {
-  programs_.Follow(virtualKey);
-  return MapsHere(virtualKey);
+  programs_.Follow(virtualKey, shortcuts_.Dependent(virtualKey));
+  return MapsHere(virtualKey) || shortcuts_.IsKey(virtualKey);
 }
 
 bool Dispatcher::MapsHere(int virtualKey) {
@@ -73,7 +77,11 @@ bool Dispatcher::OnKeyEvent(const KeyIn& in) {
   batch_.Clear();
   bool swallow = keys_.Decide(in, *this, batch_);
   SimulateKeys(batch_.keys);
-  if (batch_.runAction) RunMappedAction(in.vk, batch_.repeat);
+  if (batch_.runAction && batch_.shortcut) {
+    RunAction(shortcutAction_, settings_.Snapshot(), false);
+  } else if (batch_.runAction) {
+    RunMappedAction(in.vk, batch_.repeat);
+  }
   return swallow;
 }
 
@@ -91,11 +99,47 @@ int Dispatcher::TargetOf(int virtualKey) {
   return code < 500 ? code : kRunsAction;
 }
 
+ShortcutHit Dispatcher::ShortcutOf(int virtualKey, std::uint8_t held) {
+  ShortcutHit hit;
+  if (programs_.FocusedOff()) return hit;
+  const ShortcutTables::Entry* e = shortcuts_.Match(virtualKey, held, programs_.program());
+  if (!e) return hit;
+  const std::string& target = e->target;
+  if (ProgramKey(target) == ProgramKey(kUnchangedTarget)) {
+    hit.kind = ShortcutHit::Kind::Keep;
+    return hit;
+  }
+  int code = target == ";" ? 186 : ResolveKeyCode(target);
+  if (code < 0) return hit;  // a name the catalogue does not hold: the key's own mapping
+  hit.kind = ShortcutHit::Kind::Nothing;
+  if (code > 0 && code < 256) {
+    hit.kind = ShortcutHit::Kind::Keys;
+    hit.key = code;
+  } else if (code == kKeyCombinationCode) {
+    KeyCombination c =
+        KeyCombinationOfForm(settings_.Snapshot().ReadString(target, "Parameter", "0"));
+    hit.kind = c.key > 0 ? ShortcutHit::Kind::Keys : ShortcutHit::Kind::Nothing;
+    hit.key = c.key;
+    hit.modifiers = static_cast<std::uint8_t>((c.ctrl ? kModLeftCtrl : 0) |
+                                              (c.alt ? kModLeftAlt : 0) |
+                                              (c.shift ? kModLeftShift : 0) |
+                                              (c.win ? kModLeftWin : 0));
+  } else if (code > 500 && code != 600) {
+    hit.kind = ShortcutHit::Kind::Action;
+    shortcutAction_ = target;
+  }
+  return hit;
+}
+
 void Dispatcher::RunMappedAction(int virtualKey, bool repeat) {
   if (!actions_ || !MapsHere(virtualKey)) return;
   const IniDocument& doc = settings_.Snapshot();
   const std::string& section = programs_.SectionOf(virtualKey);
-  std::string target = doc.ReadString(section, SourceName(doc, section, virtualKey), "Null");
+  RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), "Null"), doc, repeat);
+}
+
+void Dispatcher::RunAction(const std::string& target, const IniDocument& doc, bool repeat) {
+  if (!actions_) return;
   int code = ResolveKeyCode(target);
   if (code <= 500 || code == 600) return;  // the mapping changed while the key was held
   std::string parameter = code > 600 ? doc.ReadString(target, "Parameter", "0") : std::string();
@@ -175,6 +219,18 @@ void Dispatcher::LoseSight(bool keysUnseen) noexcept {
       events.push_back(KeyInputOf(k.code, false));
     }
     Inject(events);
+    if (keysUnseen) {
+      // The modifiers programs see, for the shortcuts, as the system has them now (less the
+      // releases just sent, which it may not have taken in yet).
+      std::uint8_t held = 0;
+      for (int i = 0; i < 8; ++i) {
+        bool released = false;
+        for (const SimulatedKey& k : ups.keys) released = released || k.code == kModifierKeys[i];
+        bool down = input_.AsyncKeyState(kModifierKeys[i]) & 0x8000;
+        if (down && !released) held = static_cast<std::uint8_t>(held | 1 << i);
+      }
+      keys_.SetVisibleModifiers(held);
+    }
   } catch (...) {
   }
 }

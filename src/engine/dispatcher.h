@@ -21,6 +21,7 @@
 #include "engine/program_mappings.h"
 #include "engine/registry_channel.h"
 #include "engine/scan_code_table.h"
+#include "engine/shortcut_tables.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "settings/settings_file.h"
@@ -63,6 +64,8 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
  private:
   bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
   int TargetOf(int virtualKey) override;
+  ShortcutHit ShortcutOf(int virtualKey, std::uint8_t held) override;
+  void RunAction(const std::string& target, const IniDocument& doc, bool repeat);
   bool MapsHere(int virtualKey);
   void RunMappedAction(int virtualKey, bool repeat);
   std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
@@ -86,6 +89,8 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
   KeyDecision keys_;
   KeyBatch batch_;  // reused: a decision allocates nothing once the batch has grown
   ProgramMappings programs_{settings_};  // per snapshot: each program's mapped keys
+  ShortcutTables shortcuts_{settings_};  // per snapshot: the shortcut mappings
+  std::string shortcutAction_;           // the target of the shortcut that fired an action
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

@@ -4,6 +4,31 @@ namespace zv {
 
 namespace {
 constexpr int kRightAlt = 0xA5;
+// Tapped while Alt or Win is down, so that their release is no lone Alt (the menu bar) or Win
+// (the Start menu): a code no key has.
+constexpr int kMaskKey = 0xE8;
+constexpr std::uint8_t kAltOrWin = 0x0C | 0xC0;
+
+int SideBit(int vk) {
+  for (int i = 0; i < 8; ++i) {
+    if (kModifierKeys[i] == vk) return 1 << i;
+  }
+  return 0;
+}
+
+// Both sides of every modifier that one of the side bits in sides names.
+std::uint8_t Kinds(std::uint8_t sides) {
+  std::uint8_t kinds = 0;
+  for (std::uint8_t pair : {0x03, 0x0C, 0x30, 0xC0}) {
+    if (sides & pair) kinds |= pair;
+  }
+  return kinds;
+}
+
+void Mask(KeyBatch& out) {
+  out.keys.push_back({kMaskKey, true});
+  out.keys.push_back({kMaskKey, false});
+}
 }  // namespace
 
 KeyDecision::KeyDecision() {
@@ -23,40 +48,75 @@ bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     bool held = !in.down || (in.heldBySystem && !in.altGrControl);
     r.press = held ? Press::Passed : Press::None;
   }
+  bool swallow;
   if (!in.down) {
-    bool swallow = r.press == Press::Swallowed;
+    swallow = r.press == Press::Swallowed;
     Release(r, out);
-    return swallow;
-  }
-  if (r.press != Press::None) {
+  } else if (r.press != Press::None) {
     out.repeat = true;
     Repeat(r, out);
-    return r.press == Press::Swallowed;
-  }
-  if (in.locked || !in.readable) {
+    swallow = r.press == Press::Swallowed;
+  } else if (in.locked || !in.readable) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
-    return in.locked;
+    swallow = in.locked;
+  } else {
+    Fresh(in, r, tables, out);
+    swallow = r.press == Press::Swallowed;
   }
-  Fresh(in, r, tables);
-  Repeat(r, out);
-  return r.press == Press::Swallowed;
+  if (!swallow && !in.altGrControl) NoteVisible(in.vk, in.down);
+  return swallow;
 }
 
-void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables) {
+void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out) {
   int key = in.altGrControl ? kRightAlt : in.vk;
   bool swallow = in.listed && in.ready && tables.Intercepts(key);
   r.press = swallow ? Press::Swallowed : Press::Passed;
   if (in.altGrControl || !in.ready) return;  // AltGr's Ctrl is no key of its own: no mapping
+  if (!SideBit(in.vk)) {
+    // A shortcut mapping comes before the key's own; "Unchanged" keeps the key as typed.
+    ShortcutHit hit = tables.ShortcutOf(in.vk, visible_);
+    if (hit.kind == ShortcutHit::Kind::Keep) r.press = Press::Passed;
+    if (hit.kind == ShortcutHit::Kind::Keep) return;
+    if (hit.kind != ShortcutHit::Kind::None) return Fire(hit, r, out);
+  }
   int target = tables.TargetOf(in.vk);
   r.action = target == KeyTables::kRunsAction;
-  if (target < 0) return;
+  if (target >= 0) Hold(r, target);
+  Repeat(r, out);
+}
+
+void KeyDecision::Hold(Record& r, int target) {
   r.target = target & 0xFF;
   ++holders_[Slot(r.target)];
 }
 
+void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
+  r.press = Press::Swallowed;
+  r.shortcut = true;
+  if (visible_ & kAltOrWin) Mask(out);
+  if (hit.kind == ShortcutHit::Kind::Nothing) return;
+  // The user's modifiers that the target does not use go up; the ones it names and the user
+  // does not hold go down (the left key).
+  std::uint8_t wanted = hit.kind == ShortcutHit::Kind::Keys ? hit.modifiers : 0;
+  r.lifted = visible_ & ~Kinds(wanted);
+  r.added = wanted & ~Kinds(visible_);
+  for (int i = 0; i < 8; ++i) {
+    if (r.lifted & (1 << i)) out.keys.push_back({kModifierKeys[i], false});
+  }
+  for (int i = 0; i < 8; ++i) {
+    if (r.added & (1 << i)) out.keys.push_back({kModifierKeys[i], true});
+  }
+  if (hit.kind == ShortcutHit::Kind::Action) {
+    out.runAction = out.shortcut = true;
+    return;
+  }
+  Hold(r, hit.key);
+  out.keys.push_back({r.target, true});
+}
+
 void KeyDecision::Repeat(const Record& r, KeyBatch& out) const {
   if (r.target >= 0) out.keys.push_back({r.target, true});
-  if (r.action) out.runAction = true;
+  if (r.action) out.runAction = true;  // a fired shortcut's action runs once per press
 }
 
 void KeyDecision::Release(Record& r, KeyBatch& out) {
@@ -65,7 +125,35 @@ void KeyDecision::Release(Record& r, KeyBatch& out) {
     // Another held key that pressed the same target keeps it down until it goes up too.
     if (holders_[t] > 0 && --holders_[t] == 0 && pressed_[t]) out.keys.push_back({r.target, false});
   }
+  if (r.shortcut) ReleaseShortcut(r, out);
   r = Record{};
+}
+
+void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
+  for (int i = 7; i >= 0; --i) {
+    if ((r.added & (1 << i)) && pressed_[Slot(kModifierKeys[i])])
+      out.keys.push_back({kModifierKeys[i], false});
+  }
+  // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
+  // Ctrl selects all.
+  std::uint8_t back = 0;
+  for (int i = 0; i < 8; ++i) {
+    bool held = records_[Slot(kModifierKeys[i])].press != Press::None;
+    if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
+  }
+  for (int i = 0; i < 8; ++i) {
+    if (back & (1 << i)) out.keys.push_back({kModifierKeys[i], true});
+  }
+  if (back & kAltOrWin) Mask(out);
+}
+
+void KeyDecision::NoteVisible(int vk, bool down) {
+  int bit = SideBit(vk);
+  if (down) {
+    visible_ = static_cast<std::uint8_t>(visible_ | bit);
+  } else {
+    visible_ = static_cast<std::uint8_t>(visible_ & ~bit);
+  }
 }
 
 void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
@@ -76,13 +164,15 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   holders_.fill(0);
   for (Record& r : records_) {
     r.target = KeyTables::kNoTarget;
-    r.action = false;
+    r.action = r.shortcut = false;
+    r.lifted = r.added = 0;
     if (keysUnseen) r = Record{Press::None, true};
   }
 }
 
 void KeyDecision::NoteInjected(int code, bool down) {
   pressed_[Slot(code)] = down;
+  NoteVisible(code & 0xFF, down);
 }
 
 }  // namespace zv

@@ -45,10 +45,29 @@
 
 namespace zv {
 
+// The modifier keys in the order of the side bits (kModLeftCtrl = 1 << 0 ... kModRightWin).
+inline constexpr int kModifierKeys[8] = {0xA2, 0xA3, 0xA4, 0xA5, 0xA0, 0xA1, 0x5B, 0x5C};
+
+// A shortcut mapping that matched a press: what its target does.
+struct ShortcutHit {
+  enum class Kind : std::uint8_t {
+    None,     // no shortcut mapping: the key's own mapping applies
+    Keep,     // "Unchanged": typed as it is
+    Keys,     // a key, or a key combination (modifiers, then the key)
+    Action,   // runs once per press, the shortcut's modifiers lifted
+    Nothing,  // "DisableKey"
+  };
+  Kind kind = Kind::None;
+  std::uint8_t modifiers = 0;  // the side bits (kModLeftCtrl ...) the target presses
+  int key = -1;
+};
+
 // The focused program's tables, asked from memory while deciding a fresh press.
 class KeyTables {
  public:
   virtual ~KeyTables() = default;
+  // The shortcut mapping of vk with exactly the modifiers held (side bits) that programs see.
+  virtual ShortcutHit ShortcutOf(int vk, std::uint8_t held) = 0;
   // Whether a listed key is swallowed in the focused program.
   virtual bool Intercepts(int vk) = 0;
   // The key vk is mapped to here (0-255), kRunsAction, or kNoTarget (no mapping, "DisableKey",
@@ -75,10 +94,11 @@ struct KeyIn {
 struct KeyBatch {
   std::vector<SimulatedKey> keys;
   bool runAction = false;
-  bool repeat = false;  // the key's auto-repeat, not its press
+  bool repeat = false;    // the key's auto-repeat, not its press
+  bool shortcut = false;  // the action is the fired shortcut's
   void Clear() {
     keys.clear();
-    runAction = repeat = false;
+    runAction = repeat = shortcut = false;
   }
 };
 
@@ -96,6 +116,9 @@ class KeyDecision {
   // Whether the decision needs to know if the system holds vk down (KeyIn::heldBySystem).
   bool Unseen(int vk) const { return records_[Slot(vk)].unseen; }
   bool Pressed(int code) const { return pressed_[static_cast<std::size_t>(code & 0xFF)]; }
+  // The modifiers programs see down (side bits), as the system tells after a loss of sight.
+  void SetVisibleModifiers(std::uint8_t held) { visible_ = held; }
+  std::uint8_t VisibleModifiers() const { return visible_; }
 
  private:
   enum class Press : std::uint8_t { None, Passed, Swallowed };
@@ -103,11 +126,18 @@ class KeyDecision {
     Press press = Press::None;
     bool unseen = false;
     bool action = false;
+    bool shortcut = false;     // a shortcut mapping fired
+    std::uint8_t lifted = 0;   // the user's modifiers it lifted, pressed again at the release
+    std::uint8_t added = 0;    // the modifiers it pressed, released with it
     int target = KeyTables::kNoTarget;
   };
   static constexpr std::size_t kAltGrSlot = 256;
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
-  void Fresh(const KeyIn& in, Record& r, KeyTables& tables);
+  void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
+  void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
+  void ReleaseShortcut(const Record& r, KeyBatch& out);
+  void Hold(Record& r, int target);
+  void NoteVisible(int vk, bool down);
   void Repeat(const Record& r, KeyBatch& out) const;
   void Release(Record& r, KeyBatch& out);
 
@@ -115,6 +145,7 @@ class KeyDecision {
   std::array<std::uint8_t, 256> holders_{};  // per target key: the records that pressed it
   std::bitset<256> pressed_;  // keys the program injected down and has not released
   bool unreadable_ = false;   // the loss for an unreadable list has been taken
+  std::uint8_t visible_ = 0;  // modifiers programs see down, side bits
 };
 
 }  // namespace zv

@@ -117,8 +117,8 @@ void ProgramMappings::Build(const IniDocument& doc) {
   }
 }
 
-void ProgramMappings::Follow(int vk) {
-  if (foreground_ && vk >= 0 && vk < 256 && dependent_[static_cast<std::size_t>(vk)])
+void ProgramMappings::Follow(int vk, bool alsoFor) {
+  if (foreground_ && vk >= 0 && vk < 256 && (alsoFor || dependent_[static_cast<std::size_t>(vk)]))
     foreground_->Recheck();
 }
 

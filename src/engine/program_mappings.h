@@ -35,7 +35,10 @@ class ProgramMappings {
   void SetForeground(platform::Foreground* foreground) { foreground_ = foreground; }
   // Called once per key event before the questions below: makes sure of the focused program
   // when vk's mapping depends on it. A key that no program maps differently costs nothing.
-  void Follow(int vk);
+  // alsoFor: vk's handling differs between programs in other tables (its shortcuts).
+  void Follow(int vk, bool alsoFor = false);
+  // The focused program is switched "Off": every key is typed as it is.
+  bool FocusedOff() const { return focused_ && focused_->off; }
 
   enum class Source {
     None,  // no mapping: the key is typed as it is
