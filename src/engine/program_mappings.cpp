@@ -96,7 +96,7 @@ void ProgramMappings::Build(const IniDocument& doc) {
   allKept_ = KeptKeys(doc, allSection_, all_);  // written by hand: "Unchanged" is no target
   for (const std::string& exe : ProgramsWithMappings(doc)) {
     Program p;
-    p.section = SwapKeySection(exe);
+    p.section = SwapKeySectionIn(doc, exe);
     p.off = ProgramOff(doc, exe);
     p.own = MappedKeys(doc, p.section);
     p.kept = KeptKeys(doc, p.section, p.own);

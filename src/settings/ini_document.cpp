@@ -121,6 +121,12 @@ std::string IniDocument::ReadString(const std::string& section, const std::strin
   return ini::ReadableValue(line->text.substr(line->valueAt), kMaxValueLength);
 }
 
+std::string IniDocument::ReadRawString(const std::string& section, const std::string& key) const {
+  const Section* s = FindSection(section);
+  const Line* line = s ? FindLine(*s, ini::StoredKeyName(key)) : nullptr;
+  return line ? ini::Trim(line->text.substr(line->valueAt)) : std::string();
+}
+
 bool IniDocument::CanHoldKey(const std::string& key) {
   if (key.find_first_of(std::string("\r\n\0", 3)) != std::string::npos) return false;
   std::string stored = ini::StoredKeyName(key);

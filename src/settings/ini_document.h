@@ -39,6 +39,9 @@ class IniDocument {
   bool ValueExists(const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
+  // The value as it stands in the file: quotes kept, never cut ("" for a missing key). Written
+  // back with WriteString, it reads as the original does.
+  std::string ReadRawString(const std::string& section, const std::string& key) const;
   // False, with nothing changed, for a key name the format cannot hold (see CanHoldKey).
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
   // Whether a key of this name can be written so that it reads back: not empty after the

@@ -7,6 +7,7 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
+#include "settings/ini_text.h"
 
 namespace zv {
 namespace {
@@ -31,40 +32,134 @@ int NextNumber(SettingsFile& file, int count) {
 std::string KeyCodeKey(int number) {
   return "KeyCode" + std::to_string(number);
 }
-bool SameName(const std::string& a, const std::string& b) {
+bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
 }
 
-// The program named by a section "<prefix> <program>", or empty for any other section.
+// The program named by a section "<prefix> <program>", blanks around the name ignored (a
+// hand-written "[SwapKey  app.exe]" names app.exe), or empty for any other section.
 std::string ProgramOfSection(const std::string& section, const std::string& prefix) {
-  if (section.size() <= prefix.size() + 1 || section[prefix.size()] != ' ') return "";
+  if (section.size() <= prefix.size() + 1 || !ini::IsBlank(section[prefix.size()])) return "";
   if (!SameName(section.substr(0, prefix.size()), prefix)) return "";
-  std::size_t start = section.find_first_not_of(' ', prefix.size());
-  return start == std::string::npos ? "" : section.substr(start);
+  return ini::Trim(section.substr(prefix.size()));
+}
+
+// The section that holds prefix's entries for program as it is named in the file, or its
+// normal form when the file has none.
+std::string ProgramSectionIn(const IniDocument& doc, const std::string& prefix,
+                             const std::string& program) {
+  for (const std::string& section : doc.ReadSections())
+    if (!program.empty() && SameName(ProgramOfSection(section, prefix), program)) return section;
+  return program.empty() ? prefix : prefix + " " + program;
+}
+
+// Renames every program section written with other blanks than "<prefix> <program>" to that
+// form, so the store's reads and writes meet it under its normal name.
+void NormalizeProgramSections(SettingsFile& file) {
+  for (const std::string& section : file.ReadSections()) {
+    for (const char* prefix : {kSwapKey, kSwapScrKeyCode}) {
+      std::string program = ProgramOfSection(section, prefix);
+      std::string normal = std::string(prefix) + " " + program;
+      if (!program.empty() && ini::Fold(section) != ini::Fold(normal))
+        MoveSection(file, section, normal);
+    }
+  }
 }
 
 // Every "SwapKey" section of the file: all programs' and each program's.
 std::vector<std::string> SwapKeySections(SettingsFile& file) {
   std::vector<std::string> sections{kSwapKey};
   for (const std::string& program : ProgramsWithMappings(file.Current()))
-    sections.push_back(SwapKeySection(program));
+    sections.push_back(SwapKeySectionIn(file.Current(), program));
   return sections;
 }
 
-// Whether a mapping of a program other than program still records code.
-bool CodeUsedElsewhere(SettingsFile& file, int code, const std::string& program) {
-  std::vector<std::string> others{""};
-  for (const std::string& p : ProgramsWithMappings(file.Current())) others.push_back(p);
-  for (const std::string& other : others) {
-    if (SameName(other, program)) continue;
-    std::string section = SwapScrKeyCodeSection(other);
-    for (const std::string& key : file.ReadSection(section))
-      if (file.ReadInteger(section, key, 0) == code) return true;
+// The code a source name stands for. A name written by hand in another letter case ("a",
+// "num 5") means the same key to the engine, and so here.
+int CodeOfSourceName(const std::string& source) {
+  int code = SourceKeyCodeOfName(source);
+  for (int vk = 0; code == -1 && vk < 256; ++vk) {
+    SourceKeyNames names = SourceKeyNamesOf(vk);
+    if (SameName(names.tableName, source) || SameName(names.listName, source)) code = vk;
   }
-  return false;
+  return code;
+}
+
+// The code of a mapped source: its "SwapScrKeyCode" entry, or for a hand-written mapping
+// without one, the code its name stands for.
+int SourceCode(SettingsFile& file, const std::string& program, const std::string& source) {
+  int code = 0;
+  if (ParseLenientInteger(file.ReadString(SwapScrKeyCodeSection(program), source, ""), code))
+    return code;
+  return CodeOfSourceName(source);
+}
+
+// The codes of every mapped source of every program, each once, in file order.
+std::vector<int> MappedCodes(SettingsFile& file) {
+  std::vector<std::string> programs{""};
+  for (const std::string& p : ProgramsWithMappings(file.Current())) programs.push_back(p);
+  std::vector<int> codes;
+  for (const std::string& program : programs) {
+    for (const std::string& source : file.ReadSection(SwapKeySection(program))) {
+      int code = SourceCode(file, program, source);
+      if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
+    }
+  }
+  return codes;
+}
+
+// "DisableKey" written anew: KeyCode1 to KeyCode<n>, then "Index" = n ("TempCode" goes).
+void RewriteInterceptedCodes(SettingsFile& file, const std::vector<std::string>& codes) {
+  file.EraseSection(kDisableKey);
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    file.WriteString(kDisableKey, KeyCodeKey(static_cast<int>(i) + 1), codes[i]);
+  file.WriteString(kDisableKey, kIndex, std::to_string(codes.size()));
+}
+
+// Makes the intercepted-code list hold the codes of all mapped sources. Codes listed before
+// keep their place and new ones follow them; a dense list that only grows gets its new entries
+// appended, as the store has always written them, and any other change rewrites the list (a
+// hand-written gap or stray entry goes with it). Entries are read strictly.
+void WriteInterceptedCodes(SettingsFile& file) {
+  SettingsFile::Batch batch(file);
+  std::size_t count = static_cast<std::size_t>(file.ReadIntegerStrict(kDisableKey, kIndex));
+  std::vector<std::string> listed;
+  bool dense = true;
+  for (const std::string& key : file.ReadSection(kDisableKey)) {
+    if (SameName(key, kIndex) || SameName(key, "TempCode")) continue;
+    int n = KeyCodeNumber(key);
+    dense = dense && n == static_cast<int>(listed.size()) + 1;
+    if (n > 0) listed.push_back(std::to_string(file.ReadIntegerStrict(kDisableKey, key)));
+  }
+  dense = dense && count == listed.size();
+  std::vector<std::string> mapped, codes;
+  for (int code : MappedCodes(file)) mapped.push_back(std::to_string(code));
+  auto has = [](const std::vector<std::string>& list, const std::string& code) {
+    return std::find(list.begin(), list.end(), code) != list.end();
+  };
+  for (const std::string& code : listed)
+    if (has(mapped, code) && !has(codes, code)) codes.push_back(code);
+  bool grows = dense && codes == listed;
+  for (const std::string& code : mapped)
+    if (!has(codes, code)) codes.push_back(code);
+  if (!grows) {
+    RewriteInterceptedCodes(file, codes);
+  } else if (codes.size() > listed.size()) {
+    file.WriteString(kDisableKey, kIndex, std::to_string(codes.size()));
+    for (std::size_t i = listed.size(); i < codes.size(); ++i)
+      file.WriteString(kDisableKey, KeyCodeKey(static_cast<int>(i) + 1), codes[i]);
+  }
+  batch.Commit();
+}
+
+// A parameter as it is written so that a read gives it back exactly: values read without
+// their outer blanks and one pair of outer quotes, so such a parameter goes inside quotes.
+std::string WrittenParameter(const std::string& parameter) {
+  if (ini::ReadableValue(ini::Trim(parameter), parameter.size()) == parameter) return parameter;
+  return "\"" + parameter + "\"";
 }
 }  // namespace
 
@@ -86,6 +181,10 @@ std::string ProgramNameOfPath(const std::string& pathOrName) {
   return pathOrName.substr(pathOrName.find_last_of("\\/") + 1);
 }
 
+std::string SwapKeySectionIn(const IniDocument& doc, const std::string& program) {
+  return ProgramSectionIn(doc, kSwapKey, program);
+}
+
 void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value, int code,
                   const std::string& program) {
   SettingsFile::Batch batch(file);
@@ -96,18 +195,24 @@ void WriteSwapKey(SettingsFile& file, const std::string& source, const std::stri
 
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
                   const std::string& parameter, const std::string& program) {
+  bool parameterised = IsParameterizedAction(target);
+  // A longer value would be read back cut, and the mapping would type something else.
+  if (parameterised && parameter.size() > IniDocument::kMaxValueLength)
+    throw Error(FormatMessage("The parameter is too long: at most %s characters can be stored.",
+                              std::to_string(IniDocument::kMaxValueLength)));
   SettingsFile::Batch batch(file);
+  NormalizeProgramSections(file);
   int code = SourceKeyCodeOfName(source);
-  if (IsParameterizedAction(target)) {
+  if (parameterised) {
     int next = NextNumber(file, ParameterCount(file, target));
     file.WriteString(kSettings, CountKey(target), std::to_string(next));
     std::string value = target + std::to_string(next);
     WriteSwapKey(file, source, value, code, program);
-    file.WriteString(value, "Parameter", parameter);
+    file.WriteString(value, "Parameter", WrittenParameter(parameter));
   } else {
     WriteSwapKey(file, source, target, code, program);
   }
-  AddInterceptedCode(file, code);
+  WriteInterceptedCodes(file);
   file.WriteString(kSettings, "Sign", "Zorvane");
   batch.Commit();
   return true;
@@ -115,6 +220,7 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
 
 void RemoveMapping(SettingsFile& file, const std::string& source, const std::string& program) {
   SettingsFile::Batch batch(file);
+  NormalizeProgramSections(file);
   std::string swapKey = SwapKeySection(program);
   std::string swapScrKeyCode = SwapScrKeyCodeSection(program);
   std::string value = file.ReadString(swapKey, source, " ");
@@ -128,18 +234,17 @@ void RemoveMapping(SettingsFile& file, const std::string& source, const std::str
     file.WriteString(kSettings, CountKey(name),
                      std::to_string(file.ReadIntegerStrict(kSettings, CountKey(name)) - 1));
   }
-  // Within one program's sections the code goes with its key, as it always has; another
-  // program's mapping of the same code keeps it listed.
-  int code = file.ReadInteger(swapScrKeyCode, source, 0);
-  if (!CodeUsedElsewhere(file, code, program)) RemoveInterceptedCode(file, code);
   file.DeleteKey(swapKey, source);
   file.DeleteKey(swapScrKeyCode, source);
+  // The code stays listed while another source of any program still maps it.
+  WriteInterceptedCodes(file);
   batch.Commit();
 }
 
 void RemoveProgramMappings(SettingsFile& file, const std::string& program) {
   if (program.empty()) return;  // all programs' mappings go with the file (Reset All)
   SettingsFile::Batch batch(file);
+  NormalizeProgramSections(file);
   for (const std::string& source : file.ReadSection(SwapKeySection(program)))
     RemoveMapping(file, source, program);
   file.EraseSection(SwapKeySection(program));
@@ -185,7 +290,7 @@ int ParameterCount(SettingsFile& file, const std::string& action) {
 void MoveSection(SettingsFile& file, const std::string& from, const std::string& to) {
   SettingsFile::Batch batch(file);
   for (const std::string& key : file.ReadSection(from))
-    file.WriteString(to, key, file.ReadString(from, key, ""));
+    file.WriteString(to, key, file.ReadRawString(from, key));  // quotes and length kept
   file.EraseSection(from);
   batch.Commit();
 }
@@ -260,10 +365,7 @@ void RemoveInterceptedCode(SettingsFile& file, int code) {
     }
   }
   if (!found) return;
-  file.EraseSection(kDisableKey);
-  for (std::size_t i = 0; i < kept.size(); ++i)
-    file.WriteString(kDisableKey, KeyCodeKey(static_cast<int>(i) + 1), kept[i]);
-  file.WriteString(kDisableKey, kIndex, std::to_string(kept.size()));
+  RewriteInterceptedCodes(file, kept);
   batch.Commit();
 }
 

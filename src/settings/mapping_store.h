@@ -6,9 +6,12 @@
 // writes before it stay.
 //
 // Mappings for one program live in "SwapKey <exe>" and "SwapScrKeyCode <exe>" (the executable's
-// file name, letter case ignored); the program "" means all programs and uses the plain
+// file name, letter case and blanks around it ignored; each operation first renames such a
+// hand-written section to this form); the program "" means all programs and uses the plain
 // sections. The parameter sections ("TypeText2") are numbered once for all programs, and the
-// intercepted-code list holds every code that a mapping of any program needs. "Programs"
+// intercepted-code list holds every code that a mapping of any program needs: each operation
+// rebuilds it from the source keys of every "SwapKey" section (the code in "SwapScrKeyCode", or
+// the code of the name for a hand-written mapping without one). "Programs"
 // "<exe>" = "Off" switches every mapping off while that program has the focus. A file without
 // mappings for one program is written exactly as before there were any.
 #include <string>
@@ -25,6 +28,9 @@ std::string SwapKeySection(const std::string& program);
 std::string SwapScrKeyCodeSection(const std::string& program);
 // The folded form under which two spellings of one program's name compare equal.
 std::string ProgramKey(const std::string& program);
+// The "SwapKey" section of program as the document names it ("SwapKey  app.exe" written by
+// hand), or SwapKeySection(program) when it has none.
+std::string SwapKeySectionIn(const IniDocument& doc, const std::string& program);
 // The file name part of a path ("C:\Tools\Edit.exe" gives "Edit.exe"); a bare name as it is.
 std::string ProgramNameOfPath(const std::string& pathOrName);
 
@@ -34,7 +40,9 @@ void WriteSwapKey(SettingsFile& file, const std::string& source, const std::stri
 
 // Stores source changed to target (a plain "Changed to" name, or kUnchangedTarget for a program)
 // for program; a parameterised target gets the next parameter section, holding parameter (" "
-// for targets without one). Returns true.
+// for targets without one), written so that it reads back exactly (in quotes when it has blanks
+// or quotes at its ends). A parameter longer than IniDocument::kMaxValueLength would read back
+// cut and is refused (zv::Error) before anything is written. Returns true.
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
                   const std::string& parameter, const std::string& program = "");
 
@@ -58,8 +66,9 @@ void SetProgramOff(SettingsFile& file, const std::string& program, bool off);
 // Strict "Settings" action + "Count".
 int ParameterCount(SettingsFile& file, const std::string& action);
 
-// Copies every key of section from into section to (file order), then erases from. When both
-// name the same section, the section is gone afterwards.
+// Copies every key of section from into section to (file order), values as they stand in the
+// file (quotes kept, never cut), then erases from. When both name the same section, the
+// section is gone afterwards.
 void MoveSection(SettingsFile& file, const std::string& from, const std::string& to);
 
 // Points the values of every program's "SwapKey" section that name the last parameter section
@@ -67,6 +76,7 @@ void MoveSection(SettingsFile& file, const std::string& from, const std::string&
 void RenumberReferences(SettingsFile& file, const std::string& action, int n);
 
 // The intercepted-code list: "DisableKey" "Index" = N and KeyCode1..KeyCodeN, each code once.
+// The mapping operations rebuild it themselves; these change single codes.
 void AddInterceptedCode(SettingsFile& file, int code);
 void RemoveInterceptedCode(SettingsFile& file, int code);
 bool IsInterceptedCode(SettingsFile& file, int code);

@@ -33,7 +33,8 @@ void WriteTipFlag(SettingsFile& file, const std::string& tip, bool show);
 void PrepareSettingsFile(SettingsFile& file);
 
 // Reset All: deletes the file and writes "DisableKey" "Index" = "0", which leaves a file with
-// only that entry (no signature until the next start or mapping).
+// only that entry (no signature until the next start or mapping). A file that cannot be
+// deleted is reported (zv::Error) and left as it is.
 void ResetSettingsFile(SettingsFile& file);
 
 }  // namespace zv

@@ -166,6 +166,10 @@ std::string SettingsFile::ReadString(const std::string& section, const std::stri
   return Current().ReadString(section, key, def);
 }
 
+std::string SettingsFile::ReadRawString(const std::string& section, const std::string& key) {
+  return Current().ReadRawString(section, key);
+}
+
 std::vector<std::string> SettingsFile::ReadSection(const std::string& section) {
   return Current().ReadSection(section);
 }
@@ -226,8 +230,11 @@ void SettingsFile::EraseSection(const std::string& section) {
 }
 
 bool SettingsFile::RemoveFile() {
-  StopWaiting();
   bool deleted = files_.Delete(path_);
+  // Writing on into the old file would leave its mappings in force under an empty list.
+  if (!deleted && files_.Exists(path_))
+    throw Error(FormatMessage("Unable to reset %s: the file could not be deleted.", path_));
+  StopWaiting();
   files_.Delete(BackupNameOf(path_));  // or it would come back as the file
   loaded_ = false;
   Load();  // the snapshot follows at once

@@ -106,6 +106,8 @@ class SettingsFile {
   bool ValueExists(const std::string& section, const std::string& key);
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def);
+  // IniDocument::ReadRawString of the current content.
+  std::string ReadRawString(const std::string& section, const std::string& key);
   std::vector<std::string> ReadSection(const std::string& section);
   std::vector<std::string> ReadSections();
   // Strict: the text read with the default "0" must be a decimal integer, otherwise throws
@@ -125,8 +127,9 @@ class SettingsFile {
   // Deleting never reports a failure.
   void DeleteKey(const std::string& section, const std::string& key);
   void EraseSection(const std::string& section);
-  // Removes the file as a whole (Reset All); false when it could not be removed or did not
-  // exist. (Not "DeleteFile": windows.h makes that name a macro.)
+  // Removes the file as a whole (Reset All); false when there was none. A file that stays
+  // (another program holds it, the folder forbids deleting) throws zv::Error "Unable to reset
+  // <path>..." with nothing changed. (Not "DeleteFile": windows.h makes that name a macro.)
   bool RemoveFile();
 
  private:

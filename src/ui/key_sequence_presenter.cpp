@@ -6,6 +6,7 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
 #include "catalogue/parameter_forms.h"
+#include "ui/parameter_dialog_rules.h"
 
 namespace zv {
 
@@ -48,8 +49,13 @@ void KeySequencePresenter::BoxChanged() {
   if (view_.BoxText() != kDelayName) return;
   std::string interval;
   if (!view_.AskDelay(&interval) || interval.empty()) return;
+  Append({DelayItem(interval)});
+}
+
+void KeySequencePresenter::Append(std::vector<std::string> added) {
   std::vector<std::string> items = view_.Items();
-  items.push_back(DelayItem(interval));
+  items.insert(items.end(), added.begin(), added.end());
+  if (!ParameterFits(JoinSequence(items))) return view_.Tell(kParameterLimitMessage);
   view_.SetItems(items, view_.SelectedIndex());
 }
 
@@ -65,10 +71,7 @@ void KeySequencePresenter::Add() {
   const std::string* name = text.empty() ? nullptr : FindBoxItem(text);
   // "Delay" is no key, however its letters are cased; it only comes through the delay dialog.
   if (name == nullptr || *name == kDelayName) return;
-  std::vector<std::string> items = view_.Items();
-  items.push_back(KeyDownItem(*name));
-  items.push_back(KeyUpItem(*name));
-  view_.SetItems(items, view_.SelectedIndex());
+  Append({KeyDownItem(*name), KeyUpItem(*name)});
 }
 
 void KeySequencePresenter::Delete() {

@@ -19,6 +19,8 @@ class KeySequenceView {
   virtual void SetItems(const std::vector<std::string>& items, int selected) = 0;
   // Shows the delay dialog modally; true with its interval when it was closed with OK.
   virtual bool AskDelay(std::string* interval) = 0;
+  // A message box in the dialog's own caption.
+  virtual void Tell(const std::string& text) = 0;
 };
 
 // The code that replaces a captured key, so that the box's own handling ignores it.
@@ -58,6 +60,8 @@ class KeySequencePresenter {
  private:
   // The box's list item that equals text regardless of letter case; nullptr if none.
   const std::string* FindBoxItem(const std::string& text) const;
+  // Shows items, or says that the parameter limit is reached when they would not fit.
+  void Append(std::vector<std::string> items);
   void Move(int from, int to);
 
   KeySequenceView& view_;

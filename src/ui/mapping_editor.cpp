@@ -195,22 +195,23 @@ void MappingEditor::ResetAll() {
 
 void MappingEditor::ResetAllOfKeyboardMap() {
   if (view_.RowCount(MapList::SwapKeyList) == 0) return;
+  if (program_.empty() && ProgramsWithMappings(parts_.settings.Current()).empty()) {
+    parts_.settings.RemoveFile();  // a file that stays is reported, list and file unchanged
+    view_.ClearRows(MapList::SwapKeyList);
+    if (parts_.deleteChannelKey) parts_.deleteChannelKey();
+    WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+    return;
+  }
   view_.ClearRows(MapList::SwapKeyList);
   if (!program_.empty()) {
     RemoveProgramMappings(parts_.settings, program_);
     return;
   }
-  if (!ProgramsWithMappings(parts_.settings.Current()).empty()) {
-    // The mappings of single programs stay: only those shown, of all programs, go.
-    SettingsFile::Batch batch(parts_.settings);
-    for (const std::string& source : parts_.settings.ReadSection(SwapKeySection("")))
-      RemoveMapping(parts_.settings, source);
-    batch.Commit();
-    return;
-  }
-  parts_.settings.RemoveFile();
-  if (parts_.deleteChannelKey) parts_.deleteChannelKey();
-  WriteSetting(parts_.settings, "DisableKey", "Index", "0");
+  // The mappings of single programs stay: only those shown, of all programs, go.
+  SettingsFile::Batch batch(parts_.settings);
+  for (const std::string& source : parts_.settings.ReadSection(SwapKeySection("")))
+    RemoveMapping(parts_.settings, source);
+  batch.Commit();
 }
 
 void MappingEditor::Modify() {
@@ -239,7 +240,7 @@ std::string MappingEditor::EditParameter(const std::string& target) {
 void MappingEditor::LoadKeyboardMap() {
   // The section's name matches in any letter case ("[swapkey]" written by hand), as it does
   // for the engine: a list left empty would refuse to activate the engine.
-  const std::string section = SwapKeySection(program_);
+  const std::string section = SwapKeySectionIn(parts_.settings.Current(), program_);
   for (const std::string& key : parts_.settings.ReadSection(section)) {
     view_.AppendRow(MapList::SwapKeyList,
                     {kRowIndent + key, parts_.settings.ReadString(section, key, "")});
@@ -250,7 +251,8 @@ bool MappingEditor::HasMappings() {
   if (!parts_.settings.ReadSection(SwapKeySection("")).empty()) return true;
   const std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
   return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
-    return !parts_.settings.ReadSection(SwapKeySection(program)).empty();
+    return !parts_.settings.ReadSection(SwapKeySectionIn(parts_.settings.Current(), program))
+                .empty();
   });
 }
 

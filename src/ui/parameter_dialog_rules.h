@@ -1,10 +1,23 @@
 #pragma once
 // The rules of the small dialogs (type text, key combination, run, delay), apart from the
 // windows that show them.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "settings/ini_document.h"
+
 namespace zv {
+
+// The longest parameter the settings file gives back whole; a dialog takes no more and says so
+// with this text when its field reaches the limit.
+inline constexpr std::size_t kMaxParameterLength = IniDocument::kMaxValueLength;
+inline constexpr const char* kParameterLimitMessage =
+    "A parameter can be at most 2047 characters long.";
+// Whether the parameter text (in its stored form, in bytes) is within the limit.
+inline bool ParameterFits(const std::string& parameter) {
+  return parameter.size() <= kMaxParameterLength;
+}
 
 // Type-text dialog: what the memo shows for a stored parameter ("" for " " and "0"), and the
 // parameter that the memo's text gives (" " for an empty memo).

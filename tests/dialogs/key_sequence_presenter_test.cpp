@@ -32,6 +32,7 @@ struct FakeView : KeySequenceView {
     *interval = delayText;
     return delayOk;
   }
+  void Tell(const std::string&) override {}
 };
 
 class KeySequenceEditor : public testing::Test {

@@ -202,6 +202,15 @@ TEST_F(KeyboardMapEditing, ResetAllAsksAndThenLeavesOnlyTheEmptyInterceptList) {
   EXPECT_EQ(files.Get("C:\\zv\\Keydat.qnp"), "[DisableKey]\r\nIndex=0\r\n");
 }
 
+TEST_F(KeyboardMapEditing, ResetAllOfAFileThatCannotBeDeletedSaysSoAndChangesNothing) {
+  Change("A", "B");
+  files.Hold("C:\\zv\\Keydat.qnp", true);  // another program has it open
+  window.answers = {true};
+  EXPECT_THROW(editor.ResetAll(), Error);
+  EXPECT_EQ(window.Listed(kKeyboard), (Texts{"A=B"}));
+  EXPECT_EQ(channelKeyDeletes, 0);
+}
+
 TEST_F(KeyboardMapEditing, ChangeOnTheSettingsOrAboutPageStoresToTheKeyboardMapAndShowsIt) {
   window.page = EditorPage::About;
   Change("A", "B");

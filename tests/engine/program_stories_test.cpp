@@ -53,7 +53,7 @@ TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {
   rig.foreground.Focus("mail.exe");
   rig.WriteFile(
       "[DisableKey]\r\nIndex=3\r\nKeyCode1=112\r\nKeyCode2=65\r\nKeyCode3=81\r\n"
-      "[SwapKey Mail.EXE]\r\nF1=H\r\n[SwapKey]\r\nA=B\r\nQ=Unchanged\r\n"
+      "[SwapKey  Mail.EXE]\r\nF1=H\r\n[SwapKey]\r\nA=B\r\nQ=Unchanged\r\n"
       "[Programs]\r\nnotepad.exe=off\r\n");
   EXPECT_EQ(rig.run("+F1 -F1 +A -A"), "+H -H +B -B");
   rig.foreground.Focus("notepad.exe");

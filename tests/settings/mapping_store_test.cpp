@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <random>
+#include <set>
 
+#include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "platform/fake/fake_files.h"
 #include "settings/settings.h"
@@ -149,8 +153,8 @@ TEST_F(RemovingMappings, KeysSharingTheUnknownCodeListItOnceAndRemoveItOnce) {
   StoreMapping(file, "Other Made", "Enter", " ");
   StoreMapping(file, "A", "B", " ");
   EXPECT_EQ(InterceptedCodes(file), (Texts{"-1", "65"}));
-  RemoveMapping(file, "Hand Made");
-  EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
+  RemoveMapping(file, "Hand Made");  // "Other Made" still maps the code
+  EXPECT_EQ(InterceptedCodes(file), (Texts{"-1", "65"}));
   RemoveMapping(file, "Other Made");
   EXPECT_EQ(InterceptedCodes(file), Texts{"65"});
   EXPECT_TRUE(file.ReadSection("SwapScrKeyCode") == Texts{"A"});
@@ -255,7 +259,7 @@ TEST_F(MappingStoreFailures, ABadCountStopsTheStoreWithItsText) {
   EXPECT_THROW(StoreMapping(file, "A", "TypeText", "x"), Error);
   EXPECT_FALSE(file.ValueExists("SwapKey", "A"));
   // A hand-edited count that has no next number is refused, never wrapped round.
-  for (const char* key : {"Settings/TypeTextCount", "DisableKey/Index"}) {
+  for (const char* key : {"Settings/TypeTextCount"}) {
     std::string section(key, std::strchr(key, '/')), name(std::strchr(key, '/') + 1);
     WriteSetting(file, "Settings", "TypeTextCount", "0");
     WriteSetting(file, section, name, "2147483647");
@@ -367,6 +371,105 @@ TEST_F(SectionMoves, RenumberPointsOnlyTheLastSectionsUsersAtTheHole) {
   EXPECT_EQ(SwapKey("C"), "TypeText2");
   EXPECT_EQ(SwapKey("D"), "TypeText1");
   EXPECT_EQ(SwapKey("E"), "F3");
+}
+
+// Checked against a model of every program's mappings (parameters read back as stored): the
+// intercepted list is the codes of all mapped sources, parameter sections are dense, used once.
+using Model = std::map<std::string, std::map<std::string, std::string>>;  // program, source
+const Texts kSources = {"A", "B", "C", "D", "F1", "Num 5", "WWW Back", "Tab"};
+const std::string kLongest(2047, 'x');
+
+struct Storm {
+  Storm(const std::string& text, Model start) : model(std::move(start)) { files.Put(kPath, text); }
+
+  // '+' stores (Modify's removal first), '-' removes, '0' resets the program, 'o' switches it.
+  void Do(char op, const std::string& source, const std::string& program,
+          const std::string& target = "TypeText", const std::string& parameter = " \"q\" ") {
+    auto& mine = model[ProgramKey(program)];
+    if (op == '0') RemoveProgramMappings(file, program);
+    if (op == '0' && !program.empty()) mine.clear();
+    if (op == 'o') SetProgramOff(file, "x.exe", source < "C");
+    if (op == '-' || (op == '+' && mine.count(source))) RemoveMapping(file, source, program);
+    if (op == '-') mine.erase(source);
+    if (op == '+') StoreMapping(file, source, target, parameter, program);
+    if (op == '+') mine[source] = IsParameterizedAction(target) ? target + ":" + parameter : target;
+    if (mine.empty()) model.erase(ProgramKey(program));
+  }
+
+  void Check() {
+    const IniDocument& doc = file.Current();
+    Model seen;
+    std::multiset<std::string> used, numbered;
+    std::set<std::string> codes;
+    Texts programs = ProgramsWithMappings(doc);
+    programs.push_back("");
+    for (const std::string& program : programs) {
+      std::string section = SwapKeySectionIn(doc, program);
+      for (const std::string& source : kSources) {
+        std::string value = doc.ReadString(section, source, "-");
+        if (value == "-") continue;
+        if (IsParameterizedAction(value)) used.insert(value);
+        if (IsParameterizedAction(value))
+          value = StripNumberSuffix(value) + ":" + doc.ReadString(value, "Parameter", "");
+        seen[ProgramKey(program)][source] = value;
+        codes.insert(std::to_string(SourceKeyCodeOfName(source)));
+      }
+    }
+    ASSERT_EQ(seen, model);
+    Texts listed = InterceptedCodes(doc);
+    ASSERT_EQ(std::multiset<std::string>(listed.begin(), listed.end()),
+              std::multiset<std::string>(codes.begin(), codes.end()));
+    for (const char* action : {"TypeText", "KeySequence", "KeyCombination"})
+      for (int n = 1; n <= ParameterCount(file, action); ++n)
+        numbered.insert(action + std::to_string(n));
+    ASSERT_EQ(used, numbered);
+  }
+
+  fake::FakeFiles files;
+  SettingsFile file{files, kPath};
+  Model model;
+};
+
+// Each file takes a step of the editor's that went wrong on it before, then random ones.
+TEST(MappingStoreStorm, HandWrittenFilesThenRandomEdits) {
+  const std::string listed = Lines({"[DisableKey]", "Index=1", "KeyCode1=65"});
+  const std::string gap = Lines({"[DisableKey]", "Index=3", "KeyCode1=65", "KeyCode2=101",
+                                 "KeyCode4=112", "[SwapKey]", "a=TypeText1", "Num 5=C", "f1=D",
+                                 "[Settings]", "TypeTextCount=1", "[TypeText1]", "Parameter=hi"});
+  const Model ab = {{"", {{"A", "B"}}}}, both = {{"", {{"A", "B"}}}, {"x.exe", {{"A", "C"}}}},
+              gapped = {{"", {{"A", "TypeText:hi"}, {"Num 5", "C"}, {"F1", "D"}}}};
+  const std::tuple<std::string, Model, char, const char*, const char*> rows[] = {
+      {"", {}, '+', "A", ""},  // a parameter with outer blanks and quotes
+      // Reset Key of a mapping without "SwapScrKeyCode" frees its key; a program's "a" keeps it.
+      {listed + Lines({"[SwapKey]", "A=B"}), ab, '-', "A", ""},
+      {listed + Lines({"[SwapKey]", "A=B", "[SwapKey x.exe]", "a=C"}), both, '-', "A", ""},
+      // Two blanks: the program's section all the same, written back as "SwapKey x.exe".
+      {listed + Lines({"[SwapKey  x.exe]", "A=B"}), {{"x.exe", {{"A", "B"}}}}, '+', "B", "X.exe"},
+      // A gap in the list: the entry past it is neither overwritten nor dropped.
+      {gap, gapped, '+', "D", ""},
+      {gap, gapped, '-', "Num 5", ""},
+      {Lines({"[DisableKey]", "Index=2147483647"}), {}, '+', "A", ""},
+  };
+  std::mt19937 rng(20240611);
+  auto any = [&](const Texts& texts) { return texts[rng() % texts.size()]; };
+  for (const auto& [text, model, op, source, program] : rows) {
+    Storm storm(text, model);
+    storm.Do(op, source, program);
+    EXPECT_EQ(storm.files.Get(kPath).find("  "), std::string::npos) << text;
+    for (int step = 0; step < 100 && !::testing::Test::HasFatalFailure(); ++step) {
+      storm.Check();
+      storm.Do(any({"+", "+", "+", "-", "0", "o"})[0], any(kSources),
+               any({"", "x.exe", "GAME.exe", "game.exe"}),
+               any({"C", "Enter", "TypeText", "KeySequence", "KeyCombination"}),
+               any({" x", "y ", "\"q\"", "'", "a#b", kLongest}));
+    }
+  }
+  Storm story(Lines({"[SwapKey]", "A=TypeText1", "B=TypeText2", "[Settings]", "TypeTextCount=2",
+                     "[TypeText2]", ("Parameter=" + kLongest + "yz").c_str()}),
+              {});
+  EXPECT_THROW(StoreMapping(story.file, "C", "KeySequence", kLongest + "x"), Error);
+  RemoveMapping(story.file, "A");  // a longer value written by hand moves whole
+  EXPECT_EQ(story.file.ReadRawString("TypeText1", "Parameter"), kLongest + "yz");
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ class TfrmKeySequence : public ModalDialog, private KeySequenceView {
   int SelectedIndex() const override;
   void SetItems(const std::vector<std::string>& items, int selected) override;
   bool AskDelay(std::string* interval) override;
+  void Tell(const std::string& text) override { ModalDialog::Tell(text); }
 
   // cbb1KeyDown and cbb1KeyPress, on the box's edit field.
   static LRESULT CALLBACK BoxFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,

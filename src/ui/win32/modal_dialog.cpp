@@ -71,6 +71,10 @@ void ModalDialog::FocusWithoutSelection(HWND control) {
   focusSet_ = true;
 }
 
+void ModalDialog::Tell(const std::string& text) {
+  MessageBoxA(hwnd_, text.c_str(), WindowText(hwnd_).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 std::string WindowText(HWND hwnd) {
   const int length = GetWindowTextLengthA(hwnd);
   std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');

@@ -35,6 +35,9 @@ class ModalDialog {
   // For the dialog's own subclass procedures: ends the dialog with the error, raised by Run.
   void Fail(std::exception_ptr error);
 
+  // A message box owned by the dialog, under the dialog's caption.
+  void Tell(const std::string& text);
+
   // Puts the focus on a control without the dialog manager's select-all of an edit field.
   void FocusWithoutSelection(HWND control);
 

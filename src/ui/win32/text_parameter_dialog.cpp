@@ -2,9 +2,12 @@
 
 #include <commdlg.h>
 
+#include "ui/parameter_dialog_rules.h"
+
 namespace zv::win32 {
 
 void TextParameterDialog::OnInit() {
+  SendMessageA(Item(fieldId_), EM_SETLIMITTEXT, kMaxParameterLength, 0);
   SetField(fieldOf_(InitialParameter));
 }
 
@@ -14,9 +17,19 @@ void TextParameterDialog::SetField(const std::string& text) {
   FocusWithoutSelection(field);
 }
 
-bool TextParameterDialog::OnCommand(int id, int) {
+bool TextParameterDialog::OnCommand(int id, int code) {
+  if (id == fieldId_ && code == EN_MAXTEXT) {
+    Tell(kParameterLimitMessage);
+    return true;
+  }
   if (id != IDOK) return false;  // Cancel is the plain one
-  fieldText_ = WindowText(Item(fieldId_));
+  std::string text = WindowText(Item(fieldId_));
+  // The field counts characters; the file counts the bytes of letters outside ASCII too.
+  if (!ParameterFits(parameterOf_(text))) {
+    Tell(kParameterLimitMessage);
+    return true;
+  }
+  fieldText_ = text;
   Close(ModalResult::kOk);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A parameter dialog whose parameter is the text of one field: the field shows the stored
 // parameter as fieldOf gives it, and OK hands back parameterOf of what the field then holds.
+// The field takes at most the longest parameter the settings file stores, and says so.
 #include <windows.h>
 
 #include <string>
