@@ -20,11 +20,10 @@ namespace zv {
 
 class ActionWiring {
  public:
-  // window: the main window, which owns the clipboard and takes SC_MONITORPOWER; errors of
+  // window: the main window, which takes SC_MONITORPOWER; errors of
   // actions go to errors, to be shown in the standard error box.
   ActionWiring(HWND window, KeySimulator& keys, ErrorReporter& errors)
       : scheduler_([&errors](const std::string& text) { errors.PostError(text); }),
-        clipboard_(window),
         media_(window),
         volume_(endpoint_, mixer_, scheduler_, screen_, sleeper_),
         actions_(ActionDevices{keys, clipboard_, power_, media_, mouse_, messages_, volume_,
