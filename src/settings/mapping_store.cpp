@@ -7,6 +7,7 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
+#include "platform/program_names.h"
 
 namespace zv {
 namespace {
@@ -77,9 +78,7 @@ std::string SwapScrKeyCodeSection(const std::string& program) {
 }
 
 std::string ProgramKey(const std::string& program) {
-  std::string key = program;
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
+  return platform::ProgramNameKey(program);
 }
 
 std::string ProgramNameOfPath(const std::string& pathOrName) {

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/win32/win32_utf8.h"
+
 namespace zv::win32 {
 
 namespace {
@@ -73,65 +75,73 @@ Bytes CopyOfFormat(UINT id) {
       (id >= CF_PRIVATEFIRST && id <= CF_GDIOBJLAST))
     return {};
   HANDLE data = GetClipboardData(id);
-  // Puts one kept format on the open clipboard, which then owns what was made for it.
-  void PutFormat(const platform::ClipboardCopy::Format& f) {
-    HANDLE handle = nullptr;
-    if (IsEnhMetafile(f.id)) {
-      handle = SetEnhMetaFileBits(static_cast<UINT>(f.bytes.size()), f.bytes.data());
-      if (handle && !SetClipboardData(f.id, handle))
-        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle));
-      return;
-    }
-    if (IsMetafilePict(f.id)) {
-      METAFILEPICT picture;
-      std::memcpy(&picture, f.bytes.data(), sizeof picture);
-      picture.hMF = SetMetaFileBitsEx(static_cast<UINT>(f.bytes.size() - sizeof picture),
-                                      f.bytes.data() + sizeof picture);
-      handle = MemoryOf(&picture, sizeof picture);
-    } else {
-      handle = MemoryOf(f.bytes.data(), f.bytes.size());
-    }
-    if (handle && !SetClipboardData(f.id, handle)) GlobalFree(handle);
+  if (!data) return {};
+  if (IsEnhMetafile(id)) {
+    auto emf = static_cast<HENHMETAFILE>(data);
+    Bytes bytes(GetEnhMetaFileBits(emf, 0, nullptr));
+    GetEnhMetaFileBits(emf, static_cast<UINT>(bytes.size()), bytes.data());
+    return bytes;
   }
-
-  // The program's texts are UTF-8. As CF_TEXT, Windows would read them in the ANSI code page of
-  // the clipboard's locale (never UTF-8), so they go on as CF_UNICODETEXT; the system makes the
-  // other text formats of it on demand.
-  void PutText(const std::string& text) {
-    int units = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    if (units <= 0) return;
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &wide[0], units);
-    if (HGLOBAL memory = MemoryOf(wide.c_str(), wide.size() * sizeof(wchar_t))) {
-      if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);  // the system's otherwise
-    }
+  if (IsMetafilePict(id)) {  // the picture's header, then the metafile's bits
+    Bytes header = BytesOfMemory(data);
+    if (header.size() < sizeof(METAFILEPICT)) return {};
+    METAFILEPICT picture;
+    std::memcpy(&picture, header.data(), sizeof picture);
+    Bytes bytes(sizeof picture + GetMetaFileBitsEx(picture.hMF, 0, nullptr));
+    std::memcpy(bytes.data(), &picture, sizeof picture);
+    GetMetaFileBitsEx(picture.hMF, static_cast<UINT>(bytes.size() - sizeof picture),
+                      bytes.data() + sizeof picture);
+    return bytes;
   }
+  return BytesOfMemory(data);
+}
 
-  std::string Utf8Of(const wchar_t* wide, std::size_t units) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), nullptr, 0, nullptr,
-                                   nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-      WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), &text[0], size, nullptr,
-                          nullptr);
-    return text;
+// Puts one kept format on the open clipboard, which then owns what was made for it.
+void PutFormat(const platform::ClipboardCopy::Format& f) {
+  HANDLE handle = nullptr;
+  if (IsEnhMetafile(f.id)) {
+    handle = SetEnhMetaFileBits(static_cast<UINT>(f.bytes.size()), f.bytes.data());
+    if (handle && !SetClipboardData(f.id, handle))
+      DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle));
+    return;
   }
+  if (IsMetafilePict(f.id)) {
+    METAFILEPICT picture;
+    std::memcpy(&picture, f.bytes.data(), sizeof picture);
+    picture.hMF = SetMetaFileBitsEx(static_cast<UINT>(f.bytes.size() - sizeof picture),
+                                    f.bytes.data() + sizeof picture);
+    handle = MemoryOf(&picture, sizeof picture);
+  } else {
+    handle = MemoryOf(f.bytes.data(), f.bytes.size());
+  }
+  if (handle && !SetClipboardData(f.id, handle)) GlobalFree(handle);
+}
 
-  // The clipboard opened for one operation and closed on every way out, an exception included
-  // (copying the user's content allocates).
-  class Opened {
-   public:
-    explicit Opened(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ~Opened() {
-      if (open_) CloseClipboard();
-    }
-    Opened(const Opened&) = delete;
-    Opened& operator=(const Opened&) = delete;
-    explicit operator bool() const { return open_; }
+// The program's texts are UTF-8. As CF_TEXT, Windows would read them in the ANSI code page of
+// the clipboard's locale (never UTF-8), so they go on as CF_UNICODETEXT; the system makes the
+// other text formats of it on demand.
+void PutText(const std::string& text) {
+  std::wstring wide = WideOf(text);
+  if (HGLOBAL memory = MemoryOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))) {
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);  // the system's otherwise
+  }
+}
 
-   private:
-    bool open_;
-  };
+// The clipboard opened for one operation and closed on every way out, an exception included
+// (copying the user's content allocates).
+class Opened {
+ public:
+  explicit Opened(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~Opened() {
+    if (open_) CloseClipboard();
+  }
+  Opened(const Opened&) = delete;
+  Opened& operator=(const Opened&) = delete;
+  explicit operator bool() const { return open_; }
+
+ private:
+  bool open_;
+};
 
 }  // namespace
 
@@ -153,7 +163,7 @@ bool Win32Clipboard::ReplaceTextKeeping(const std::string& text,
   for (UINT id = OwnerRendersOnRequest() ? 0 : EnumClipboardFormats(0); id != 0;
        id = EnumClipboardFormats(id)) {
     int family = FamilyOf(id);
-    if (kept[family] && family) continue;
+    if (family && kept[family]) continue;
     Bytes bytes = CopyOfFormat(id);
     if (bytes.empty()) continue;
     kept[family] = true;
