@@ -5,34 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zv::platform {
 namespace {
 
 TEST(ProgramWindow, TheCoreWindowOfAnotherProcessNamesAStoreAppsFrame) {
-  constexpr std::uint32_t kFrame = 10, kCalculator = 20, kEditor = 30;
-  const std::vector<ChildWindow> calculatorInFrame = {{kFrame, "ApplicationFrameTitleBarWindow"},
-                                                      {kCalculator, kCoreWindowClass}};
+  constexpr std::uint32_t kFrame = 10, kApp = 20;
+  const std::vector<ChildWindow> appInFrame = {{kFrame, "TitleBar"}, {kApp, kCoreWindowClass}};
   const std::vector<ChildWindow> ownCoreWindow = {{kFrame, kCoreWindowClass}};
-  struct Case {
-    std::uint32_t top;
-    const char* exe;
-    const std::vector<ChildWindow>* children;
-    std::uint32_t program;
-  } cases[] = {
-      {kFrame, "ApplicationFrameHost.exe", &calculatorInFrame, kCalculator},
-      {kFrame, "APPLICATIONFRAMEHOST.EXE", &calculatorInFrame, kCalculator},
-      {kFrame, "ApplicationFrameHost.exe", &ownCoreWindow, kFrame},  // the app not in it yet
-      {kEditor, "editor.exe", &calculatorInFrame, kEditor},          // only the frame host's
+  // top-level window's executable, its children, the program's process (the app still starting
+  // has no core window in the frame; only the frame host's children are looked at)
+  const std::tuple<const char*, const std::vector<ChildWindow>*, std::uint32_t> cases[] = {
+      {"ApplicationFrameHost.exe", &appInFrame, kApp},
+      {"APPLICATIONFRAMEHOST.EXE", &appInFrame, kApp},
+      {"ApplicationFrameHost.exe", &ownCoreWindow, kFrame},
+      {"editor.exe", nullptr, kFrame},
   };
-  for (const Case& c : cases) {
-    int asked = 0;
-    std::uint32_t program = ProgramProcess(c.top, c.exe, [&] {
-      ++asked;
-      return *c.children;
-    });
-    EXPECT_EQ(program, c.program) << c.exe;
-    EXPECT_EQ(asked, c.top == kFrame ? 1 : 0) << "children of " << c.exe;
-  }
+  for (const auto& [exe, children, program] : cases)
+    EXPECT_EQ(ProgramProcess(kFrame, exe, [c = children] { return *c; }), program) << exe;
 }
 
 }  // namespace

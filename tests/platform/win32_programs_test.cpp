@@ -1,8 +1,6 @@
-// The names the real system gives programs: a file name outside ASCII comes back as UTF-8 for the
-// focused program and for "Add program...", and a store app's frame is named after the process of
-// the core window inside it. Wine has no store apps: a helper program plays the frame host (a
-// copy named ApplicationFrameHost.exe) and the app, whose core-window-class child it puts into
-// the frame from its own process.
+// Real names: a file name outside ASCII comes back as UTF-8, and a store app's frame is named after
+// its core window's process. Wine has no store apps: copies of a helper play the frame host and
+// the app, which puts a core-window-class child into the frame from its own process.
 #include <windows.h>
 
 #include <algorithm>
@@ -19,64 +17,48 @@ namespace zv::contract {
 namespace {
 
 // A helper program started by the test and ended by it.
-class Started {
- public:
+struct Started {
+  PROCESS_INFORMATION process{};
   Started(const std::wstring& exe, const std::wstring& args) {
     std::wstring line = L"\"" + exe + L"\" " + args;
-    STARTUPINFOW start{};
-    start.cb = sizeof start;
-    ok_ = CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &start, &process_) != FALSE;
+    STARTUPINFOW start{sizeof start};
+    CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                   &process);
   }
   ~Started() {
-    if (!ok_) return;
-    TerminateProcess(process_.hProcess, 0);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
   }
-  // The process's window (a child of parent, when given), once it exists.
+  // The process's visible window (a child of parent, when given), once it exists.
   HWND Window(HWND parent = nullptr) const {
-    struct Search {
-      DWORD pid;
-      HWND found;
-    } search{process_.dwProcessId, nullptr};
+    std::pair<DWORD, HWND> search{process.dwProcessId, nullptr};
     auto match = [](HWND window, LPARAM p) -> BOOL {
-      auto* s = reinterpret_cast<Search*>(p);
+      auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(p);
       DWORD pid = 0;
       GetWindowThreadProcessId(window, &pid);
-      if (pid == s->pid && IsWindowVisible(window)) s->found = window;
-      return s->found == nullptr;
+      if (pid == s->first && IsWindowVisible(window)) s->second = window;
+      return s->second == nullptr;
     };
-    for (int waited = 0; ok_ && !search.found && waited < 10000; waited += 20) {
-      if (parent)
-        EnumChildWindows(parent, match, reinterpret_cast<LPARAM>(&search));
-      else
-        EnumWindows(match, reinterpret_cast<LPARAM>(&search));
-      if (!search.found) Sleep(20);
+    for (int waited = 0; !search.second && waited < 10000; waited += 20, Sleep(20)) {
+      if (parent) EnumChildWindows(parent, match, reinterpret_cast<LPARAM>(&search));
+      if (!parent) EnumWindows(match, reinterpret_cast<LPARAM>(&search));
     }
-    return search.found;
+    return search.second;
   }
-
- private:
-  bool ok_ = false;
-  PROCESS_INFORMATION process_{};
 };
-
-std::wstring Helper() {
-  wchar_t path[MAX_PATH];
-  DWORD size = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring self(path, size);
-  return self.substr(0, self.find_last_of(L'\\') + 1) + L"zv_window_helper.exe";
-}
 
 TEST(Win32Programs, NamesOutsideAsciiAndStoreAppsInTheirFrame) {
   testing_win32::TempFolder folder;
   const std::string app = "Rechner Ärger Ψ.exe", host = "ApplicationFrameHost.exe";
   const std::wstring appPath = win32::WideOf(folder.Path(app));
   const std::wstring hostPath = win32::WideOf(folder.Path(host));
-  ASSERT_TRUE(CopyFileW(Helper().c_str(), appPath.c_str(), FALSE));
-  ASSERT_TRUE(CopyFileW(Helper().c_str(), hostPath.c_str(), FALSE));
+  wchar_t helper[MAX_PATH];  // beside the test program
+  GetModuleFileNameW(nullptr, helper, MAX_PATH);
+  lstrcpyW(wcsrchr(helper, L'\\') + 1, L"zv_window_helper.exe");  // shorter than ours
+  for (const std::wstring& copy : {appPath, hostPath})
+    ASSERT_TRUE(CopyFileW(helper, copy.c_str(), FALSE));
   win32::Win32Foreground foreground;
   auto openCount = [](const std::string& name) {
     std::vector<std::string> open = win32::Win32OpenPrograms().OpenProgramNames();
@@ -84,7 +66,6 @@ TEST(Win32Programs, NamesOutsideAsciiAndStoreAppsInTheirFrame) {
   };
 
   Started plain(appPath, L"");
-  ASSERT_TRUE(plain.Window());
   EXPECT_EQ(foreground.ProgramOfWindow(plain.Window()).exe, app);
   EXPECT_EQ(openCount(app), 1);
 

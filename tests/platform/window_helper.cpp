@@ -1,6 +1,5 @@
-// A program with one window, for the tests of program names: without an argument a visible
-// top-level window; given a window's handle (decimal), a child window of the class a store app's
-// core window has, inside that window, as the app's core window sits in its frame.
+// One window: top-level, or given a window's handle, a child of a store app's core window class in
+// that window.
 #include <windows.h>
 
 #include <cstdint>
