@@ -21,7 +21,8 @@ struct Started {
   PROCESS_INFORMATION process{};
   Started(const std::wstring& exe, const std::wstring& args) {
     std::wstring line = L"\"" + exe + L"\" " + args;
-    STARTUPINFOW start{sizeof start};
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
     CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
                    &process);
   }
