@@ -22,13 +22,11 @@ namespace zv {
 
 class ActionWiring {
  public:
-  // window: the main window, which owns the clipboard and takes SC_MONITORPOWER; errors of
-  // actions go to errors, to be shown in the standard error box; a "Run" target that could not
-  // start goes to tellRunFailure.
+  // window: the main window, which takes SC_MONITORPOWER; errors of actions go to errors, to be
+  // shown in the standard error box; a "Run" target that could not start goes to tellRunFailure.
   ActionWiring(HWND window, KeySimulator& keys, ErrorReporter& errors,
                std::function<void(const std::string&)> tellRunFailure)
       : scheduler_([&errors](const std::string& text) { errors.PostError(text); }),
-        clipboard_(window),
         media_(window),
         volume_(endpoint_, mixer_, scheduler_, screen_, sleeper_),
         actions_(ActionDevices{keys, clipboard_, power_, media_, mouse_, messages_, volume_,

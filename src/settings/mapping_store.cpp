@@ -7,6 +7,7 @@
 #include "catalogue/key_catalogue.h"
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
+#include "platform/program_names.h"
 #include "settings/ini_text.h"
 
 namespace zv {
@@ -172,9 +173,7 @@ std::string SwapScrKeyCodeSection(const std::string& program) {
 }
 
 std::string ProgramKey(const std::string& program) {
-  std::string key = program;
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
+  return platform::ProgramNameKey(program);
 }
 
 std::string ProgramNameOfPath(const std::string& pathOrName) {

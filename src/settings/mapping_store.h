@@ -26,7 +26,8 @@ namespace zv {
 // "SwapKey" or "SwapKey <program>"; "SwapScrKeyCode" or "SwapScrKeyCode <program>".
 std::string SwapKeySection(const std::string& program);
 std::string SwapScrKeyCodeSection(const std::string& program);
-// The folded form under which two spellings of one program's name compare equal.
+// The form under which two spellings of one program's name compare equal: upper-cased as
+// Windows compares file names (platform/program_names.h).
 std::string ProgramKey(const std::string& program);
 // The "SwapKey" section of program as the document names it ("SwapKey  app.exe" written by
 // hand), or SwapKeySection(program) when it has none.

@@ -51,6 +51,19 @@ TEST_F(ClipboardKeeperTest, EveryFormatComesBackOnceThePasteHasHadItsTime) {
   EXPECT_EQ(clipboard.FormatCount(), 0u);
 }
 
+// A spreadsheet's copy lists formats that its program renders only when asked: the copy leaves
+// them alone, and no clipboard work holds up the main thread, where the keyboard hook runs.
+TEST_F(ClipboardKeeperTest, OnlyTheWorkerOpensTheClipboardAndNothingIsRenderedForTheCopy) {
+  clipboard.WatchThreads(scheduler);
+  clipboard.OtherProgramCopies(userContent, {0xC200, 0xC201});
+  actions.RunAction("TypeText", "cell");
+  scheduler.RunAll();
+  EXPECT_EQ(journal.Text(), "clip:cell +162 +86 -86 -162 clip:back");
+  EXPECT_TRUE(HoldsUserContent());
+  EXPECT_EQ(clipboard.rendered, 0);
+  EXPECT_EQ(clipboard.openedOnMainThread, 0);
+}
+
 TEST_F(ClipboardKeeperTest, ACopyMadeInBetweenIsNeverOverwritten) {
   actions.RunAction("TypeText", "hello");
   scheduler.Advance(400);

@@ -78,6 +78,18 @@ TEST_F(ProgramChoosing, AProgramAddedFromTheOpenWindowsGetsItsOwnMappings) {
   EXPECT_EQ(window.Listed(kKeyboard), Texts{"A=B"});
 }
 
+TEST_F(ProgramChoosing, AProgramNamedOutsideAsciiIsOneProgramInAnyLetterCase) {
+  open.names = {"Ärger.exe", "ÄRGER.EXE", "ärger.exe"};
+  Add("");
+  EXPECT_EQ(offered, Texts{"Ärger.exe"});
+  Add("Ärger.exe");
+  Change("A", "B");
+  Add("C:\\Tools\\äRGER.EXE");
+  Change("C", "D");
+  EXPECT_EQ(Box(), "All programs|[Ärger.exe]|Add program... off unchanged");
+  EXPECT_EQ(window.Listed(kKeyboard), (Texts{"A=B", "C=D"}));
+}
+
 TEST_F(ProgramChoosing, ResetAllRemovesOnlyTheShownListsMappings) {
   Change("A", "B");
   Add("notepad.exe");

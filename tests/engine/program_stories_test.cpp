@@ -62,6 +62,22 @@ TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {
   EXPECT_EQ(rig.run("+F1 -F1 +A -A +Q -Q"), "+F1 -F1 +B -B +Q -Q");
 }
 
+// A name outside ASCII is stored by one run and found by the next, in any letter case that
+// Windows folds when it compares file names.
+TEST_F(ProgramStories, ANameOutsideAsciiMapsAfterARestartInAnyLetterCase) {
+  rig.Map("A", "X", " ", "Rechner Ärger Ψ.exe");
+  EngineRig restarted;
+  restarted.WriteFile(rig.files.Get(EngineRig::kPath));
+  restarted.hook.InstallKeyHook();
+  for (const auto& [program, received] : {std::pair{"Rechner Ärger Ψ.exe", "+X -X"},
+                                          {"rechner ärger ψ.EXE", "+X -X"},
+                                          {"RECHNER ÄRGER Ψ.EXE", "+X -X"},
+                                          {"Rechner Arger Ψ.exe", "+B -B"}}) {
+    restarted.foreground.Focus(program);
+    EXPECT_EQ(restarted.run("+A -A"), received) << program;
+  }
+}
+
 TEST(ElevatedProgramNotice, SaidOncePerProgramWhileTheEngineMapsAndWeAreNotElevated) {
   // self elevated, engine on, balloons for admin.exe, notepad.exe, ADMIN.exe, other.exe
   for (auto [selfElevated, engineOn, expected] :

@@ -77,19 +77,13 @@ void ActionQueue::Continue() {
         scheduler_.StartTimer(step.ms, Guarded([this] { Continue(); }));
         return;
       case ActionSteps::Kind::kBackground:
-        StartBackground(std::move(step));
+        StartBackground(std::move(step.work), [this] { Continue(); });
         return;
       case ActionSteps::Kind::kRetry: {
-        bool done = false;
-        if (!Try([&] { done = step.attempt(); })) return;
-        if (done) break;
-        if (--step.tries <= 0) {
-          if (step.work && !Try(step.work)) return;
-          break;
-        }
-        int ms = step.ms;
-        current_.PutBack(std::move(step));
-        scheduler_.StartTimer(ms, Guarded([this] { Continue(); }));
+        auto done = std::make_shared<bool>(false);
+        std::function<bool()> attempt = step.attempt;
+        StartBackground([attempt, done] { *done = attempt(); },
+                        [this, done, step]() { Attempted(step, *done); });
         return;
       }
     }
@@ -97,10 +91,21 @@ void ActionQueue::Continue() {
   PostStartNext();
 }
 
-void ActionQueue::StartBackground(ActionSteps::Step step) {
+void ActionQueue::Attempted(ActionSteps::Step step, bool done) {
+  if (!done && --step.tries > 0) {
+    int ms = step.ms;
+    current_.PutBack(std::move(step));
+    scheduler_.StartTimer(ms, Guarded([this] { Continue(); }));
+    return;
+  }
+  if (!done && step.work && !Try(step.work)) return;
+  Continue();
+}
+
+void ActionQueue::StartBackground(std::function<void()> work, std::function<void()> next) {
   auto error = std::make_shared<std::string>();
   auto failed = std::make_shared<bool>(false);
-  auto work = [work = std::move(step.work), error, failed] {
+  auto guarded = [work = std::move(work), error, failed] {
     try {
       work();
     } catch (const std::exception& e) {
@@ -108,12 +113,12 @@ void ActionQueue::StartBackground(ActionSteps::Step step) {
       *error = e.what();
     }
   };
-  background_ = scheduler_.RunInBackground(work, Guarded([this, error, failed] {
+  background_ = scheduler_.RunInBackground(guarded, Guarded([this, error, failed, next] {
                                              background_ = 0;
                                              if (*failed)
                                                Fail(*error);
                                              else
-                                               Continue();
+                                               next();
                                            }));
 }
 

@@ -42,7 +42,10 @@ class ActionQueue {
   void Fail(const std::string& text);
   // Runs work; false, with the action failed, when it threw.
   bool Try(const std::function<void()>& work);
-  void StartBackground(ActionSteps::Step step);
+  // Runs work on the worker, then next on the main thread, unless work threw.
+  void StartBackground(std::function<void()> work, std::function<void()> next);
+  // A retry's attempt has answered: go on, try again later, or give up.
+  void Attempted(ActionSteps::Step step, bool done);
   // Wraps work so that it does nothing once the queue is gone.
   std::function<void()> Guarded(std::function<void()> work);
 

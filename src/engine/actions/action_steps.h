@@ -30,8 +30,9 @@ class ActionSteps {
     steps_.push_back({Kind::kBackground, std::move(work), 0, nullptr, 0});
   }
 
-  // Calls attempt until it answers true: at once, then again every everyMs for about forMs,
-  // with other messages handled in between; when none succeeded, giveUp runs (it may throw).
+  // Calls attempt on the worker thread until it answers true: at once, then again every everyMs
+  // for about forMs, with other messages handled in between; when none succeeded, giveUp runs
+  // on the main thread (it may throw).
   void Retry(std::function<bool()> attempt, int everyMs, int forMs, std::function<void()> giveUp) {
     int tries = 1 + (everyMs > 0 ? forMs / everyMs : 0);
     steps_.push_back({Kind::kRetry, std::move(giveUp), everyMs, std::move(attempt), tries});

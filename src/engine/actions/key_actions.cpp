@@ -1,4 +1,5 @@
 // The actions that produce keystrokes: clear a field, paste a text, press a combination.
+#include <memory>
 #include <vector>
 
 #include "catalogue/key_catalogue.h"
@@ -26,12 +27,15 @@ void Actions::ActCleanText(const std::string&, ActionSteps& steps) {
 
 // Pastes rather than types: the text goes on the clipboard, then Left Ctrl+V. The clipboard
 // is tried again for a moment when another program holds it; the user's content comes back
-// once the paste is over.
+// once the paste is over. The clipboard work runs on the worker (see ClipboardKeeper).
 void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
-  std::string text = TextOfTypeTextForm(parameter);
-  steps.Retry([this, text] { return keeper_.LendForText(text); }, ClipboardKeeper::kRetryEveryMs,
-              ClipboardKeeper::kOpenPatienceMs, [] { throw Error("Cannot open clipboard"); });
-  steps.Run([this] {
+  auto lending = std::make_shared<ClipboardKeeper::Lending>();
+  steps.Retry([this, lending,
+               text = TextOfTypeTextForm(parameter)] { return keeper_.Lend(text, *lending); },
+              ClipboardKeeper::kRetryEveryMs, ClipboardKeeper::kOpenPatienceMs,
+              [] { throw Error("Cannot open clipboard"); });
+  steps.Run([this, lending] {
+    keeper_.Record(std::move(*lending));
     int leftCtrl = KeyCodeOfName("Left Ctrl");
     devices_.keys.SimulateKeys({{leftCtrl, true}, {kV, true}, {kV, false}, {leftCtrl, false}});
   });

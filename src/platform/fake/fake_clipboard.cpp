@@ -1,46 +1,8 @@
 #include "platform/fake/fake_clipboard.h"
 
+#include "platform/fake/fake_utf16.h"
+
 namespace zv::fake {
-
-namespace {
-
-// UTF-8 to UTF-16 and back, enough for the texts of tests (no checks of malformed input).
-std::u16string Utf16Of(const std::string& text) {
-  std::u16string wide;
-  for (std::size_t i = 0; i < text.size();) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    char32_t c = extra ? byte & (0x3F >> extra) : byte;
-    for (int k = 1; k <= extra && i + k < text.size(); ++k)
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    i += 1 + extra;
-    if (c >= 0x10000) {
-      wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      c = 0xDC00 + ((c - 0x10000) & 0x3FF);
-    }
-    wide += static_cast<char16_t>(c);
-  }
-  return wide;
-}
-
-std::string Utf8Of(const std::u16string& wide) {
-  std::string text;
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t c = wide[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size())
-      c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
-    if (c < 0x80) {
-      text += static_cast<char>(c);
-      continue;
-    }
-    int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-    text += static_cast<char>(((0xFF00 >> (extra + 1)) & 0xFF) | (c >> (6 * extra)));
-    for (int k = extra - 1; k >= 0; --k) text += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
-  }
-  return text;
-}
-
-}  // namespace
 
 void FakeClipboard::SetText(const std::string& text) {
   // The clipboard's text ends at its first NUL: whatever follows is not part of it.
@@ -51,29 +13,36 @@ void FakeClipboard::SetText(const std::string& text) {
     bytes.push_back(static_cast<unsigned char>(unit >> 8));
   }
   content_ = {{kUnicodeText, bytes}};
+  delayed_.clear();
   sequence_ += 2;  // emptied, then set
   if (journal_) journal_->Add("clip:" + kept);
 }
 
 std::u16string FakeClipboard::UnicodeText() const {
   std::u16string wide;
-  if (const std::vector<unsigned char>* bytes = Format(kUnicodeText)) {
+  if (const std::vector<unsigned char>* bytes = Rendered(kUnicodeText)) {
     for (std::size_t i = 0; i + 1 < bytes->size(); i += 2)
       wide += static_cast<char16_t>((*bytes)[i] | ((*bytes)[i + 1] << 8));
-  } else if (const std::vector<unsigned char>* narrow = Format(kText)) {
+  } else if (const std::vector<unsigned char>* narrow = Rendered(kText)) {
     wide.assign(narrow->begin(), narrow->end());
   }
   return wide.substr(0, wide.find(u'\0'));
 }
 
+bool FakeClipboard::Open() {
+  if (threads_ && !threads_->InBackground()) ++openedOnMainThread;
+  return !heldByOther;
+}
+
 bool FakeClipboard::ReplaceText(const std::string& text) {
-  if (heldByOther) return false;
+  if (!Open()) return false;
   SetText(text);
   return true;
 }
 
+// The delayed formats are not in content_: the copy never asks their program to render them.
 bool FakeClipboard::ReplaceTextKeeping(const std::string& text, platform::ClipboardCopy& previous) {
-  if (heldByOther) return false;
+  if (!Open()) return false;
   previous.formats = content_;
   previous.sequence = sequence_;
   SetText(text);
@@ -82,9 +51,10 @@ bool FakeClipboard::ReplaceTextKeeping(const std::string& text, platform::Clipbo
 
 platform::PutBackResult FakeClipboard::PutBack(const platform::ClipboardCopy& copy,
                                                std::uint32_t sequence) {
-  if (heldByOther) return platform::PutBackResult::kHeld;
+  if (!Open()) return platform::PutBackResult::kHeld;
   if (sequence != sequence_) return platform::PutBackResult::kChanged;
   content_ = copy.formats;
+  delayed_.clear();
   sequence_ += 1 + static_cast<std::uint32_t>(copy.formats.size());
   if (journal_) journal_->Add("clip:back");
   return platform::PutBackResult::kDone;
@@ -94,13 +64,26 @@ std::string FakeClipboard::Text() {
   return heldByOther ? std::string() : Utf8Of(UnicodeText());
 }
 
-void FakeClipboard::OtherProgramCopies(
-    const std::vector<platform::ClipboardCopy::Format>& formats) {
+void FakeClipboard::OtherProgramCopies(const std::vector<platform::ClipboardCopy::Format>& formats,
+                                       const std::vector<unsigned>& delayed) {
   content_ = formats;
-  sequence_ += 1 + static_cast<std::uint32_t>(formats.size());
+  delayed_ = delayed;
+  sequence_ += 1 + static_cast<std::uint32_t>(formats.size() + delayed.size());
 }
 
-const std::vector<unsigned char>* FakeClipboard::Format(unsigned id) const {
+// A test looking at a delayed format asks its program for it, as a pasting program would.
+const std::vector<unsigned char>* FakeClipboard::Format(unsigned id) {
+  for (auto it = delayed_.begin(); it != delayed_.end(); ++it) {
+    if (*it != id) continue;
+    delayed_.erase(it);
+    ++rendered;
+    content_.push_back({id, {'r', 'e', 'n', 'd', 'e', 'r', 'e', 'd'}});
+    break;
+  }
+  return Rendered(id);
+}
+
+const std::vector<unsigned char>* FakeClipboard::Rendered(unsigned id) const {
   for (const auto& f : content_)
     if (f.id == id) return &f.bytes;
   return nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/clipboard.h"
+#include "platform/fake/fake_scheduler.h"
 #include "platform/fake/journal.h"
 
 namespace zv::fake {
@@ -24,23 +25,34 @@ class FakeClipboard : public platform::Clipboard {
   // The UTF-16 text that a Unicode program pasting now would get.
   std::u16string Pasted() const { return heldByOther ? std::u16string() : UnicodeText(); }
 
-  // Another program copies: the formats become the whole content.
-  void OtherProgramCopies(const std::vector<platform::ClipboardCopy::Format>& formats);
-  // The format's bytes, or nullptr when the clipboard does not hold it.
-  const std::vector<unsigned char>* Format(unsigned id) const;
-  std::size_t FormatCount() const { return content_.size(); }
+  // Another program copies: the formats become the whole content. The delayed ones are only
+  // listed: their program renders them when someone asks for their data (rendered counts it).
+  void OtherProgramCopies(const std::vector<platform::ClipboardCopy::Format>& formats,
+                          const std::vector<unsigned>& delayed = {});
+  // Opening the clipboard on the main thread of threads counts in openedOnMainThread.
+  void WatchThreads(const FakeScheduler& threads) { threads_ = &threads; }
+  // The format's bytes, or nullptr when the clipboard does not hold it. Asking for a delayed
+  // format has its program render it, as for a pasting program.
+  const std::vector<unsigned char>* Format(unsigned id);
+  std::size_t FormatCount() const { return content_.size() + delayed_.size(); }
 
   bool heldByOther = false;  // nothing can open it while true, as when another program has it
+  int rendered = 0;          // delayed formats rendered on request
+  int openedOnMainThread = 0;
 
  private:
   void SetText(const std::string& text);
+  bool Open();
+  const std::vector<unsigned char>* Rendered(unsigned id) const;
   // What another program gets when it pastes Unicode text: CF_UNICODETEXT, or else CF_TEXT made
   // wide as the system does (read here as Latin-1, which ASCII texts do not tell apart).
   std::u16string UnicodeText() const;
 
   Journal* journal_;
   std::vector<platform::ClipboardCopy::Format> content_;
+  std::vector<unsigned> delayed_;  // listed, not rendered
   std::uint32_t sequence_ = 1;
+  const FakeScheduler* threads_ = nullptr;
 };
 
 }  // namespace zv::fake

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/win32/win32_utf8.h"
+
 namespace zv::win32 {
 
 namespace {
@@ -33,6 +35,36 @@ bool IsEnhMetafile(UINT id) {
 }
 bool IsMetafilePict(UINT id) {
   return id == CF_METAFILEPICT || id == CF_DSPMETAFILEPICT;
+}
+
+// The formats the system converts into each other: of each family only the first one listed
+// is the copier's own, and EnumClipboardFormats lists the conversions after it. Asking for a
+// conversion makes the system build it (a screenshot's bitmap as a DIB of tens of MB); given
+// back the one format, the system offers the others again.
+int FamilyOf(UINT id) {
+  switch (id) {
+    case CF_TEXT:
+    case CF_OEMTEXT:
+    case CF_UNICODETEXT:
+      return 1;
+    case CF_DIB:
+    case CF_DIBV5:
+      return 2;  // CF_BITMAP, a device's object, is kept as the DIB the system makes of it
+    case CF_ENHMETAFILE:
+    case CF_METAFILEPICT:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+// The OLE clipboard's window offers every format of its program's data object for rendering
+// on request, and asking for one makes that program render it (a spreadsheet's whole range in
+// each format). None of it is rendered until then, so none of it can be kept.
+bool OwnerRendersOnRequest() {
+  char name[32] = "";
+  HWND owner = GetClipboardOwner();
+  return owner && GetClassNameA(owner, name, sizeof name) && lstrcmpA(name, "CLIPBRDWNDCLASS") == 0;
 }
 
 // The bytes of one format of the open clipboard; empty for what cannot be kept: a bitmap or
@@ -89,23 +121,10 @@ void PutFormat(const platform::ClipboardCopy::Format& f) {
 // the clipboard's locale (never UTF-8), so they go on as CF_UNICODETEXT; the system makes the
 // other text formats of it on demand.
 void PutText(const std::string& text) {
-  int units = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-  if (units <= 0) return;
-  std::wstring wide(static_cast<std::size_t>(units), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &wide[0], units);
-  if (HGLOBAL memory = MemoryOf(wide.c_str(), wide.size() * sizeof(wchar_t))) {
+  std::wstring wide = WideOf(text);
+  if (HGLOBAL memory = MemoryOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))) {
     if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);  // the system's otherwise
   }
-}
-
-std::string Utf8Of(const wchar_t* wide, std::size_t units) {
-  int size =
-      WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0)
-    WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), &text[0], size, nullptr,
-                        nullptr);
-  return text;
 }
 
 // The clipboard opened for one operation and closed on every way out, an exception included
@@ -140,9 +159,15 @@ bool Win32Clipboard::ReplaceTextKeeping(const std::string& text,
   if (!clipboard) return false;
   previous.sequence = GetClipboardSequenceNumber();
   previous.formats.clear();
-  for (UINT id = EnumClipboardFormats(0); id != 0; id = EnumClipboardFormats(id)) {
+  bool kept[4] = {};
+  for (UINT id = OwnerRendersOnRequest() ? 0 : EnumClipboardFormats(0); id != 0;
+       id = EnumClipboardFormats(id)) {
+    int family = FamilyOf(id);
+    if (family && kept[family]) continue;
     Bytes bytes = CopyOfFormat(id);
-    if (!bytes.empty()) previous.formats.push_back({id, std::move(bytes)});
+    if (bytes.empty()) continue;
+    kept[family] = true;
+    previous.formats.push_back({id, std::move(bytes)});
   }
   EmptyClipboard();
   PutText(text);

@@ -5,10 +5,12 @@
 
 namespace zv::win32 {
 
-// The clipboard, opened for owner (a window of this program) for each operation.
+// The clipboard, opened for owner for each operation. The program's clipboard work runs on the
+// worker thread, which has no window: it opens the clipboard without an owner (nullptr), so no
+// other program ever waits for this one to answer WM_DESTROYCLIPBOARD.
 class Win32Clipboard : public platform::Clipboard {
  public:
-  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  explicit Win32Clipboard(HWND owner = nullptr) : owner_(owner) {}
   bool ReplaceText(const std::string& text) override;
   bool ReplaceTextKeeping(const std::string& text, platform::ClipboardCopy& previous) override;
   platform::PutBackResult PutBack(const platform::ClipboardCopy& copy,

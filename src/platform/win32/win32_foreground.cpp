@@ -1,5 +1,7 @@
 #include "platform/win32/win32_foreground.h"
 
+#include "platform/program_names.h"
+#include "platform/program_window.h"
 #include "platform/win32/win32_process_name.h"
 
 namespace zv::win32 {
@@ -25,9 +27,10 @@ void Win32Foreground::Watch(platform::ForegroundSink& sink) {
   Tell(GetForegroundWindow());
 }
 
+// A store app's frame told as the frame host had no core window yet: it is looked at again.
 void Win32Foreground::Recheck() {
   HWND window = GetForegroundWindow();
-  if (sink_ && window != told_) Tell(window);
+  if (sink_ && (window != told_ || toldFrame_)) Tell(window);
 }
 
 void Win32Foreground::StopWatching() {
@@ -44,6 +47,12 @@ bool Win32Foreground::SelfElevated() {
 platform::ForegroundProgram Win32Foreground::ProgramOfWindow(HWND window) {
   DWORD pid = 0;
   if (!window || !GetWindowThreadProcessId(window, &pid) || pid == 0) return {};
+  platform::ForegroundProgram program = ProgramOfProcess(pid);
+  DWORD app = ProgramProcessOfWindow(window, pid, program.exe);
+  return app == pid ? program : ProgramOfProcess(app);
+}
+
+platform::ForegroundProgram Win32Foreground::ProgramOfProcess(DWORD pid) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
   // A process that cannot even be queried is a protected or higher one.
   if (!process) return {"", GetLastError() == ERROR_ACCESS_DENIED};
@@ -66,7 +75,10 @@ platform::ForegroundProgram Win32Foreground::ProgramOfWindow(HWND window) {
 void Win32Foreground::Tell(HWND window) noexcept {
   told_ = window;
   try {
-    if (sink_) sink_->OnForegroundChanged(ProgramOfWindow(window));
+    platform::ForegroundProgram program = ProgramOfWindow(window);
+    toldFrame_ =
+        platform::ProgramNameKey(program.exe) == platform::ProgramNameKey(platform::kAppFrameHost);
+    if (sink_) sink_->OnForegroundChanged(program);
   } catch (...) {
     // The focused program stays as last told; the next focus change tells it afresh.
   }

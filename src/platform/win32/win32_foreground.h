@@ -25,16 +25,19 @@ class Win32Foreground : public platform::Foreground {
   void StopWatching() override;
   bool SelfElevated() override;
 
-  // The program of a window, from the cache when its process was seen before.
+  // The program of a window, from the cache when its process was seen before: a store app's
+  // own inside its frame (platform/program_window.h).
   platform::ForegroundProgram ProgramOfWindow(HWND window);
 
  private:
   static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
                                LONG child, DWORD thread, DWORD time);
   void Tell(HWND window) noexcept;
+  platform::ForegroundProgram ProgramOfProcess(DWORD pid);
 
   HWINEVENTHOOK hook_ = nullptr;
-  HWND told_ = nullptr;  // the window last told
+  HWND told_ = nullptr;     // the window last told
+  bool toldFrame_ = false;  // ... was a store app's frame without its app
   platform::ForegroundSink* sink_ = nullptr;
   // (process id, creation time) -> what was found out about it
   std::map<std::pair<DWORD, std::uint64_t>, platform::ForegroundProgram> known_;

@@ -12,7 +12,9 @@ BOOL CALLBACK AddProgramOfWindow(HWND window, LPARAM names) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId()) return TRUE;  // keys typed into Zorvane stay its own
-  std::string name = ExeNameOfWindow(window);
+  std::string name = ExeNameOfProcessId(process);
+  DWORD app = ProgramProcessOfWindow(window, process, name);
+  if (app != process) name = ExeNameOfProcessId(app);
   if (!name.empty()) reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
   return TRUE;
 }

@@ -1,0 +1,1 @@
+#include "tests/platform/program_names_contract.h"
