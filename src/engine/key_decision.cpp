@@ -138,7 +138,8 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
   // Ctrl selects all.
   std::uint8_t back = 0;
   for (int i = 0; i < 8; ++i) {
-    bool held = records_[Slot(kModifierKeys[i])].press != Press::None;
+    std::size_t m = Slot(kModifierKeys[i]);
+    bool held = records_[m].press != Press::None || holders_[m] > 0;  // itself, or mapped
     if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
   }
   for (int i = 0; i < 8; ++i) {

@@ -12,7 +12,7 @@ const std::map<std::string, int>& Words() {
       {"LShift", 160},  {"RShift", 161},   {"LCtrl", 162}, {"RCtrl", 163}, {"LAlt", 164},
       {"RAlt", 165},    {"AltGr", kAltGr}, {"Space", 32},  {"Enter", 13},  {"VolUp", 175},
       {"VolDown", 174}, {"NumLock", 144},  {"Back", 166},  {"Fwd", 167},   {"Caps", 20},
-      {"Null", 0},      {"Shift", 16},
+      {"Null", 0},      {"Shift", 16},     {"LWin", 91},   {"Bksp", 8},    {"Mask", 232},
   };
   return words;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Key streams in one line: "+A -A" is A down, A up. Names are letters, digits and a few words
-// (LShift, RShift, LCtrl, RAlt, Space, Enter, VolUp, VolDown, NumLock, Back, Fwd, F1-F12);
+// (LShift, RShift, LCtrl, RAlt, LWin, Space, Enter, Bksp, VolUp, VolDown, NumLock, Back, Fwd,
+// F1-F12, Mask: the unassigned 0xE8);
 // "#175" is any virtual-key code. "^" after the sign marks the SYS messages (Alt held): "+^A".
 // "AltGr" (kAltGr) is the key of that name on a layout that has it: Windows' made-up Left Ctrl,
 // then Right Alt.

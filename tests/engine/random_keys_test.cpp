@@ -1,5 +1,6 @@
 // A fixed-seed storm: random presses, repeats and releases under random mappings (swaps,
-// chains, disabled keys, unknown targets, typing actions), for all programs and for single
+// chains, disabled keys, unknown targets, typing actions, shortcuts with Shift), for all
+// programs and for single
 // programs (one of them switched off now and then), with the focus moving between them, the
 // settings file edited between events and now and then made unreadable, and the keyboard
 // lost and found again as on Windows: the hook dropped silently until the watchdog reinstalls
@@ -10,11 +11,13 @@
 // installed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bitset>
 #include <random>
 #include <set>
 
 #include "engine/hook_watchdog.h"
+#include "engine/shortcut_tables.h"
 #include "settings/mapping_store.h"
 #include "tests/engine/engine_rig.h"
 
@@ -48,6 +51,10 @@ class Storm {
       case 3:
         MakeUnreadable();
         break;
+      case 4:
+        rig.settings.WriteString(SwapShortcutSection(program), shortcuts_[Pick(shortcuts_.size())],
+                                 targets_[Pick(targets_.size())]);
+        break;
       default:
         RemoveMapping(rig.settings, source, program);
         rig.Map(source, targets_[Pick(targets_.size())], Pick(2) ? "AB" : "E", program);
@@ -71,12 +78,15 @@ class Storm {
     rig.errors.texts.clear();
   }
 
-  // Every release the program injected follows a press it injected.
+  // Every release the program injected follows a press it injected; a modifier may also be
+  // the user's own, lifted for a shortcut.
   void CheckReleases() {
     for (; checked_ < rig.input.injected.size(); ++checked_) {
       const platform::KeyEvent& e = rig.input.injected[checked_];
       bool down = e.message == platform::kWmKeyDown;
-      if (!down && !pressed_[e.vkCode & 0xFF] && strayRelease < 0) {
+      bool modifier = std::count(std::begin(kModifierKeys), std::end(kModifierKeys),
+                                 static_cast<int>(e.vkCode & 0xFF)) > 0;
+      if (!down && !modifier && !pressed_[e.vkCode & 0xFF] && strayRelease < 0) {
         strayRelease = static_cast<int>(checked_);
       }
       pressed_[e.vkCode & 0xFF] = down;
@@ -178,6 +188,7 @@ class Storm {
       {"A", 'A'}, {"B", 'B'},          {"C", 'C'},        {"D", 'D'},
       {"E", 'E'}, {"Left Shift", 160}, {"Caps Lock", 20}, {"Volume Up", 175}};
   const std::vector<std::string> programs_ = {"", "notepad.exe", "game.exe"};
+  const std::vector<std::string> shortcuts_ = {"Shift+A", "Left Shift+B", "Shift+Caps Lock"};
   const std::vector<std::string> targets_ = {"A",    "B",          "C",         "D",
                                              "E",    "Left Shift", "Caps Lock", "DisableKey",
                                              "Mute", "Volume Up",  "TypeText"};

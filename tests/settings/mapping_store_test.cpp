@@ -380,7 +380,10 @@ const Texts kSources = {"A", "B", "C", "D", "F1", "Num 5", "WWW Back", "Tab"};
 const std::string kLongest(2047, 'x');
 
 struct Storm {
-  Storm(const std::string& text, Model start) : model(std::move(start)) { files.Put(kPath, text); }
+  Storm(const std::string& text, const Model& start) {
+    for (const auto& [program, mappings] : start) model[ProgramKey(program)] = mappings;
+    files.Put(kPath, text);
+  }
 
   // '+' stores (Modify's removal first), '-' removes, '0' resets the program, 'o' switches it.
   void Do(char op, const std::string& source, const std::string& program,

@@ -1,0 +1,75 @@
+// Shortcuts as sources: a key with exactly the modifiers a mapping names, as the focused
+// program would see them after the program's own mappings.
+#include <gtest/gtest.h>
+
+#include "tests/engine/stories_fixture.h"
+
+namespace zv::testing_engine {
+namespace {
+
+class ShortcutStories : public StoriesTest {
+ protected:
+  ShortcutStories() {
+    rig.Map("Caps Lock", "Left Ctrl");
+    Shortcut("", "Ctrl+H", "BackSpace");
+    Shortcut("", "Left Ctrl+J", "K");
+    Shortcut("", "Win+E", "KeyCombination1");  // Ctrl+E
+    Shortcut("", "Ctrl+Q", "KeyCombination2");  // Win+E
+    Shortcut("", "Ctrl+T", "TypeText1");
+    Shortcut("", "Alt+F4", "DisableKey");
+    Shortcut("", "Ctrl+Nope", "B");  // cannot be read: left alone
+    Shortcut("notepad.exe", "Ctrl+H", "Unchanged");
+    Shortcut("notepad.exe", "Ctrl+M", "Enter");
+    rig.settings.WriteString("KeyCombination1", "Parameter", "16453");  // 0x4000 + 'E'
+    rig.settings.WriteString("KeyCombination2", "Parameter", "65605");  // 0x10000 + 'E'
+    rig.settings.WriteString("TypeText1", "Parameter", "hello");
+  }
+  void Shortcut(const std::string& program, const std::string& name, const std::string& target) {
+    rig.settings.WriteString(program.empty() ? "SwapShortcut" : "SwapShortcut " + program, name,
+                             target);
+  }
+};
+
+TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
+  const struct {
+    const char* program;
+    const char* typed;
+    const char* received;
+  } cases[] = {
+      // Exact match; the user's Ctrl comes back, so Ctrl+A after it selects all.
+      {"", "+LCtrl +H -H +A -A -LCtrl", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl +A -A -LCtrl"},
+      {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
+      {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
+      {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only
+      {"", "+LCtrl +J -J -LCtrl", "+LCtrl -LCtrl +K -K +LCtrl -LCtrl"},
+      // Caps Lock is Left Ctrl for the programs, so Caps Lock+H is Ctrl+H.
+      {"", "+Caps +H -H -Caps", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl -LCtrl"},
+      // The key repeats with the held key and goes up with it.
+      {"", "+LCtrl +H +H +H -H -LCtrl", "+LCtrl -LCtrl +Bksp +Bksp +Bksp -Bksp +LCtrl -LCtrl"},
+      // Win is masked before it goes up, here and when it comes back.
+      {"", "+LWin +E -E -LWin",
+       "+LWin +Mask -Mask -LWin +LCtrl +E -E -LCtrl +LWin +Mask -Mask -LWin"},
+      {"", "+LCtrl +Q -Q -LCtrl", "+LCtrl -LCtrl +LWin +E -E -LWin +LCtrl -LCtrl"},
+      {"", "+LAlt +F4 -F4 -LAlt", "+LAlt +Mask -Mask -LAlt"},
+      // The program's own section first; "Unchanged" types the shortcut as it is.
+      {"notepad.exe", "+LCtrl +H -H +M -M -LCtrl", "+LCtrl +H -H -LCtrl +Enter -Enter +LCtrl -LCtrl"},
+      {"calc.exe", "+LCtrl +M -M -LCtrl", "+LCtrl +M -M -LCtrl"},
+      {"", "+H -H +B -B", "+H -H +B -B"},
+  };
+  for (const auto& c : cases) {
+    rig.foreground.Focus(c.program);
+    EXPECT_EQ(rig.run(c.typed), c.received) << c.typed;
+  }
+  EXPECT_TRUE(rig.actions.runs.empty());
+}
+
+TEST_F(ShortcutStories, AnActionRunsOncePerPressWithTheModifiersLifted) {
+  EXPECT_EQ(rig.run("+LCtrl +T +T"), "+LCtrl -LCtrl");
+  ASSERT_EQ(rig.actions.runs.size(), 1u);
+  EXPECT_EQ(rig.actions.runs[0], std::make_pair(std::string("TypeText"), std::string("hello")));
+  EXPECT_EQ(rig.run("-T -LCtrl"), "+LCtrl -LCtrl");
+  EXPECT_EQ(rig.actions.runs.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zv::testing_engine
