@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 namespace zv::win32 {
 namespace {
@@ -41,6 +42,7 @@ void SetUpMapList(HWND list) {
   // Captions are read-only: the template gives no LVS_EDITLABELS.
   AddColumn(list, 0, "         Original Key", 147, LVCFMT_LEFT);
   AddColumn(list, 1, "Changed to", 128, LVCFMT_CENTER);
+  AddColumn(list, 2, "Does", 160, LVCFMT_LEFT);
   ShowScrollBar(list, SB_VERT, TRUE);
 }
 
@@ -58,7 +60,7 @@ int MapListSelectedIndex(HWND list) {
 }
 
 MapRow MapListRow(HWND list, int index) {
-  return {ItemText(list, index, 0), ItemText(list, index, 1)};
+  return {ItemText(list, index, 0), ItemText(list, index, 1), ItemText(list, index, 2)};
 }
 
 void MapListAppend(HWND list, const MapRow& row) {
@@ -68,10 +70,12 @@ void MapListAppend(HWND list, const MapRow& row) {
   item.pszText = const_cast<char*>(row.caption.c_str());
   const int index =
       static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  LVITEMA sub = {};
-  sub.iSubItem = 1;
-  sub.pszText = const_cast<char*>(row.target.c_str());
-  SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+  for (const auto& [column, text] : {std::pair{1, &row.target}, std::pair{2, &row.does}}) {
+    LVITEMA sub = {};
+    sub.iSubItem = column;
+    sub.pszText = const_cast<char*>(text->c_str());
+    SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+  }
 }
 
 void MapListDelete(HWND list, int index) {

@@ -1,6 +1,6 @@
 #pragma once
 // The two mapping lists (SwapKeyList, RegListView): report-view list views with the columns
-// "         Original Key" and "Changed to", grid lines, whole-row selection and one selected
+// "         Original Key", "Changed to" and "Does", grid lines, whole-row selection and one selected
 // row at most, whose vertical scroll bar is always shown.
 #include <windows.h>
 
@@ -8,8 +8,8 @@
 
 namespace zv::win32 {
 
-// Gives a list of the dialog template its extended styles and its two columns (147 and 128
-// pixels at 96 DPI, scaled to the screen's).
+// Gives a list of the dialog template its extended styles and its three columns (147, 128 and
+// 160 pixels at 96 DPI, scaled to the screen's).
 void SetUpMapList(HWND list);
 
 int MapListCount(HWND list);

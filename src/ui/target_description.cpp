@@ -1,0 +1,98 @@
+#include "ui/target_description.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "catalogue/key_catalogue.h"
+#include "catalogue/parameter_forms.h"
+#include "common/error.h"
+#include "ui/parameter_prompter.h"
+
+namespace zv {
+namespace {
+
+constexpr const char* kLineBreakSign = "\u23CE";  // ⏎, where the text breaks its line
+
+struct Modifier {
+  std::uint16_t flag;
+  const char* name;
+};
+// In the order they are written; a Win flag of the shortcut word goes in front.
+constexpr Modifier kModifiers[] = {
+    {kShortcutCtrl, "Ctrl"}, {kShortcutAlt, "Alt"}, {kShortcutShift, "Shift"}};
+
+std::string KeyName(int code) {
+  const std::string_view name = KeyNameOfCode(code);
+  return name == " " ? "key " + std::to_string(code) : std::string(name);
+}
+
+std::string TypedText(std::string_view form) {
+  std::string text;
+  for (const char c : form) {
+    if (c == '#') {
+      text += kLineBreakSign;
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+std::string Combination(std::string_view form) {
+  const std::uint16_t word = ShortcutWordOfText(form);
+  std::string text;
+  for (const Modifier& modifier : kModifiers) {
+    if ((word & modifier.flag) != 0) text += std::string(modifier.name) + "+";
+  }
+  const int key = word & 0xFF;
+  if (key != 0) return text + KeyName(key);
+  if (!text.empty()) text.pop_back();  // modifiers alone: no "+" after the last
+  return text;
+}
+
+// A press directly followed by the release of the same key is written as the key alone.
+std::string Sequence(std::string_view form) {
+  std::vector<SequenceItem> steps;
+  for (const std::string& item : SplitSequence(form)) {
+    if (!item.empty()) steps.push_back(ReadSequenceItem(item));
+  }
+  std::string text;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const SequenceItem& step = steps[i];
+    if (!text.empty()) text += ", ";
+    if (step.step == SequenceStep::kDelay) {
+      text += "wait " + step.argument + " ms";
+    } else if (step.step == SequenceStep::kKeyDown && i + 1 < steps.size() &&
+               steps[i + 1].step == SequenceStep::kKeyUp &&
+               steps[i + 1].argument == step.argument) {
+      text += step.argument;
+      ++i;
+    } else {
+      text += step.argument + (step.step == SequenceStep::kKeyDown ? " down" : " up");
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string TargetDescription(std::string_view target, std::string_view parameter) {
+  if (!IsParameterizedAction(target) || IsEmptyParameter(parameter) || parameter == "None")
+    return "";
+  try {
+    switch (ResolveKeyCode(target)) {
+      case kTypeTextCode:
+        return TypedText(parameter);
+      case kKeyCombinationCode:
+        return Combination(parameter);
+      case kKeySequenceCode:
+        return Sequence(parameter);
+      default:
+        return "";
+    }
+  } catch (const Error&) {
+    return "";  // a hand-edited value the actions cannot read either
+  }
+}
+
+}  // namespace zv
