@@ -196,6 +196,10 @@ void MainWindow::ShowActivePage() {
   const HWND pages[] = {c_.TabSheet1, c_.TabSheet4, c_.TabSheet2, c_.TabSheet5};
   const int active = static_cast<int>(ActivePage());
   for (int page = 0; page < 4; ++page) ShowWindow(pages[page], page == active ? SW_SHOW : SW_HIDE);
+  // The buttons act on a mapping list: on "Settings" and "About" they would ask and do nothing.
+  const bool mappingPage = active <= static_cast<int>(EditorPage::RegistryMap);
+  for (HWND button : {c_.BitBtn8, c_.BitBtn9, c_.BitBtn10, c_.BitBtn3})
+    ShowWindow(button, mappingPage ? SW_SHOW : SW_HIDE);
 }
 
 }  // namespace zv::win32
