@@ -132,8 +132,8 @@ void MainWindow::CreateControls() {
   MakeTSACombo(c_.cbbNewKey, *this);
   MakeHotKeyField(c_.HotKey1);
   MakeHotKeyField(c_.HotKey2);
-  SetUpMapList(c_.SwapKeyList);
-  SetUpMapList(c_.RegListView);
+  SetUpMapList(c_.SwapKeyList, true);
+  SetUpMapList(c_.RegListView, false);
   c_.RegListViewHint = AddHint(c_.RegListView, "Change here makes use of registry.");
 
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
@@ -182,6 +182,7 @@ void MainWindow::FitListsToPages() {
   MapWindowPoints(nullptr, c_.TabSheet1, reinterpret_cast<POINT*>(&list), 2);
   SetWindowPos(c_.SwapKeyList, nullptr, 0, list.top, page.right, page.bottom - list.top,
                SWP_NOZORDER);
+  FitDescriptionColumn(c_.SwapKeyList);
   // The Registry Map's note keeps its height under the list.
   GetWindowRect(c_.RegMapNote, &note);
   const int noteHeight = note.bottom - note.top;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -36,14 +37,22 @@ int ScaledPixels(int pixels) {
   return MulDiv(pixels, dpi, 96);
 }
 
-void SetUpMapList(HWND list) {
+void SetUpMapList(HWND list, bool describes) {
   const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
   // Captions are read-only: the template gives no LVS_EDITLABELS.
   AddColumn(list, 0, "         Original Key", 147, LVCFMT_LEFT);
   AddColumn(list, 1, "Changed to", 128, LVCFMT_CENTER);
-  AddColumn(list, 2, "Does", 160, LVCFMT_LEFT);
+  if (describes) AddColumn(list, 2, "Does", 0, LVCFMT_LEFT);
   ShowScrollBar(list, SB_VERT, TRUE);
+}
+
+void FitDescriptionColumn(HWND list) {
+  RECT client;
+  GetClientRect(list, &client);
+  const int taken = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0) +
+                                     SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0));
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, 2, std::max<int>(client.right - taken, ScaledPixels(60)));
 }
 
 int MapListCount(HWND list) {
