@@ -74,7 +74,8 @@ void MakeTSACombo(HWND box, KeyCapture& capture) {
   SetWindowSubclass(box, &TSAComboProc, kTSAComboSubclass, data);
   if (info.hwndItem != nullptr)
     SetWindowSubclass(info.hwndItem, &TSAComboProc, kTSAComboSubclass, data);
-  if (info.hwndList != nullptr) SetWindowSubclass(info.hwndList, &ExactListProc, kTSAComboSubclass, 0);
+  if (info.hwndList != nullptr)
+    SetWindowSubclass(info.hwndList, &ExactListProc, kTSAComboSubclass, 0);
 }
 
 }  // namespace zv::win32
