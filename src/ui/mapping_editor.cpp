@@ -9,6 +9,7 @@
 #include "scancode/scancode_map.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
+#include "ui/target_description.h"
 #include "ui/tip_rules.h"
 
 namespace zv {
@@ -242,8 +243,11 @@ void MappingEditor::LoadKeyboardMap() {
   // for the engine: a list left empty would refuse to activate the engine.
   const std::string section = SwapKeySectionIn(parts_.settings.Current(), program_);
   for (const std::string& key : parts_.settings.ReadSection(section)) {
+    const std::string target = parts_.settings.ReadString(section, key, "");
+    const std::string parameter =
+        IsParameterizedAction(target) ? ReadSetting(parts_.settings, target, "Parameter") : "";
     view_.AppendRow(MapList::SwapKeyList,
-                    {kRowIndent + key, parts_.settings.ReadString(section, key, "")});
+                    {kRowIndent + key, target, TargetDescription(target, parameter)});
   }
 }
 
@@ -266,7 +270,7 @@ void MappingEditor::LoadRegistryMap() {
     const std::size_t at = entry.find('@');
     const std::string target = entry.substr(0, at);
     const std::string source = at == std::string::npos ? "" : entry.substr(at + 1);
-    view_.AppendRow(MapList::RegListView, {kRowIndent + source, target});
+    view_.AppendRow(MapList::RegListView, {kRowIndent + source, target, ""});
   }
 }
 

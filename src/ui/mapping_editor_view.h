@@ -19,6 +19,7 @@ enum class KeyBox { OldKey, NewKey };
 struct MapRow {
   std::string caption;  // twelve blanks and the source key name
   std::string target;   // the first sub-item
+  std::string does;     // the second: what a parameterised target does ("" for the others)
 };
 
 class MappingEditorView {

@@ -4,6 +4,7 @@
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
 // scrolled into view first (the list may open above or below its box, scrolled anywhere),
 // or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY),
+// or zv_locate text <control id>: the control's text (a combo box: its field's),
 // or zv_locate idle: returns once the main window's thread takes messages again.
 #include <windows.h>
 // After windows.h.
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
     return form && SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) ? 0 : 1;
   }
   const bool value = argc > 2 && std::strcmp(argv[1], "hotkey") == 0;
-  if (value) ++argv, --argc;
+  const bool text = argc > 2 && std::strcmp(argv[1], "text") == 0;
+  if (value || text) ++argv, --argc;
   // The point's place across the control: a combo box is clicked in its field, left of its
   // drop-down button.
   const double across = argc > 2 ? std::atof(argv[2]) : 0.5;
@@ -69,6 +71,14 @@ int main(int argc, char** argv) {
   if (search.found == nullptr) return 1;
   if (value) {
     std::printf("%ld\n", static_cast<long>(SendMessageA(search.found, HKM_GETHOTKEY, 0, 0)));
+    return 0;
+  }
+  if (text) {  // the wide message: Wine cuts ANSI texts of another process short
+    wchar_t wide[256] = {};
+    char utf8[1024] = {};
+    SendMessageW(search.found, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
     return 0;
   }
   RECT r;

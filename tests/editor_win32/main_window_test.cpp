@@ -201,6 +201,7 @@ TEST_F(MainWindowTest, TypeTextThroughItsDialogThenModifyThenResetKey) {
   Pick(c().cbbNewKey, "TypeText");  // picking it opens the dialog and stores at once
   EXPECT_EQ(Rows(c().SwapKeyList), Texts{"F1=TypeText1"});
   EXPECT_EQ(settings.ReadString("TypeText1", "Parameter", ""), "Hello#World");
+  EXPECT_EQ(win32::MapListRow(c().SwapKeyList, 0).does, "Hello\u23CEWorld");
 
   // Modify, from the list's popup menu: the dialog shows the stored text.
   std::string shown;

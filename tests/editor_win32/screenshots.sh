@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
-# docs/images/: the "Keyboard Map" page with a few mappings and the "Registry Map" page with a
-# few swaps in Windows' key map, the page with one program chosen, and "Add program...".
+# docs/images/: the "Keyboard Map" page with a few mappings (what the parameterised ones do in
+# its third column) and the "Registry Map" page with a few swaps in Windows' key map, the
+# "Settings" and "About" pages, the page with one program chosen, and "Add program...".
 # Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -30,10 +31,14 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\zorvane.exe\X11 Driver' /v Managed 
 wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\Keyboard Layout' /v 'Scancode Map' \
   /t REG_BINARY /d 0000000000000000040000001D003A0030001E000000460000000000 /f >/dev/null
 cp "$exe" "$locate" "$work/"
-printf '%s\r\n' '[DisableKey]' 'Index=4' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=113' 'KeyCode4=93' \
+printf '%s\r\n' '[DisableKey]' 'Index=6' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=113' 'KeyCode4=93' \
+  'KeyCode5=114' 'KeyCode6=115' \
   '[SwapKey]' 'Caps Lock=Left Ctrl' 'F1=TypeText1' 'F2=Volume Up' 'Menu=DisableKey' \
-  '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' \
-  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' '[TypeText1]' 'Parameter=Kind regards#Jane' \
+  'F3=KeyCombination1' 'F4=KeySequence1' \
+  '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' 'F3=114' 'F4=115' \
+  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' 'KeyCombinationCount=1' 'KeySequenceCount=1' \
+  '[TypeText1]' 'Parameter=Kind regards#Jane' '[KeyCombination1]' 'Parameter=24659' \
+  '[KeySequence1]' 'Parameter=KeyDown A,KeyUp A,Delay 500,KeyDown B,KeyUp B,' \
   '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
   '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
   > "$work/Keydat.qnp"
@@ -63,9 +68,13 @@ click() {  # a left click where the locator's arguments point
   sleep 1
 }
 shoot main_window.png
-# The "Registry Map" tab is the second of the page control's buttons.
-click 2001 0.37
+# The page control's buttons: "Registry Map", "Settings" and "About" after "Keyboard Map".
+click 2001 0.31
 shoot main_window_registry.png
+click 2001 0.48
+shoot page_settings.png
+click 2001 0.63
+shoot page_about.png
 # Back on the "Keyboard Map": the Program box's items 1 and 2 are notepad.exe, "Add program...".
 click 2001 0.1
 click 2103 0.95

@@ -1,9 +1,10 @@
 #pragma once
-// TSACombo: an editable combo box that names every key pressed in it. Its only change to the
-// standard box is its answer to WM_GETDLGCODE, which adds DLGC_WANTTAB so that Tab reaches the
-// box instead of moving the focus. Enter and Esc reach it too: the window has no default or
-// cancel button to take them. Typed characters are discarded, so a box's text comes only from
-// key capture, its list, the target menu or a row click.
+// TSACombo: an editable combo box that names every key pressed in it. Its answer to
+// WM_GETDLGCODE adds DLGC_WANTTAB so that Tab reaches the box instead of moving the focus. Enter
+// and Esc reach it too: the window has no default or cancel button to take them. Esc with the
+// list open only closes the list. Typed characters are discarded, so a box's text comes only
+// from key capture, its list, the target menu or a row click; opening the list selects the
+// item that is exactly the box's text and never puts another name in the box.
 #include <windows.h>
 
 namespace zv::win32 {

@@ -132,8 +132,8 @@ void MainWindow::CreateControls() {
   MakeTSACombo(c_.cbbNewKey, *this);
   MakeHotKeyField(c_.HotKey1);
   MakeHotKeyField(c_.HotKey2);
-  SetUpMapList(c_.SwapKeyList);
-  SetUpMapList(c_.RegListView);
+  SetUpMapList(c_.SwapKeyList, true);
+  SetUpMapList(c_.RegListView, false);
   c_.RegListViewHint = AddHint(c_.RegListView, "Change here makes use of registry.");
 
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
@@ -182,6 +182,7 @@ void MainWindow::FitListsToPages() {
   MapWindowPoints(nullptr, c_.TabSheet1, reinterpret_cast<POINT*>(&list), 2);
   SetWindowPos(c_.SwapKeyList, nullptr, 0, list.top, page.right, page.bottom - list.top,
                SWP_NOZORDER);
+  FitDescriptionColumn(c_.SwapKeyList);
   // The Registry Map's note keeps its height under the list.
   GetWindowRect(c_.RegMapNote, &note);
   const int noteHeight = note.bottom - note.top;
@@ -196,6 +197,10 @@ void MainWindow::ShowActivePage() {
   const HWND pages[] = {c_.TabSheet1, c_.TabSheet4, c_.TabSheet2, c_.TabSheet5};
   const int active = static_cast<int>(ActivePage());
   for (int page = 0; page < 4; ++page) ShowWindow(pages[page], page == active ? SW_SHOW : SW_HIDE);
+  // The buttons act on a mapping list: on "Settings" and "About" they would ask and do nothing.
+  const bool mappingPage = active <= static_cast<int>(EditorPage::RegistryMap);
+  for (HWND button : {c_.BitBtn8, c_.BitBtn9, c_.BitBtn10, c_.BitBtn3})
+    ShowWindow(button, mappingPage ? SW_SHOW : SW_HIDE);
 }
 
 }  // namespace zv::win32

@@ -24,7 +24,10 @@ void MainWindow::FormActivated(bool active) {
     if (focus != nullptr && IsChild(form_, focus)) lastFocus_ = focus;
     return;
   }
-  SetFocus(lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_ : c_.cbbOldKey);
+  // A button hidden with the row of buttons takes no focus.
+  const bool shown = lastFocus_ != nullptr && IsWindow(lastFocus_) &&
+                     (GetWindowLongPtrA(lastFocus_, GWL_STYLE) & WS_VISIBLE) != 0;
+  SetFocus(shown ? lastFocus_ : c_.cbbOldKey);
 }
 
 INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

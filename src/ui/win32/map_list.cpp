@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace zv::win32 {
 namespace {
@@ -35,13 +37,22 @@ int ScaledPixels(int pixels) {
   return MulDiv(pixels, dpi, 96);
 }
 
-void SetUpMapList(HWND list) {
+void SetUpMapList(HWND list, bool describes) {
   const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
   // Captions are read-only: the template gives no LVS_EDITLABELS.
   AddColumn(list, 0, "         Original Key", 147, LVCFMT_LEFT);
   AddColumn(list, 1, "Changed to", 128, LVCFMT_CENTER);
+  if (describes) AddColumn(list, 2, "Does", 0, LVCFMT_LEFT);
   ShowScrollBar(list, SB_VERT, TRUE);
+}
+
+void FitDescriptionColumn(HWND list) {
+  RECT client;
+  GetClientRect(list, &client);
+  const int taken = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0) +
+                                     SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0));
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, 2, std::max<int>(client.right - taken, ScaledPixels(60)));
 }
 
 int MapListCount(HWND list) {
@@ -58,7 +69,7 @@ int MapListSelectedIndex(HWND list) {
 }
 
 MapRow MapListRow(HWND list, int index) {
-  return {ItemText(list, index, 0), ItemText(list, index, 1)};
+  return {ItemText(list, index, 0), ItemText(list, index, 1), ItemText(list, index, 2)};
 }
 
 void MapListAppend(HWND list, const MapRow& row) {
@@ -68,10 +79,12 @@ void MapListAppend(HWND list, const MapRow& row) {
   item.pszText = const_cast<char*>(row.caption.c_str());
   const int index =
       static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  LVITEMA sub = {};
-  sub.iSubItem = 1;
-  sub.pszText = const_cast<char*>(row.target.c_str());
-  SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+  for (const auto& [column, text] : {std::pair{1, &row.target}, std::pair{2, &row.does}}) {
+    LVITEMA sub = {};
+    sub.iSubItem = column;
+    sub.pszText = const_cast<char*>(text->c_str());
+    SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+  }
 }
 
 void MapListDelete(HWND list, int index) {

@@ -1,0 +1,37 @@
+// The lists' third column: what a parameterised target does, in the user's words.
+#include "ui/target_description.h"
+
+#include <gtest/gtest.h>
+
+#include "catalogue/parameter_forms.h"
+
+namespace zv {
+namespace {
+
+std::string Word(unsigned modifiers, int key) {
+  return std::to_string(modifiers | static_cast<unsigned>(key));
+}
+
+TEST(TargetDescription, SaysWhatTheStoredParameterDoes) {
+  const struct {
+    std::string target, parameter, does;
+  } cases[] = {
+      {"TypeText1", "hello#world", "hello\u23CEworld"},
+      {"KeyCombination1", Word(kShortcutShift | kShortcutCtrl, 'S'), "Ctrl+Shift+S"},
+      {"KeyCombination2", Word(kShortcutShift | kShortcutAlt | kShortcutCtrl, 0x70),
+       "Ctrl+Alt+Shift+F1"},
+      {"KeySequence1", "KeyDown A,KeyUp A,Delay 500,KeyDown B,KeyUp B,", "A, wait 500 ms, B"},
+      {"KeySequence2", "KeyDown Left Shift,KeyDown A,KeyUp A,KeyUp Left Shift,",
+       "Left Shift down, A, Left Shift up"},
+      // Nothing to say: no parameter, a target without one, a value no action can read.
+      {"TypeText2", "0", ""},
+      {"KeySequence3", "None", ""},
+      {"Back", "hello", ""},
+      {"KeyCombination3", "12x", ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TargetDescription(c.target, c.parameter), c.does) << c.target << " " << c.parameter;
+}
+
+}  // namespace
+}  // namespace zv
