@@ -152,6 +152,20 @@ int StoreHundredMappings(SettingsFile& settings, const std::string& program, int
   return stored;
 }
 
+// Writes 100 shortcut mappings, "Ctrl+" each key StoreHundredMappings maps, to letters.
+void WriteHundredShortcuts(SettingsFile& settings) {
+  SettingsFile::Batch batch(settings);
+  int written = 0;
+  for (const std::string& name : OriginalKeyList()) {
+    int code = ResolveKeyCode(name);
+    if (written == 100 || name == "Z" || code <= 0 || code > 255) continue;
+    settings.WriteString("SwapShortcut", "Ctrl+" + name,
+                         std::string(1, static_cast<char>('A' + written % 26)));
+    ++written;
+  }
+  batch.Commit();
+}
+
 constexpr int kPrograms = 20;
 
 // Every event's time in microseconds, sorted.
@@ -219,6 +233,20 @@ int main(int argc, char** argv) {
   programsDispatcher.programs().SetProgram("program20.exe");
   programsDispatcher.programs().SetForeground(&foreground);
 
+  // The third file: 100 shortcut mappings (Ctrl with a key). One hook sees Shift held, so its
+  // shortcut keys come with other modifiers; the other sees Ctrl held, so they fire.
+  SettingsFile shortcutsFile(files, folder + "\\Shortcuts.qnp");
+  PrepareSettingsFile(shortcutsFile);
+  WriteHundredShortcuts(shortcutsFile);
+  Dispatcher otherModsDispatcher(shortcutsFile, channel, input),
+      firedDispatcher(shortcutsFile, channel, input);
+  otherModsDispatcher.SetScheduler(&scheduler);
+  firedDispatcher.SetScheduler(&scheduler);
+  KeyHook otherModsHook(input, channel, shortcutsFile, windows, g_errors);
+  KeyHook firedHook(input, channel, shortcutsFile, windows, g_errors);
+  otherModsHook.SetClient(&otherModsDispatcher);
+  firedHook.SetClient(&firedDispatcher);
+
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -236,6 +264,9 @@ int main(int argc, char** argv) {
   };
   std::uint32_t handle = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window));
   int n = 1000 * scale;
+  platform::KeyEvent shift = event(0xA0, 0), ctrl = event(0xA2, 0);
+  otherModsHook.KeyHookProc(shift);
+  firedHook.KeyHookProc(ctrl);
   Bench bench;
   bench.Add("hook path, unmapped key event", n, [&](int i) { hook.KeyHookProc(event('Z', i)); });
   bench.Add("hook path, mapped key event (dispatcher, SendInput)", n,
@@ -256,6 +287,12 @@ int main(int argc, char** argv) {
             [&](int i) { programsHook.KeyHookProc(event('Z', i)); });
   bench.Add("20 programs x 100 mappings: mapped key event (own mapping)", n,
             [&](int i) { programsHook.KeyHookProc(event('A', i)); });
+  bench.Add("100 shortcuts: unmapped key event", n,
+            [&](int i) { otherModsHook.KeyHookProc(event('Z', i)); });
+  bench.Add("100 shortcuts: a shortcut's key with other modifiers", n,
+            [&](int i) { otherModsHook.KeyHookProc(event('A', i)); });
+  bench.Add("100 shortcuts: fired shortcut (lift, target, re-press)", n,
+            [&](int i) { firedHook.KeyHookProc(event('A', i)); });
   bench.Add("(a) registry round trip: create, read, write, close", n, [&](int) {
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kDisableKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -300,7 +337,7 @@ int main(int argc, char** argv) {
               programMappings, kPrograms);
   for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
   double unmapped = bench[0], mapped = bench[1], posted = bench[2], whole = bench[3],
-         roundTrip = bench[6], profile = bench[7];
+         roundTrip = bench[9], profile = bench[10];
   std::printf(
       "ratios to (a): unmapped %.2f, mapped %.2f, mapped with its posted work %.2f, whole key "
       "%.2f\n",
@@ -312,7 +349,7 @@ int main(int argc, char** argv) {
   // mapped key's events each followed by its injected event coming back through the hook.
   const int count = 200;
   bench::CallCounts unmappedCalls, mappedCalls, backCalls, afterCalls, programsUnmapped,
-      programsMapped;
+      programsMapped, shortcutsUnmapped, shortcutsOtherMods, shortcutsFired;
   auto add = [](bench::CallCounts& sum, const bench::CallCounts& to,
                 const bench::CallCounts& from) {
     sum.registry += to.registry - from.registry;
@@ -348,6 +385,16 @@ int main(int argc, char** argv) {
     add(programsMapped, calls, c5);
     programsHook.KeyHookProc(back);  // takes "TempCode" back, as above
     Pump();
+    bench::CallCounts c6 = calls;
+    otherModsHook.KeyHookProc(event('Z', i));
+    bench::CallCounts c7 = calls;
+    otherModsHook.KeyHookProc(event('A', i));
+    bench::CallCounts c8 = calls;
+    firedHook.KeyHookProc(event('A', i));
+    add(shortcutsUnmapped, c7, c6);
+    add(shortcutsOtherMods, c8, c7);
+    add(shortcutsFired, calls, c8);
+    Pump();
   }
   auto report = [&](const char* name, const bench::CallCounts& c) {
     auto avg = [&](long n) { return static_cast<double>(n) / count; };
@@ -364,6 +411,11 @@ int main(int argc, char** argv) {
   report("  after the hook: the posted work of the two", afterCalls);
   report("  20 programs: unmapped key event", programsUnmapped);
   report("  20 programs: mapped key event (own mapping)", programsMapped);
+  report("  100 shortcuts: unmapped key event", shortcutsUnmapped);
+  report("  100 shortcuts: the key with other modifiers", shortcutsOtherMods);
+  report("  100 shortcuts: fired shortcut event", shortcutsFired);
+  firedDispatcher.LoseSight(false);  // the Ctrl it pressed again goes up
+  std::printf("fired shortcut / (a): %.2f\n", bench[8] / roundTrip);
 
   // The tail: first on a quiet machine, then while another process rewrites the settings
   // file. As in the program, the folder watch posts a look at the file to the main thread,

@@ -4,11 +4,11 @@
 #include <exception>
 
 #include "catalogue/key_catalogue.h"
+#include "catalogue/parameter_forms.h"
+#include "catalogue/shortcut_name.h"
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "engine/hook_messages.h"
-#include "catalogue/parameter_forms.h"
-#include "catalogue/shortcut_name.h"
 #include "engine/key_injection.h"
 #include "settings/mapping_store.h"
 
@@ -120,10 +120,9 @@ ShortcutHit Dispatcher::ShortcutOf(int virtualKey, std::uint8_t held) {
         KeyCombinationOfForm(settings_.Snapshot().ReadString(target, "Parameter", "0"));
     hit.kind = c.key > 0 ? ShortcutHit::Kind::Keys : ShortcutHit::Kind::Nothing;
     hit.key = c.key;
-    hit.modifiers = static_cast<std::uint8_t>((c.ctrl ? kModLeftCtrl : 0) |
-                                              (c.alt ? kModLeftAlt : 0) |
-                                              (c.shift ? kModLeftShift : 0) |
-                                              (c.win ? kModLeftWin : 0));
+    hit.modifiers =
+        static_cast<std::uint8_t>((c.ctrl ? kModLeftCtrl : 0) | (c.alt ? kModLeftAlt : 0) |
+                                  (c.shift ? kModLeftShift : 0) | (c.win ? kModLeftWin : 0));
   } else if (code > 500 && code != 600) {
     hit.kind = ShortcutHit::Kind::Action;
     shortcutAction_ = target;

@@ -126,9 +126,9 @@ class KeyDecision {
     Press press = Press::None;
     bool unseen = false;
     bool action = false;
-    bool shortcut = false;     // a shortcut mapping fired
-    std::uint8_t lifted = 0;   // the user's modifiers it lifted, pressed again at the release
-    std::uint8_t added = 0;    // the modifiers it pressed, released with it
+    bool shortcut = false;    // a shortcut mapping fired
+    std::uint8_t lifted = 0;  // the user's modifiers it lifted, pressed again at the release
+    std::uint8_t added = 0;   // the modifiers it pressed, released with it
     int target = KeyTables::kNoTarget;
   };
   static constexpr std::size_t kAltGrSlot = 256;
@@ -141,11 +141,11 @@ class KeyDecision {
   void Repeat(const Record& r, KeyBatch& out) const;
   void Release(Record& r, KeyBatch& out);
 
-  std::array<Record, 257> records_;  // per virtual key, and AltGr's Left Ctrl
+  std::array<Record, 257> records_;          // per virtual key, and AltGr's Left Ctrl
   std::array<std::uint8_t, 256> holders_{};  // per target key: the records that pressed it
-  std::bitset<256> pressed_;  // keys the program injected down and has not released
-  bool unreadable_ = false;   // the loss for an unreadable list has been taken
-  std::uint8_t visible_ = 0;  // modifiers programs see down, side bits
+  std::bitset<256> pressed_;                 // keys the program injected down and has not released
+  bool unreadable_ = false;                  // the loss for an unreadable list has been taken
+  std::uint8_t visible_ = 0;                 // modifiers programs see down, side bits
 };
 
 }  // namespace zv

@@ -79,7 +79,9 @@ class KeyHook : public platform::KeyHookSink {
 
   bool installed() const { return installed_; }
   // The engine or the lock wants the hook, the loop runs, and the system refused it.
-  bool refused() const { return (hookedForMapping_ || keyboardLocked_) && loopRuns_ && !installed_; }
+  bool refused() const {
+    return (hookedForMapping_ || keyboardLocked_) && loopRuns_ && !installed_;
+  }
   bool KeyboardLocked() const { return keyboardLocked_; }
   bool HookedForMapping() const { return hookedForMapping_; }
   // Tick of the last event the hook saw, or of its installation when that was later.

@@ -61,7 +61,9 @@ struct RecordingClient : HookClient {
   bool Maps(int vk) override { return dispatcher.Maps(vk); }
   bool Unseen(int vk) override { return dispatcher.Unseen(vk); }
   void LoseSight(bool unseen) noexcept override { dispatcher.LoseSight(unseen); }
-  bool OnKeyEvent(const KeyIn& in) override { return told.push_back(in), dispatcher.OnKeyEvent(in); }
+  bool OnKeyEvent(const KeyIn& in) override {
+    return told.push_back(in), dispatcher.OnKeyEvent(in);
+  }
   Dispatcher& dispatcher;
   std::vector<KeyIn> told;
 };

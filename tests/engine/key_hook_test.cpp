@@ -23,8 +23,7 @@ class KeyHookTest : public ::testing::Test {
  protected:
   KeyHookTest() {
     // A hand-written list: A (65) and C (67) are intercepted, A typed as B.
-    rig.WriteFile(
-        "[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=67\r\n[SwapKey]\r\nA=B\r\n");
+    rig.WriteFile("[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=67\r\n[SwapKey]\r\nA=B\r\n");
     rig.hook.InstallKeyHook();
   }
   // What the program injected: the mapping carried out.
@@ -43,9 +42,9 @@ TEST_F(KeyHookTest, DecisionTable) {
   } rows[] = {
       // Not listed and nothing mapped: passed on, and nothing is injected for it.
       {66, 0, false, HookAnswer::PassOn, false},
-      {66, 66, true, HookAnswer::PassOn, false},  // not listed, announced in TempCode
-      {65, 0, false, HookAnswer::Swallow, true},  // listed, typed
-      {65, 65, true, HookAnswer::Swallow, true},  // another program's, though TempCode names it
+      {66, 66, true, HookAnswer::PassOn, false},   // not listed, announced in TempCode
+      {65, 0, false, HookAnswer::Swallow, true},   // listed, typed
+      {65, 65, true, HookAnswer::Swallow, true},   // another program's, though TempCode names it
       {65, 65, false, HookAnswer::Swallow, true},  // typed: TempCode never makes it its own
       {65, 0, true, HookAnswer::Swallow, true},    // another program's injection of it
   };

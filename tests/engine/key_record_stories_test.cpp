@@ -52,8 +52,8 @@ TEST_F(KeyRecordStories, OnlyTheMarkerMakesAnInjectedKeyTheProgramsOwn) {
   rig.input.InjectForeign(0xA5, true);
   rig.input.InjectForeign(0xA2, false, platform::kAltGrControlScan);
   rig.input.InjectForeign(0xA5, false);
-  EXPECT_EQ(FormatEvents({rig.input.received.begin() + static_cast<long>(from),
-                          rig.input.received.end()}),
+  EXPECT_EQ(FormatEvents(
+                {rig.input.received.begin() + static_cast<long>(from), rig.input.received.end()}),
             "+LCtrl +RAlt -LCtrl -RAlt");
 }
 
@@ -66,7 +66,7 @@ TEST_F(KeyRecordStories, ASecondResumeLeavesTheKeysPressedSinceWakingAlone) {
   std::size_t from = rig.input.injected.size();
   watchdog.OnSessionEvent(SessionEvent::Resumed);  // by itself
   EXPECT_EQ(rig.injectedSince(from), "-LShift");
-  EXPECT_EQ(rig.run("-A +A"), "-A +LShift");  // A came up unseen; held again after waking
+  EXPECT_EQ(rig.run("-A +A"), "-A +LShift");       // A came up unseen; held again after waking
   watchdog.OnSessionEvent(SessionEvent::Resumed);  // for the user
   EXPECT_EQ(rig.run("+B -A"), "+B -LShift");
   rig.run("-B");

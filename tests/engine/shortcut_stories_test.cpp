@@ -13,7 +13,7 @@ class ShortcutStories : public StoriesTest {
     rig.Map("Caps Lock", "Left Ctrl");
     Shortcut("", "Ctrl+H", "BackSpace");
     Shortcut("", "Left Ctrl+J", "K");
-    Shortcut("", "Win+E", "KeyCombination1");  // Ctrl+E
+    Shortcut("", "Win+E", "KeyCombination1");   // Ctrl+E
     Shortcut("", "Ctrl+Q", "KeyCombination2");  // Win+E
     Shortcut("", "Ctrl+T", "TypeText1");
     Shortcut("", "Alt+F4", "DisableKey");
@@ -52,7 +52,8 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       {"", "+LCtrl +Q -Q -LCtrl", "+LCtrl -LCtrl +LWin +E -E -LWin +LCtrl -LCtrl"},
       {"", "+LAlt +F4 -F4 -LAlt", "+LAlt +Mask -Mask -LAlt"},
       // The program's own section first; "Unchanged" types the shortcut as it is.
-      {"notepad.exe", "+LCtrl +H -H +M -M -LCtrl", "+LCtrl +H -H -LCtrl +Enter -Enter +LCtrl -LCtrl"},
+      {"notepad.exe", "+LCtrl +H -H +M -M -LCtrl",
+       "+LCtrl +H -H -LCtrl +Enter -Enter +LCtrl -LCtrl"},
       {"calc.exe", "+LCtrl +M -M -LCtrl", "+LCtrl +M -M -LCtrl"},
       {"", "+H -H +B -B", "+H -H +B -B"},
   };

@@ -87,7 +87,7 @@ TEST_F(StoriesTest, EditsApplyAtTheNextKey) {
   EXPECT_EQ(rig.run("+A -A"), "+A -A");
   rig.Map("A", "C");
   EXPECT_EQ(rig.run("+A"), "+C");
-  rig.Unmap("A");                // while held: its release undoes what its press did
+  rig.Unmap("A");  // while held: its release undoes what its press did
   EXPECT_EQ(rig.run("-A"), "-C");
 }
 
