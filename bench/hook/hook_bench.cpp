@@ -159,6 +159,7 @@ void WriteHundredShortcuts(SettingsFile& settings) {
   for (const std::string& name : OriginalKeyList()) {
     int code = ResolveKeyCode(name);
     if (written == 100 || name == "Z" || code <= 0 || code > 255) continue;
+    if (!IniDocument::CanHoldKey("Ctrl+" + name)) continue;  // "=" cannot be a key's name
     settings.WriteString("SwapShortcut", "Ctrl+" + name,
                          std::string(1, static_cast<char>('A' + written % 26)));
     ++written;

@@ -10,6 +10,7 @@
 #include "common/error.h"
 #include "engine/hook_messages.h"
 #include "engine/key_injection.h"
+#include "engine/tap_hold_spec.h"
 #include "settings/mapping_store.h"
 
 namespace zv {
@@ -65,7 +66,7 @@ void Dispatcher::WMHookKeyUp(int virtualKey) {
 
 bool Dispatcher::Maps(int virtualKey) {
   programs_.Follow(virtualKey, shortcuts_.Dependent(virtualKey));
-  return MapsHere(virtualKey) || shortcuts_.IsKey(virtualKey);
+  return MapsHere(virtualKey) || shortcuts_.IsKey(virtualKey) || layers_.AnyMaps(virtualKey);
 }
 
 bool Dispatcher::MapsHere(int virtualKey) {
@@ -76,20 +77,62 @@ bool Dispatcher::MapsHere(int virtualKey) {
 bool Dispatcher::OnKeyEvent(const KeyIn& in) {
   batch_.Clear();
   bool swallow = keys_.Decide(in, *this, batch_);
-  SimulateKeys(batch_.keys);
-  if (batch_.runAction && batch_.shortcut) {
-    RunAction(shortcutAction_, settings_.Snapshot(), false);
-  } else if (batch_.runAction) {
-    RunMappedAction(in.vk, batch_.repeat);
-  }
+  Carry(in.vk, batch_);
   return swallow;
 }
 
-int Dispatcher::TargetOf(int virtualKey) {
-  // The mapping comes from the settings file's snapshot in memory (a write updates it).
-  if (!MapsHere(virtualKey)) return kNoTarget;  // a key the focused program passes, or unmapped
+void Dispatcher::Carry(int virtualKey, const KeyBatch& batch) {
+  SimulateKeys(batch.keys);
+  const IniDocument& doc = settings_.Snapshot();
+  if (batch.runAction && batch.shortcut) {
+    RunAction(shortcutAction_, doc, false);
+  } else if (batch.runAction && batch.actionLayer >= 0) {
+    const std::string& section = layers_.SectionOf(batch.actionLayer);
+    RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), ""), doc,
+              batch.repeat);
+  } else if (batch.runAction) {
+    RunMappedAction(virtualKey, batch.repeat);
+  }
+  if (batch.tapOf >= 0) {
+    std::string tap;
+    std::string value = TargetValue(batch.tapOf);
+    ParseTapHoldSpec(doc.ReadString(value, "Parameter", ""), layers_, &tap);
+    RunAction(tap, doc, false);
+  }
+  if (batch.timerMs >= 0 && scheduler_) {
+    std::uint64_t key = batch.timerKey;
+    scheduler_->StartTimer(batch.timerMs, [this, key] { Expire(key); });
+  }
+}
+
+void Dispatcher::Expire(std::uint64_t timerKey) {
+  KeyBatch batch;
+  keys_.Expire(timerKey, *this, batch);
+  Carry(0, batch);
+}
+
+std::string Dispatcher::TargetValue(int virtualKey) {
+  if (!MapsHere(virtualKey)) return "";
   const IniDocument& doc = settings_.Snapshot();
   const std::string& section = programs_.SectionOf(virtualKey);
+  return doc.ReadString(section, SourceName(doc, section, virtualKey), "");
+}
+
+bool Dispatcher::TapHoldOf(int virtualKey, TapHoldSpec& spec) {
+  std::string value = TargetValue(virtualKey);
+  if (ProgramKey(StripNumberSuffix(value)) != ProgramKey("TapHold")) return false;
+  spec = ParseTapHoldSpec(settings_.Snapshot().ReadString(value, "Parameter", ""), layers_);
+  return true;
+}
+
+int Dispatcher::TargetOf(int virtualKey, int layer) {
+  // The mapping comes from the settings file's snapshot in memory (a write updates it): the
+  // held layer's, else the focused program's.
+  bool layered = layers_.Maps(layer, virtualKey);
+  if (!layered && !MapsHere(virtualKey)) return kNoTarget;  // passed here, or unmapped
+  const IniDocument& doc = settings_.Snapshot();
+  const std::string& section =
+      layered ? layers_.SectionOf(layer) : programs_.SectionOf(virtualKey);
   std::string name = SourceName(doc, section, virtualKey);
   if (!doc.ValueExists(section, name)) return kNoTarget;
   std::string target = doc.ReadString(section, name, "Null");

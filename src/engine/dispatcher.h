@@ -21,6 +21,7 @@
 #include "engine/program_mappings.h"
 #include "engine/registry_channel.h"
 #include "engine/scan_code_table.h"
+#include "engine/layer_tables.h"
 #include "engine/shortcut_tables.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
@@ -63,7 +64,14 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
 
  private:
   bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
-  int TargetOf(int virtualKey) override;
+  int TargetOf(int virtualKey, int layer) override;
+  bool LayerMaps(int layer, int virtualKey) override { return layers_.Maps(layer, virtualKey); }
+  bool TapHoldOf(int virtualKey, TapHoldSpec& spec) override;
+  // The stored value of vk's mapping here ("" when none): "TapHold3", "B", ...
+  std::string TargetValue(int virtualKey);
+  // Carries out a batch the decision filled: keys, the action, the timer.
+  void Carry(int virtualKey, const KeyBatch& batch);
+  void Expire(std::uint64_t timerKey);
   ShortcutHit ShortcutOf(int virtualKey, std::uint8_t held) override;
   void RunAction(const std::string& target, const IniDocument& doc, bool repeat);
   bool MapsHere(int virtualKey);
@@ -90,6 +98,7 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
   KeyBatch batch_;  // reused: a decision allocates nothing once the batch has grown
   ProgramMappings programs_{settings_};  // per snapshot: each program's mapped keys
   ShortcutTables shortcuts_{settings_};  // per snapshot: the shortcut mappings
+  LayerTables layers_{settings_};        // per snapshot: the layers
   std::string shortcutAction_;           // the target of the shortcut that fired an action
 };
 

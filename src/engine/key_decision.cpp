@@ -25,10 +25,6 @@ std::uint8_t Kinds(std::uint8_t sides) {
   return kinds;
 }
 
-void Mask(KeyBatch& out) {
-  out.keys.push_back({kMaskKey, true});
-  out.keys.push_back({kMaskKey, false});
-}
 }  // namespace
 
 KeyDecision::KeyDecision() {
@@ -37,6 +33,11 @@ KeyDecision::KeyDecision() {
 }
 
 bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
+  if (pending_.active && !in.altGrControl) return WhilePending(in, tables, out);
+  return DecideNow(in, tables, out);
+}
+
+bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   Record& r = records_[in.altGrControl ? kAltGrSlot : Slot(in.vk)];
   // A settings file the program cannot read (its error is shown) leaves every fresh press
   // alone, and what the program pressed under the old list goes up.
@@ -51,15 +52,21 @@ bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   bool swallow;
   if (!in.down) {
     swallow = r.press == Press::Swallowed;
-    Release(r, out);
+    Release(in.vk, r, out);
   } else if (r.press != Press::None) {
     out.repeat = true;
-    Repeat(r, out);
+    Repeat(in.vk, r, out);
     swallow = r.press == Press::Swallowed;
   } else if (in.locked || !in.readable) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
     swallow = in.locked;
   } else {
+    TapHoldSpec spec;
+    if (!in.altGrControl && in.ready && tables.TapHoldOf(in.vk, spec)) {
+      if (spec.valid) return StartTapHold(in, spec, r, out);
+      r.press = Press::Passed;
+      return false;
+    }
     Fresh(in, r, tables, out);
     swallow = r.press == Press::Swallowed;
   }
@@ -69,20 +76,22 @@ bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
 
 void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out) {
   int key = in.altGrControl ? kRightAlt : in.vk;
-  bool swallow = in.listed && in.ready && tables.Intercepts(key);
+  bool layered = in.ready && !in.altGrControl && tables.LayerMaps(layer_, in.vk);
+  bool swallow = layered || (in.listed && in.ready && tables.Intercepts(key));
   r.press = swallow ? Press::Swallowed : Press::Passed;
   if (in.altGrControl || !in.ready) return;  // AltGr's Ctrl is no key of its own: no mapping
-  if (!SideBit(in.vk)) {
+  if (!SideBit(in.vk) && !layered) {
     // A shortcut mapping comes before the key's own; "Unchanged" keeps the key as typed.
     ShortcutHit hit = tables.ShortcutOf(in.vk, visible_);
     if (hit.kind == ShortcutHit::Kind::Keep) r.press = Press::Passed;
     if (hit.kind == ShortcutHit::Kind::Keep) return;
     if (hit.kind != ShortcutHit::Kind::None) return Fire(hit, r, out);
   }
-  int target = tables.TargetOf(in.vk);
+  r.via = layered ? layer_ : -1;
+  int target = tables.TargetOf(in.vk, r.via);
   r.action = target == KeyTables::kRunsAction;
   if (target >= 0) Hold(r, target);
-  Repeat(r, out);
+  Repeat(in.vk, r, out);
 }
 
 void KeyDecision::Hold(Record& r, int target) {
@@ -101,38 +110,52 @@ void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
   r.lifted = visible_ & ~Kinds(wanted);
   r.added = wanted & ~Kinds(visible_);
   for (int i = 0; i < 8; ++i) {
-    if (r.lifted & (1 << i)) out.keys.push_back({kModifierKeys[i], false});
+    if (r.lifted & (1 << i)) Emit(out, kModifierKeys[i], false);
   }
   for (int i = 0; i < 8; ++i) {
-    if (r.added & (1 << i)) out.keys.push_back({kModifierKeys[i], true});
+    if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
   if (hit.kind == ShortcutHit::Kind::Action) {
     out.runAction = out.shortcut = true;
     return;
   }
   Hold(r, hit.key);
-  out.keys.push_back({r.target, true});
+  Emit(out, r.target, true);
 }
 
-void KeyDecision::Repeat(const Record& r, KeyBatch& out) const {
-  if (r.target >= 0) out.keys.push_back({r.target, true});
+void KeyDecision::Emit(KeyBatch& out, int key, bool down) {
+  out.keys.push_back({key, down});
+  NoteInjected(key, down);  // the next decisions in the same batch see it done
+}
+
+void KeyDecision::Mask(KeyBatch& out) {
+  Emit(out, kMaskKey, true);
+  Emit(out, kMaskKey, false);
+}
+
+void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out) {
+  if (r.own) Emit(out, vk, true);
+  if (r.target >= 0) Emit(out, r.target, true);
   if (r.action) out.runAction = true;  // a fired shortcut's action runs once per press
+  if (r.action) out.actionLayer = r.via;
 }
 
-void KeyDecision::Release(Record& r, KeyBatch& out) {
+void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
+  if (r.own && pressed_[Slot(vk)]) Emit(out, vk, false);
   if (r.target >= 0) {
     std::size_t t = Slot(r.target);
     // Another held key that pressed the same target keeps it down until it goes up too.
-    if (holders_[t] > 0 && --holders_[t] == 0 && pressed_[t]) out.keys.push_back({r.target, false});
+    if (holders_[t] > 0 && --holders_[t] == 0 && pressed_[t]) Emit(out, r.target, false);
   }
   if (r.shortcut) ReleaseShortcut(r, out);
+  if (r.layer >= 0 && r.layer == layer_) layer_ = -1;
   r = Record{};
 }
 
 void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
   for (int i = 7; i >= 0; --i) {
     if ((r.added & (1 << i)) && pressed_[Slot(kModifierKeys[i])])
-      out.keys.push_back({kModifierKeys[i], false});
+      Emit(out, kModifierKeys[i], false);
   }
   // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
   // Ctrl selects all.
@@ -143,7 +166,7 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
     if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
   }
   for (int i = 0; i < 8; ++i) {
-    if (back & (1 << i)) out.keys.push_back({kModifierKeys[i], true});
+    if (back & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
   if (back & kAltOrWin) Mask(out);
 }
@@ -159,14 +182,17 @@ void KeyDecision::NoteVisible(int vk, bool down) {
 
 void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   for (int vk = 0; vk < 256; ++vk) {
-    if (pressed_[Slot(vk)]) out.keys.push_back({vk, false});
+    if (pressed_[Slot(vk)]) Emit(out, vk, false);
   }
   pressed_.reset();
   holders_.fill(0);
+  pending_ = Pending{};
+  layer_ = lastTapKey_ = -1;
   for (Record& r : records_) {
     r.target = KeyTables::kNoTarget;
-    r.action = r.shortcut = false;
+    r.action = r.shortcut = r.own = false;
     r.lifted = r.added = 0;
+    r.layer = -1;
     if (keysUnseen) r = Record{Press::None, true};
   }
 }

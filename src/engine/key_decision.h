@@ -34,6 +34,11 @@
 // 0x21D), whoever typed or injected the AltGr, just before Right Alt. It is not the Left Ctrl
 // key: it has a record of its own and goes where its Right Alt goes.
 //
+// Keys with two roles ("TapHold": tapped one key, held another or a layer) are undecided from
+// their press until a later event or the timer decides them (key_decision_tap_hold.cpp): the
+// events that come meanwhile are held back (at most 32) and replayed in order, in the batch
+// that carries the decision. While a layer's key is held, the layer's mappings come first.
+//
 // The class makes no system call: the hook gives it what it needs in the event, the
 // dispatcher carries out the batch it fills.
 #include <array>
@@ -62,6 +67,22 @@ struct ShortcutHit {
   int key = -1;
 };
 
+// A key with two roles, as its mapping's parameter says.
+struct TapHoldSpec {
+  enum class Rule : std::uint8_t {
+    Press,    // held once another key goes down meanwhile
+    Release,  // held once another key goes down and up meanwhile
+    Time,     // held only once the time has passed
+  };
+  int tapKey = -1;         // the key a tap gives, or -1
+  bool tapAction = false;  // a tap runs an action instead
+  int holdKey = -1;        // the key a hold gives, or -1
+  int layer = -1;          // the layer a hold switches on, or -1
+  std::uint32_t ms = 200;  // how long a tap may last
+  Rule rule = Rule::Press;
+  bool valid = true;  // false: a parameter that cannot be read, the key goes on unmapped
+};
+
 // The focused program's tables, asked from memory while deciding a fresh press.
 class KeyTables {
  public:
@@ -72,7 +93,11 @@ class KeyTables {
   virtual bool Intercepts(int vk) = 0;
   // The key vk is mapped to here (0-255), kRunsAction, or kNoTarget (no mapping, "DisableKey",
   // a name the catalogue does not hold).
-  virtual int TargetOf(int vk) = 0;
+  virtual int TargetOf(int vk, int layer) = 0;
+  // Whether the layer (-1: none) maps vk.
+  virtual bool LayerMaps(int layer, int vk) = 0;
+  // Whether vk's mapping here is a key with two roles (a valid "TapHold"), and which.
+  virtual bool TapHoldOf(int vk, TapHoldSpec& spec) = 0;
   static constexpr int kNoTarget = -1;
   static constexpr int kRunsAction = -2;
 };
@@ -80,6 +105,7 @@ class KeyTables {
 // One key event as the decision sees it.
 struct KeyIn {
   int vk = 0;
+  std::uint32_t time = 0;  // the event's own time stamp (ms)
   bool down = true;
   bool altGrControl = false;  // the Left Ctrl that AltGr makes up
   bool listed = false;        // in the intercepted list (for AltGr's Ctrl: Right Alt is)
@@ -96,9 +122,14 @@ struct KeyBatch {
   bool runAction = false;
   bool repeat = false;    // the key's auto-repeat, not its press
   bool shortcut = false;  // the action is the fired shortcut's
+  int tapOf = -1;         // the action is the tap of this key's two roles
+  int actionLayer = -1;   // the action is the mapping of this layer
+  int timerMs = -1;       // call Expire with timerKey after this long
+  std::uint64_t timerKey = 0;
   void Clear() {
     keys.clear();
     runAction = repeat = shortcut = false;
+    tapOf = timerMs = actionLayer = -1;
   }
 };
 
@@ -111,6 +142,8 @@ class KeyDecision {
   // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
   // key's release still acts on its press (swallowed or passed), with nothing left to release.
   void LoseSight(KeyBatch& out, bool keysUnseen);
+  // The timer a batch asked for ran out: a key still undecided since then is held.
+  void Expire(std::uint64_t timerKey, KeyTables& tables, KeyBatch& out);
   // Every key the program injects, whoever asked for it (mappings and actions).
   void NoteInjected(int code, bool down);
   // Whether the decision needs to know if the system holds vk down (KeyIn::heldBySystem).
@@ -129,8 +162,29 @@ class KeyDecision {
     bool shortcut = false;    // a shortcut mapping fired
     std::uint8_t lifted = 0;  // the user's modifiers it lifted, pressed again at the release
     std::uint8_t added = 0;   // the modifiers it pressed, released with it
+    bool own = false;         // replayed: the program pressed the key itself
+    int layer = -1;           // the layer its hold switched on
+    int via = -1;             // the layer whose mapping its press took
     int target = KeyTables::kNoTarget;
   };
+  // The key with two roles that is still undecided, and the events held back meanwhile.
+  struct Pending {
+    bool active = false;
+    int vk = 0;
+    TapHoldSpec spec;
+    std::uint32_t since = 0;
+    std::uint64_t key = 0;  // told to the timer
+    std::vector<KeyIn> held;
+  };
+  static constexpr std::size_t kMaxHeldBack = 32;
+  bool DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  bool WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  bool StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r, KeyBatch& out);
+  void DecideHold(KeyTables& tables, KeyBatch& out);
+  void DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out);
+  // An event decided after others held back: what would have gone on is injected instead, so
+  // that nothing comes before what the decision gives.
+  void Replay(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   static constexpr std::size_t kAltGrSlot = 256;
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
@@ -138,14 +192,21 @@ class KeyDecision {
   void ReleaseShortcut(const Record& r, KeyBatch& out);
   void Hold(Record& r, int target);
   void NoteVisible(int vk, bool down);
-  void Repeat(const Record& r, KeyBatch& out) const;
-  void Release(Record& r, KeyBatch& out);
+  void Repeat(int vk, const Record& r, KeyBatch& out);
+  void Emit(KeyBatch& out, int key, bool down);
+  void Mask(KeyBatch& out);
+  void Release(int vk, Record& r, KeyBatch& out);
 
   std::array<Record, 257> records_;          // per virtual key, and AltGr's Left Ctrl
   std::array<std::uint8_t, 256> holders_{};  // per target key: the records that pressed it
   std::bitset<256> pressed_;                 // keys the program injected down and has not released
   bool unreadable_ = false;                  // the loss for an unreadable list has been taken
-  std::uint8_t visible_ = 0;                 // modifiers programs see down, side bits
+  std::uint8_t visible_ = 0;  // modifiers programs see down, side bits
+  Pending pending_;
+  std::uint64_t pendingKeys_ = 0;
+  int layer_ = -1;       // the layer a held key switched on
+  int lastTapKey_ = -1;  // the key with two roles last tapped, and when
+  std::uint32_t lastTapAt_ = 0;
 };
 
 }  // namespace zv

@@ -119,6 +119,7 @@ HookAnswer KeyHook::Decide(const KeyEvent& event, bool down) {
   KeyIn in;
   in.vk = static_cast<int>(event.vkCode & 0xFF);
   in.down = down;
+  in.time = event.time;
   in.locked = keyboardLocked_;
   in.altGrControl = in.vk == kLeftCtrl && event.scanCode == platform::kAltGrControlScan;
   in.readable = intercepted_.valid();

@@ -27,7 +27,8 @@ const std::unordered_map<std::string, std::vector<int>>& KeysByName() {
   return byName;
 }
 
-// The keys section maps: one look per entry, so building costs what the file holds.
+}  // namespace
+
 std::bitset<256> MappedKeys(const IniDocument& doc, const std::string& section) {
   std::bitset<256> keys;
   for (const std::string& name : doc.ReadSection(section)) {
@@ -37,6 +38,8 @@ std::bitset<256> MappedKeys(const IniDocument& doc, const std::string& section) 
   }
   return keys;
 }
+
+namespace {
 
 // The value vk's mapping has in section, read under the name the dispatcher reads it by.
 std::string MappedValue(const IniDocument& doc, const std::string& section, int vk) {

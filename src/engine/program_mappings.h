@@ -20,6 +20,9 @@
 
 namespace zv {
 
+// The keys section maps: one look per entry, so building costs what the file holds.
+std::bitset<256> MappedKeys(const IniDocument& doc, const std::string& section);
+
 class ProgramMappings {
  public:
   explicit ProgramMappings(SettingsFile& settings);

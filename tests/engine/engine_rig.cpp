@@ -42,7 +42,13 @@ void EngineRig::Unmap(const std::string& source) {
 
 std::string EngineRig::run(const std::string& keys) {
   std::size_t from = input.received.size();
+  std::uint32_t start = input.now;
   for (const KeyStroke& k : ParseKeys(keys)) {
+    if (k.at >= 0) {
+      std::uint32_t to = start + static_cast<std::uint32_t>(k.at);
+      scheduler.Advance(to - input.now);  // the timers due meanwhile run first
+      input.now = to;
+    }
     if (k.vk == kAltGr) {
       input.PressAltGr(k.down);
     } else {

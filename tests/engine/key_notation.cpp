@@ -13,6 +13,7 @@ const std::map<std::string, int>& Words() {
       {"RAlt", 165},    {"AltGr", kAltGr}, {"Space", 32},  {"Enter", 13},  {"VolUp", 175},
       {"VolDown", 174}, {"NumLock", 144},  {"Back", 166},  {"Fwd", 167},   {"Caps", 20},
       {"Null", 0},      {"Shift", 16},     {"LWin", 91},   {"Bksp", 8},    {"Mask", 232},
+      {"Esc", 27},      {"Tab", 9},        {"Left", 37},
   };
   return words;
 }
@@ -40,7 +41,10 @@ std::vector<KeyStroke> ParseKeys(const std::string& text) {
     if (token.size() < 2 || (token[0] != '+' && token[0] != '-'))
       throw std::invalid_argument("bad token " + token);
     bool sys = token[1] == '^';
-    keys.push_back({VkOf(token.substr(sys ? 2 : 1)), token[0] == '+', sys});
+    std::size_t at = token.find('@');
+    int time = at == std::string::npos ? -1 : std::stoi(token.substr(at + 1));
+    std::string name = token.substr(sys ? 2 : 1, at == std::string::npos ? at : at - (sys ? 2 : 1));
+    keys.push_back({VkOf(name), token[0] == '+', sys, time});
   }
   return keys;
 }

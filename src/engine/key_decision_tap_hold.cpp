@@ -1,0 +1,112 @@
+// Keys with two roles: the state machine of the one key that is still undecided. Its press is
+// swallowed and a timer asked for; its own auto-repeat is dropped; other keys are held back
+// (at most kMaxHeldBack) until the decision, then replayed in the order they came, in the same
+// batch as what the decision gives. Times are the events' own, so a late hook or a late timer
+// decides as the user typed.
+#include "engine/key_decision.h"
+
+namespace zv {
+
+namespace {
+// Tick counts wrap after 49 days: compare by difference.
+bool Reached(std::uint32_t now, std::uint32_t since, std::uint32_t ms) {
+  return static_cast<std::int32_t>(now - since) >= static_cast<std::int32_t>(ms);
+}
+}  // namespace
+
+bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r,
+                               KeyBatch& out) {
+  r.press = Press::Swallowed;
+  // Pressed again soon after a tap: the tap's key again, held and repeating (Space in an
+  // editor still repeats).
+  if (lastTapKey_ == in.vk && !Reached(in.time, lastTapAt_, spec.ms)) {
+    if (spec.tapKey >= 0) Hold(r, spec.tapKey);
+    r.action = spec.tapAction;
+    Repeat(in.vk, r, out);
+    r.action = false;  // the tap's action runs once a press
+    if (spec.tapAction) out.tapOf = in.vk;
+    return true;
+  }
+  pending_ = Pending{true, in.vk, spec, in.time, ++pendingKeys_, {}};
+  out.timerMs = static_cast<int>(spec.ms);
+  out.timerKey = pending_.key;
+  return true;
+}
+
+bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
+  const Pending& p = pending_;
+  bool late = Reached(in.time, p.since, p.spec.ms);
+  if (in.vk == p.vk) {
+    if (in.down && !late) return true;  // its own auto-repeat, dropped
+    if (!in.down && !late) {
+      DecideTap(in.time, tables, out);
+      return true;
+    }
+    DecideHold(tables, out);
+    Replay(in, tables, out);
+    return true;
+  }
+  bool heldBack = false;
+  for (const KeyIn& e : p.held) heldBack = heldBack || (e.vk == in.vk && e.down);
+  bool decides = late || (in.down && p.spec.rule == TapHoldSpec::Rule::Press) ||
+                 (in.down && p.held.size() >= kMaxHeldBack) ||
+                 (!in.down && heldBack && p.spec.rule == TapHoldSpec::Rule::Release);
+  if (decides) {
+    DecideHold(tables, out);
+    Replay(in, tables, out);
+    return true;
+  }
+  // A release of a key pressed before stays in its place behind what is held back.
+  if (!in.down && !heldBack && p.held.empty()) return DecideNow(in, tables, out);
+  pending_.held.push_back(in);
+  return true;
+}
+
+void KeyDecision::Expire(std::uint64_t timerKey, KeyTables& tables, KeyBatch& out) {
+  if (pending_.active && pending_.key == timerKey) DecideHold(tables, out);
+}
+
+void KeyDecision::DecideHold(KeyTables& tables, KeyBatch& out) {
+  Pending p = std::move(pending_);
+  pending_ = Pending{};
+  Record& r = records_[Slot(p.vk)];
+  r.press = Press::Swallowed;
+  if (p.spec.layer >= 0) {
+    r.layer = layer_ = p.spec.layer;
+  } else if (p.spec.holdKey >= 0) {
+    Hold(r, p.spec.holdKey);
+    Emit(out, r.target, true);
+  }
+  for (const KeyIn& e : p.held) Replay(e, tables, out);
+}
+
+void KeyDecision::DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out) {
+  Pending p = std::move(pending_);
+  pending_ = Pending{};
+  records_[Slot(p.vk)] = Record{};
+  if (p.spec.tapKey >= 0) {
+    Emit(out, p.spec.tapKey, true);
+    Emit(out, p.spec.tapKey, false);
+  }
+  if (p.spec.tapAction) out.tapOf = p.vk;
+  lastTapKey_ = p.vk;
+  lastTapAt_ = time;
+  for (const KeyIn& e : p.held) Replay(e, tables, out);
+}
+
+void KeyDecision::Replay(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
+  if (pending_.active) {
+    // A held-back press of another key with two roles became undecided in turn.
+    pending_.held.push_back(in);
+    return;
+  }
+  if (Decide(in, tables, out)) return;
+  Record& r = records_[Slot(in.vk)];
+  Emit(out, in.vk, in.down);
+  if (in.down) {
+    r.press = Press::Swallowed;
+    r.own = true;
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,90 @@
+// Keys with two roles and layers, with the times the keys were typed at: a tap gives one key, a
+// hold another (or a layer), decided by the rule the mapping names, by a later event or by the
+// timer, never by waiting in the hook.
+#include <gtest/gtest.h>
+
+#include "engine/hook_watchdog.h"
+#include "tests/engine/stories_fixture.h"
+
+namespace zv::testing_engine {
+namespace {
+
+class TapHoldStories : public StoriesTest {
+ protected:
+  TapHoldStories() {
+    rig.WriteFile(
+        "[DisableKey]\r\nIndex=5\r\nKeyCode1=20\r\nKeyCode2=70\r\nKeyCode3=9\r\n"
+        "KeyCode4=32\r\nKeyCode5=71\r\n"
+        "[SwapKey]\r\nCaps Lock=TapHold1\r\nF=TapHold2\r\nTab=TapHold3\r\n"
+        "SpaceBar=TapHold4\r\nG=TapHold5\r\n"
+        "[TapHold1]\r\nParameter=Esc|Left Ctrl|200|press\r\n"
+        "[TapHold2]\r\nParameter=F|Left Shift|250|release\r\n"
+        "[TapHold3]\r\nParameter=Tab|Left Alt|300|time\r\n"
+        "[TapHold4]\r\nParameter=SpaceBar|Layer Nav|250|release\r\n"
+        "[TapHold5]\r\nParameter=G|Left Ctrl|5000|press\r\n"  // cannot be read: as typed
+        "[Layer Nav]\r\nJ=Left Arrow\r\nK=Volume Up\r\n"
+        "[SwapShortcut]\r\nCtrl+H=BackSpace\r\n");
+  }
+};
+
+TEST_F(TapHoldStories, WhatTheFocusedProgramSees) {
+  const std::pair<const char*, const char*> cases[] = {
+      // A tap gives the tap's key at the release; its auto-repeat while undecided is dropped.
+      {"+Caps@0 +Caps@50 +Caps@100 -Caps@150", "+Esc -Esc"},
+      // "press": another key going down decides the hold, before that key.
+      {"+Caps@0 +A@30 -A@60 -Caps@90", "+LCtrl +A -A -LCtrl"},
+      // Held past the time: the hold at the time, its repeats, never the tap.
+      {"+Caps@0 +Caps@300 +Caps@330 -Caps@2000", "+LCtrl +LCtrl +LCtrl -LCtrl"},
+      // "release": a fast roll is a tap, then the next key, in typing order; a key pressed and
+      // released inside is a hold.
+      {"+F@0 +J@40 -F@70 -J@100", "+F -F +J -J"},
+      {"+F@0 +J@40 -J@80 -F@120", "+LShift +J -J -LShift"},
+      // "time": only the time decides; the keys held back come after the decision, in order.
+      {"+Tab@0 +A@10 +B@20 -A@30 -Tab@50 -B@60", "+Tab -Tab +A +B -A -B"},
+      {"+Tab@0 +A@10 -A@20 -Tab@400", "+LAlt +A -A -LAlt"},
+      // Pressed again soon after a tap: the tap's key, repeating while held.
+      {"+Tab@0 -Tab@50 +Tab@100 +Tab@130 -Tab@160", "+Tab -Tab +Tab +Tab -Tab"},
+      // A hold that gives Ctrl counts as Ctrl for the shortcuts.
+      {"+Caps@0 +H@30 -H@60 -Caps@90", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl -LCtrl"},
+      // A layer while its key is held; a key released after the layer key gives the release of
+      // its press; keys the layer does not map fall through.
+      {"+Space@0 +J@300 -J@330 +A@340 -A@350 -Space@400", "+Left -Left +A -A"},
+      {"+Space@0 +J@300 -Space@350 -J@400", "+Left -Left"},
+      {"+Space@0 -Space@100 +J@500 -J@520", "+Space -Space +J -J"},
+      {"+G@0 -G@10", "+G -G"},
+  };
+  for (const auto& [typed, received] : cases) {
+    rig.input.now += 10000;
+    EXPECT_EQ(rig.run(typed), received) << typed;
+  }
+}
+
+TEST_F(TapHoldStories, AtMostThirtyTwoKeysAreHeldBackAndALayerRunsItsActions) {
+  std::string typed = "+Tab@0", received = "+LAlt";
+  const std::string keys = "ABCDEHILMNOPQRSTUVWXYZ0123456789";  // none with two roles
+  for (char c : keys + "AB") {
+    std::string key(1, c);
+    typed += " +" + key + "@1 -" + key + "@1";
+    received += " +" + key + " -" + key;
+  }
+  EXPECT_EQ(rig.run(typed + " -Tab@2"), received + " -LAlt");
+  rig.input.now += 10000;
+  EXPECT_EQ(rig.run("+Space@0 +K@300 -K@310 -Space@320"), "");
+  EXPECT_EQ(rig.actions.runs.size(), 1u);
+  EXPECT_EQ(rig.actions.runs[0].first, "Volume Up");
+}
+
+TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld) {
+  HookWatchdog watchdog{rig.hook, rig.input};
+  EXPECT_EQ(rig.run("+Caps@0 +A@10"), "+LCtrl +A");
+  rig.hook.LockKeyboard();
+  rig.hook.UnlockKeyboard();
+  EXPECT_EQ(rig.run("-A -Caps +Tab@0 +B@10"), "");  // B held back, then lost with Tab
+  rig.hook.RemoveKeyHook();
+  rig.run("-B -Tab");
+  rig.hook.InstallKeyHook();
+  EXPECT_EQ(rig.run("+Caps@0 -Caps@80"), "+Esc -Esc");
+}
+
+}  // namespace
+}  // namespace zv::testing_engine
