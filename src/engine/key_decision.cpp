@@ -162,7 +162,8 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
   std::uint8_t back = 0;
   for (int i = 0; i < 8; ++i) {
     std::size_t m = Slot(kModifierKeys[i]);
-    bool held = records_[m].press != Press::None || holders_[m] > 0;  // itself, or mapped
+    // Down for the programs: the key's own press went on, or a held key pressed it.
+    bool held = records_[m].press == Press::Passed || records_[m].own || holders_[m] > 0;
     if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
   }
   for (int i = 0; i < 8; ++i) {
