@@ -248,6 +248,19 @@ int main(int argc, char** argv) {
   otherModsHook.SetClient(&otherModsDispatcher);
   firedHook.SetClient(&firedDispatcher);
 
+  // The fourth file: A has two roles (Esc tapped, Left Ctrl held), S switches a layer in
+  // which J is the left arrow.
+  ReplaceContent(files, folder + "\\TwoRoles.qnp",
+                 "[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=83\r\n[SwapKey]\r\n"
+                 "A=TapHold1\r\nS=TapHold2\r\n[TapHold1]\r\nParameter=Esc|Left Ctrl|200|press\r\n"
+                 "[TapHold2]\r\nParameter=SpaceBar|Layer Nav|200|press\r\n"
+                 "[Layer Nav]\r\nJ=Left Arrow\r\n");
+  SettingsFile twoRolesFile(files, folder + "\\TwoRoles.qnp");
+  Dispatcher twoRolesDispatcher(twoRolesFile, channel, input);
+  twoRolesDispatcher.SetScheduler(&scheduler);
+  KeyHook twoRolesHook(input, channel, twoRolesFile, windows, g_errors);
+  twoRolesHook.SetClient(&twoRolesDispatcher);
+
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -294,6 +307,19 @@ int main(int argc, char** argv) {
             [&](int i) { otherModsHook.KeyHookProc(event('A', i)); });
   bench.Add("100 shortcuts: fired shortcut (lift, target, re-press)", n,
             [&](int i) { firedHook.KeyHookProc(event('A', i)); });
+  // Whole keys, all events at one time stamp (no timer decides): 2 and 4 events.
+  auto keys = [&](std::initializer_list<std::pair<int, bool>> events) {
+    for (const auto& [vk, down] : events) twoRolesHook.KeyHookProc(event(vk, down ? 0 : 1));
+  };
+  bench.Add("two roles: a tap, press and release", n / 2, [&](int) {
+    keys({{'A', true}, {'A', false}});
+  });
+  bench.Add("two roles: a hold with a key, 4 events", n / 4, [&](int) {
+    keys({{'A', true}, {'B', true}, {'B', false}, {'A', false}});
+  });
+  bench.Add("two roles: a key in a held layer, 4 events", n / 4, [&](int) {
+    keys({{'S', true}, {'J', true}, {'J', false}, {'S', false}});
+  });
   bench.Add("(a) registry round trip: create, read, write, close", n, [&](int) {
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kDisableKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -338,7 +364,7 @@ int main(int argc, char** argv) {
               programMappings, kPrograms);
   for (const auto& v : bench.variants) std::printf("%-58s %10.2f us\n", v.name, v.best);
   double unmapped = bench[0], mapped = bench[1], posted = bench[2], whole = bench[3],
-         roundTrip = bench[9], profile = bench[10];
+         roundTrip = bench[12], profile = bench[13];
   std::printf(
       "ratios to (a): unmapped %.2f, mapped %.2f, mapped with its posted work %.2f, whole key "
       "%.2f\n",
@@ -392,6 +418,7 @@ int main(int argc, char** argv) {
     otherModsHook.KeyHookProc(event('A', i));
     bench::CallCounts c8 = calls;
     firedHook.KeyHookProc(event('A', i));
+    firedHook.KeyHookProc(back);
     add(shortcutsUnmapped, c7, c6);
     add(shortcutsOtherMods, c8, c7);
     add(shortcutsFired, calls, c8);
@@ -416,7 +443,11 @@ int main(int argc, char** argv) {
   report("  100 shortcuts: the key with other modifiers", shortcutsOtherMods);
   report("  100 shortcuts: fired shortcut event", shortcutsFired);
   firedDispatcher.LoseSight(false);  // the Ctrl it pressed again goes up
-  std::printf("fired shortcut / (a): %.2f\n", bench[8] / roundTrip);
+  std::printf(
+      "fired shortcut / (a): %.2f; two roles, per event / (a): tap %.2f, hold %.2f, "
+      "layer %.2f\n",
+      bench[8] / roundTrip, bench[9] / 2 / roundTrip, bench[10] / 4 / roundTrip,
+      bench[11] / 4 / roundTrip);
 
   // The tail: first on a quiet machine, then while another process rewrites the settings
   // file. As in the program, the folder watch posts a look at the file to the main thread,
