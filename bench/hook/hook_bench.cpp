@@ -250,12 +250,17 @@ int main(int argc, char** argv) {
 
   // The fourth file: A has two roles (Esc tapped, Left Ctrl held), S switches a layer in
   // which J is the left arrow.
-  ReplaceContent(files, folder + "\\TwoRoles.qnp",
-                 "[DisableKey]\r\nIndex=2\r\nKeyCode1=65\r\nKeyCode2=83\r\n[SwapKey]\r\n"
-                 "A=TapHold1\r\nS=TapHold2\r\n[TapHold1]\r\nParameter=Esc|Left Ctrl|200|press\r\n"
-                 "[TapHold2]\r\nParameter=SpaceBar|Layer Nav|200|press\r\n"
-                 "[Layer Nav]\r\nJ=Left Arrow\r\n");
   SettingsFile twoRolesFile(files, folder + "\\TwoRoles.qnp");
+  PrepareSettingsFile(twoRolesFile);
+  const char* twoRoles[][3] = {{"DisableKey", "Index", "2"},
+                               {"DisableKey", "KeyCode1", "65"},
+                               {"DisableKey", "KeyCode2", "83"},
+                               {"SwapKey", "A", "TapHold1"},
+                               {"SwapKey", "S", "TapHold2"},
+                               {"TapHold1", "Parameter", "Esc|Left Ctrl|200|press"},
+                               {"TapHold2", "Parameter", "SpaceBar|Layer Nav|200|press"},
+                               {"Layer Nav", "J", "Left Arrow"}};
+  for (const auto& entry : twoRoles) twoRolesFile.WriteString(entry[0], entry[1], entry[2]);
   Dispatcher twoRolesDispatcher(twoRolesFile, channel, input);
   twoRolesDispatcher.SetScheduler(&scheduler);
   KeyHook twoRolesHook(input, channel, twoRolesFile, windows, g_errors);
