@@ -13,6 +13,12 @@ start_zorvane
 
 typed "Tab" "+#9 -#9"
 typed "keydown Tab; key a; keyup Tab" "+#17 +A -A -#17"
-typed "keydown Tab; sleep 0.45; keyup Tab" "+#17 -#17"
+# Held past its time: Left Ctrl, repeating with the key as a held Ctrl does (the display's own
+# auto-repeat), never the tap.
+before=$(wc -l < "$work/$probe_file")
+xdotool keydown Tab sleep 0.45 keyup Tab sleep 0.6
+got=$(tail -n +"$((before + 1))" "$work/$probe_file" | tr -d '\r' | uniq | tr '\n' ' ')
+[ "$got" = "+#17 -#17 " ] || fail "Tab held: expected '+#17 -#17', got '$got'"
+echo "ok: Tab held -> $got"
 typed "keydown space; key j; keyup space" "+#37e -#37e"
 typed "space" "+#32 -#32"
