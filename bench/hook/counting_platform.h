@@ -153,6 +153,10 @@ class CountingInput : public platform::Input {
     ++n_;
     i_.SendKeys(keys, count);
   }
+  void WatchMouseButtons(platform::MouseButtonSink* sink) override {
+    ++n_;
+    i_.WatchMouseButtons(sink);
+  }
   unsigned MapKey(unsigned code, unsigned mapType) override {
     ++n_;
     return i_.MapKey(code, mapType);

@@ -88,8 +88,7 @@ void Dispatcher::Carry(int virtualKey, const KeyBatch& batch) {
     RunAction(shortcutAction_, doc, false);
   } else if (batch.runAction && batch.actionLayer >= 0) {
     const std::string& section = layers_.SectionOf(batch.actionLayer);
-    RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), ""), doc,
-              batch.repeat);
+    RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), ""), doc, batch.repeat);
   } else if (batch.runAction) {
     RunMappedAction(virtualKey, batch.repeat);
   }
@@ -102,6 +101,35 @@ void Dispatcher::Carry(int virtualKey, const KeyBatch& batch) {
   if (batch.timerMs >= 0 && scheduler_) {
     std::uint64_t key = batch.timerKey;
     scheduler_->StartTimer(batch.timerMs, [this, key] { Expire(key); });
+  }
+  WatchMouseWhileUndecided();
+}
+
+void Dispatcher::WatchMouseWhileUndecided() {
+  if (keys_.Undecided() == watchingMouse_) return;
+  watchingMouse_ = keys_.Undecided();
+  input_.WatchMouseButtons(watchingMouse_ ? this : nullptr);
+}
+
+bool Dispatcher::OnMouseButton(unsigned message, std::uint32_t mouseData) noexcept {
+  try {
+    KeyBatch batch;
+    if (!keys_.MouseButton(*this, batch)) return false;
+    std::vector<platform::KeyInput> events;
+    for (const SimulatedKey& k : batch.keys) {
+      channel_.WriteTempCode(k.code);
+      events.push_back(KeyInputOf(k.code, k.isDown));
+    }
+    platform::KeyInput click;
+    click.mouseDown = message;
+    click.mouseData = mouseData;
+    click.extraInfo = kInjectionMarker;
+    events.push_back(click);  // the press comes after the hold, in one piece
+    Inject(events);
+    WatchMouseWhileUndecided();
+    return true;
+  } catch (...) {
+    return false;  // the press goes on as it came
   }
 }
 
@@ -131,8 +159,7 @@ int Dispatcher::TargetOf(int virtualKey, int layer) {
   bool layered = layers_.Maps(layer, virtualKey);
   if (!layered && !MapsHere(virtualKey)) return kNoTarget;  // passed here, or unmapped
   const IniDocument& doc = settings_.Snapshot();
-  const std::string& section =
-      layered ? layers_.SectionOf(layer) : programs_.SectionOf(virtualKey);
+  const std::string& section = layered ? layers_.SectionOf(layer) : programs_.SectionOf(virtualKey);
   std::string name = SourceName(doc, section, virtualKey);
   if (!doc.ValueExists(section, name)) return kNoTarget;
   std::string target = doc.ReadString(section, name, "Null");
@@ -235,7 +262,7 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   if (events.empty()) return;
   input_.SendKeys(events.data(), events.size());
   for (const platform::KeyInput& e : events) {
-    keys_.NoteInjected(e.vk, !(e.flags & platform::kKeyEventfKeyUp));
+    if (!e.mouseDown) keys_.NoteInjected(e.vk, !(e.flags & platform::kKeyEventfKeyUp));
   }
   // The layout of the program's thread may have changed meanwhile: looked at once the hook has
   // returned, so the next injection takes its scan codes from the layout then in force.
@@ -261,6 +288,7 @@ void Dispatcher::LoseSight(bool keysUnseen) noexcept {
       events.push_back(KeyInputOf(k.code, false));
     }
     Inject(events);
+    WatchMouseWhileUndecided();
     if (keysUnseen) {
       // The modifiers programs see, for the shortcuts, as the system has them now (less the
       // releases just sent, which it may not have taken in yet).

@@ -18,10 +18,10 @@
 #include "engine/action_runner.h"
 #include "engine/error_reporter.h"
 #include "engine/hook_client.h"
+#include "engine/layer_tables.h"
 #include "engine/program_mappings.h"
 #include "engine/registry_channel.h"
 #include "engine/scan_code_table.h"
-#include "engine/layer_tables.h"
 #include "engine/shortcut_tables.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
@@ -29,7 +29,10 @@
 
 namespace zv {
 
-class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
+class Dispatcher : public KeySimulator,
+                   public HookClient,
+                   public platform::MouseButtonSink,
+                   private KeyTables {
  public:
   Dispatcher(SettingsFile& settings, RegistryChannel& channel, platform::Input& input);
 
@@ -72,6 +75,9 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
   // Carries out a batch the decision filled: keys, the action, the timer.
   void Carry(int virtualKey, const KeyBatch& batch);
   void Expire(std::uint64_t timerKey);
+  // While a key with two roles is undecided, a mouse button press decides it.
+  bool OnMouseButton(unsigned message, std::uint32_t mouseData) noexcept override;
+  void WatchMouseWhileUndecided();
   ShortcutHit ShortcutOf(int virtualKey, std::uint8_t held) override;
   void RunAction(const std::string& target, const IniDocument& doc, bool repeat);
   bool MapsHere(int virtualKey);
@@ -100,6 +106,7 @@ class Dispatcher : public KeySimulator, public HookClient, private KeyTables {
   ShortcutTables shortcuts_{settings_};  // per snapshot: the shortcut mappings
   LayerTables layers_{settings_};        // per snapshot: the layers
   std::string shortcutAction_;           // the target of the shortcut that fired an action
+  bool watchingMouse_ = false;
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

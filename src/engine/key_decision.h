@@ -142,6 +142,10 @@ class KeyDecision {
   // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
   // key's release still acts on its press (swallowed or passed), with nothing left to release.
   void LoseSight(KeyBatch& out, bool keysUnseen);
+  // A mouse button went down: a key still undecided is held (Ctrl+click). Returns whether
+  // the press is to come after what the decision gives.
+  bool MouseButton(KeyTables& tables, KeyBatch& out);
+  bool Undecided() const { return pending_.active; }
   // The timer a batch asked for ran out: a key still undecided since then is held.
   void Expire(std::uint64_t timerKey, KeyTables& tables, KeyBatch& out);
   // Every key the program injects, whoever asked for it (mappings and actions).
@@ -201,7 +205,7 @@ class KeyDecision {
   std::array<std::uint8_t, 256> holders_{};  // per target key: the records that pressed it
   std::bitset<256> pressed_;                 // keys the program injected down and has not released
   bool unreadable_ = false;                  // the loss for an unreadable list has been taken
-  std::uint8_t visible_ = 0;  // modifiers programs see down, side bits
+  std::uint8_t visible_ = 0;                 // modifiers programs see down, side bits
   Pending pending_;
   std::uint64_t pendingKeys_ = 0;
   int layer_ = -1;       // the layer a held key switched on

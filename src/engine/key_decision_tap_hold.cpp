@@ -14,8 +14,7 @@ bool Reached(std::uint32_t now, std::uint32_t since, std::uint32_t ms) {
 }
 }  // namespace
 
-bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r,
-                               KeyBatch& out) {
+bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r, KeyBatch& out) {
   r.press = Press::Swallowed;
   // Pressed again soon after a tap: the tap's key again, held and repeating (Space in an
   // editor still repeats).
@@ -59,6 +58,12 @@ bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out
   // A release of a key pressed before stays in its place behind what is held back.
   if (!in.down && !heldBack && p.held.empty()) return DecideNow(in, tables, out);
   pending_.held.push_back(in);
+  return true;
+}
+
+bool KeyDecision::MouseButton(KeyTables& tables, KeyBatch& out) {
+  if (!pending_.active) return false;
+  DecideHold(tables, out);
   return true;
 }
 

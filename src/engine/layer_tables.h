@@ -19,7 +19,9 @@ class LayerTables {
 
   // The layer of that name (any letter case), -1 when the file has no such section.
   int IndexOf(const std::string& name) const;
-  const std::string& SectionOf(int layer) const { return layers_[static_cast<std::size_t>(layer)].section; }
+  const std::string& SectionOf(int layer) const {
+    return layers_[static_cast<std::size_t>(layer)].section;
+  }
   bool Maps(int layer, int vk) const {
     return layer >= 0 && static_cast<std::size_t>(layer) < layers_.size() &&
            layers_[static_cast<std::size_t>(layer)].keys[static_cast<std::size_t>(vk & 0xFF)];

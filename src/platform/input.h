@@ -22,12 +22,29 @@ inline constexpr std::uint32_t kAltGrControlScan = 0x21D;
 inline constexpr std::uint32_t kKeyEventfExtendedKey = 0x1;
 inline constexpr std::uint32_t kKeyEventfKeyUp = 0x2;
 
-// One keyboard event to inject (a KEYBDINPUT).
+// The mouse button presses as the low-level mouse hook tells them.
+inline constexpr unsigned kWmLButtonDown = 0x201;
+inline constexpr unsigned kWmRButtonDown = 0x204;
+inline constexpr unsigned kWmMButtonDown = 0x207;
+inline constexpr unsigned kWmXButtonDown = 0x20B;
+
+// One keyboard event to inject (a KEYBDINPUT), or a mouse button press (a MOUSEINPUT).
 struct KeyInput {
   std::uint8_t vk = 0;
   std::uint16_t scan = 0;
   std::uint32_t flags = 0;  // kKeyEventfKeyUp, kKeyEventfExtendedKey
   std::uintptr_t extraInfo = 0;
+  unsigned mouseDown = 0;       // not a key: the press of this message's button (kWmLButtonDown...)
+  std::uint32_t mouseData = 0;  // which X button, for kWmXButtonDown
+};
+
+// Mouse button presses, while the engine asks for them.
+class MouseButtonSink {
+ public:
+  virtual ~MouseButtonSink() = default;
+  // A press of a button (message kWmLButtonDown ...) that no program injected. True holds it
+  // back: the sink sends it again itself. Must not throw or block.
+  virtual bool OnMouseButton(unsigned message, std::uint32_t mouseData) noexcept = 0;
 };
 
 // One event as the low-level hook sees it.
@@ -68,6 +85,8 @@ class Input : public KeyState {
   // SendInput: the events enter the input stream as one piece, so no other key (typed or
   // injected by another program) comes between them.
   virtual void SendKeys(const KeyInput* keys, std::size_t count) = 0;
+  // A low-level mouse hook (WH_MOUSE_LL) that tells sink of button presses; nullptr removes it.
+  virtual void WatchMouseButtons(MouseButtonSink* sink) = 0;
   // MapVirtualKeyA.
   virtual unsigned MapKey(unsigned code, unsigned mapType) = 0;
   // GetKeyboardLayout(0): the keyboard layout of the calling thread, which is the one MapKey

@@ -49,7 +49,9 @@ std::string EngineRig::run(const std::string& keys) {
       scheduler.Advance(to - input.now);  // the timers due meanwhile run first
       input.now = to;
     }
-    if (k.vk == kAltGr) {
+    if (k.vk == 1) {
+      if (k.down) input.ClickMouse();
+    } else if (k.vk == kAltGr) {
       input.PressAltGr(k.down);
     } else {
       input.Press(k.vk, k.down, k.sys);

@@ -1,7 +1,7 @@
 #pragma once
 // Key streams in one line: "+A -A" is A down, A up. Names are letters, digits and a few words
 // (LShift, RShift, LCtrl, RAlt, LWin, Space, Enter, Bksp, VolUp, VolDown, NumLock, Back, Fwd,
-// F1-F12, Mask: the unassigned 0xE8);
+// F1-F12, Mask: the unassigned 0xE8, Click: a left mouse button press);
 // "#175" is any virtual-key code; "@80" after a key gives its time in ms from the line's start
 // (the clock and the timers move on to it). "^" after the sign marks the SYS messages (Alt held): "+^A".
 // "AltGr" (kAltGr) is the key of that name on a layout that has it: Windows' made-up Left Ctrl,

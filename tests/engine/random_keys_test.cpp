@@ -36,10 +36,11 @@ class Storm {
 
   // The parameters of the keys with two roles, and their layer.
   void WriteTwoRoles() {
-    const std::pair<const char*, const char*> twoRoles[] = {{"TapHold1", "Esc|Left Shift|200|press"},
-                                                            {"TapHold2", "B|Layer Nav|300|release"},
-                                                            {"TapHold3", "C|Left Ctrl|150|time"},
-                                                            {"Layer Nav", "D"}};
+    const std::pair<const char*, const char*> twoRoles[] = {
+        {"TapHold1", "Esc|Left Shift|200|press"},
+        {"TapHold2", "B|Layer Nav|300|release"},
+        {"TapHold3", "C|Left Ctrl|150|time"},
+        {"Layer Nav", "D"}};
     for (const auto& [section, parameter] : twoRoles) {
       rig.settings.WriteString(section, section[0] == 'L' ? "A" : "Parameter", parameter);
     }

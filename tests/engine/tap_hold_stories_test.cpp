@@ -52,6 +52,9 @@ TEST_F(TapHoldStories, WhatTheFocusedProgramSees) {
       {"+Space@0 +J@300 -Space@350 -J@400", "+Left -Left"},
       {"+Space@0 -Space@100 +J@500 -J@520", "+Space -Space +J -J"},
       {"+G@0 -G@10", "+G -G"},
+      // A mouse button decides the hold, and comes after it: Ctrl+click.
+      {"+Caps@0 +Click@50 -Caps@100", "+LCtrl +Click -LCtrl"},
+      {"+Caps@0 -Caps@50 +Click@100", "+Esc -Esc +Click"},
   };
   for (const auto& [typed, received] : cases) {
     rig.input.now += 10000;

@@ -32,6 +32,14 @@ void FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
   if (away_) return;  // SendInput fails while another desktop has the input
   batches.push_back(count);
   for (std::size_t i = 0; i < count; ++i) {
+    if (keys[i].mouseDown) {  // the click comes after the keys before it, as one piece
+      KeyEvent click;
+      click.vkCode = 1;
+      click.flags = platform::kLlkhfInjected;
+      click.extraInfo = keys[i].extraInfo;
+      queue_.push_back(click);
+      continue;
+    }
     KeyEvent e;
     bool up = keys[i].flags & platform::kKeyEventfKeyUp;
     e.message = up ? platform::kWmKeyUp : platform::kWmKeyDown;
@@ -79,6 +87,10 @@ void FakeInput::Drain() {
 }
 
 void FakeInput::Deliver(const KeyEvent& e) {
+  if (e.vkCode == 1) {  // an injected click: no keyboard hook sees it
+    received.push_back(e);
+    return;
+  }
   lastInput_ = e.time;
   HookAnswer answer = HookAnswer::PassOn;
   if (sink_ && !dropped_) {
@@ -102,6 +114,14 @@ void FakeInput::InjectForeign(int vk, bool down, unsigned scan) {
   e.time = now;
   queue_.push_back(e);
   if (depth_ == 0) Drain();
+}
+
+void FakeInput::ClickMouse() {
+  if (mouseSink_ && mouseSink_->OnMouseButton(platform::kWmLButtonDown, 0)) return;
+  KeyEvent e;
+  e.vkCode = 1;
+  e.time = now;
+  received.push_back(e);
 }
 
 void FakeInput::PressAltGr(bool down) {

@@ -20,6 +20,7 @@ class FakeInput : public platform::Input {
   bool ReplaceHook(platform::KeyHookSink& sink) override;
   void RemoveHook() override;
   void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
+  void WatchMouseButtons(platform::MouseButtonSink* sink) override { mouseSink_ = sink; }
   unsigned MapKey(unsigned code, unsigned mapType) override;
   std::uintptr_t KeyboardLayout() override { return layout; }
   short AsyncKeyState(int virtualKey) override;
@@ -35,6 +36,10 @@ class FakeInput : public platform::Input {
   // Another program's SendInput (an on-screen keyboard, a remote-desktop client): injected,
   // without this program's marker.
   void InjectForeign(int vk, bool down, unsigned scan = 0);
+  // A left mouse button press: given to the watching sink first; what reaches the program is
+  // noted in `received` as the key VK_LBUTTON (1) going down.
+  void ClickMouse();
+  bool mouseWatched() const { return mouseSink_ != nullptr; }
   // The system drops the hook without telling the program (what Windows 7 and later do to a
   // hook that answered too slowly): events no longer reach it, though it counts as installed.
   void DropHookSilently() { dropped_ = true; }
@@ -67,6 +72,7 @@ class FakeInput : public platform::Input {
   void Drain();
 
   platform::KeyHookSink* sink_ = nullptr;
+  platform::MouseButtonSink* mouseSink_ = nullptr;
   bool dropped_ = false;
   bool refuseInstall_ = false;
   bool away_ = false;

@@ -12,6 +12,8 @@ namespace {
 
 HHOOK g_hook = nullptr;
 platform::KeyHookSink* g_sink = nullptr;
+HHOOK g_mouseHook = nullptr;
+platform::MouseButtonSink* g_mouseSink = nullptr;
 HWND g_rawWindow = nullptr;
 DWORD g_lastKeyboard = 0;
 
@@ -32,6 +34,39 @@ LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
   if (answer == HookAnswer::Swallow) return 1;
   if (answer == HookAnswer::Ignore) return 0;
   return CallNextHookEx(g_hook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
+  if (nCode == HC_ACTION && g_mouseSink) {
+    const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    auto message = static_cast<unsigned>(wParam);
+    bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
+                 message == WM_MBUTTONDOWN || message == WM_XBUTTONDOWN;
+    if (press && !(m->flags & LLMHF_INJECTED) && g_mouseSink->OnMouseButton(message, m->mouseData))
+      return 1;
+  }
+  return CallNextHookEx(g_mouseHook, nCode, wParam, lParam);
+}
+
+INPUT MouseInputOf(const platform::KeyInput& k) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwExtraInfo = static_cast<ULONG_PTR>(k.extraInfo);
+  switch (k.mouseDown) {
+    case WM_RBUTTONDOWN:
+      in.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+      break;
+    case WM_MBUTTONDOWN:
+      in.mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
+      break;
+    case WM_XBUTTONDOWN:
+      in.mi.dwFlags = MOUSEEVENTF_XDOWN;
+      in.mi.mouseData = HIWORD(k.mouseData);
+      break;
+    default:
+      in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  }
+  return in;
 }
 
 // Notes the time of every raw keyboard input, in the foreground or not.
@@ -74,6 +109,7 @@ HHOOK NewHook() {
 }  // namespace
 
 Win32Input::~Win32Input() {
+  WatchMouseButtons(nullptr);
   RemoveHook();
 }
 
@@ -102,6 +138,10 @@ void Win32Input::RemoveHook() {
 void Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
   std::vector<INPUT> inputs(count);
   for (std::size_t i = 0; i < count; ++i) {
+    if (keys[i].mouseDown) {
+      inputs[i] = MouseInputOf(keys[i]);
+      continue;
+    }
     inputs[i].type = INPUT_KEYBOARD;
     inputs[i].ki.wVk = keys[i].vk;
     inputs[i].ki.wScan = keys[i].scan;
@@ -109,6 +149,16 @@ void Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
     inputs[i].ki.dwExtraInfo = static_cast<ULONG_PTR>(keys[i].extraInfo);
   }
   if (count) SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT));
+}
+
+void Win32Input::WatchMouseButtons(platform::MouseButtonSink* sink) {
+  g_mouseSink = sink;
+  if (sink && !g_mouseHook) {
+    g_mouseHook = SetWindowsHookExA(WH_MOUSE_LL, MouseHookProc, GetModuleHandleA(nullptr), 0);
+  } else if (!sink && g_mouseHook) {
+    UnhookWindowsHookEx(g_mouseHook);
+    g_mouseHook = nullptr;
+  }
 }
 
 unsigned Win32Input::MapKey(unsigned code, unsigned mapType) {

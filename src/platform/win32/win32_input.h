@@ -14,6 +14,7 @@ class Win32Input : public platform::Input {
   bool ReplaceHook(platform::KeyHookSink& sink) override;
   void RemoveHook() override;
   void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
+  void WatchMouseButtons(platform::MouseButtonSink* sink) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
   std::uintptr_t KeyboardLayout() override;
   short AsyncKeyState(int virtualKey) override;
