@@ -169,6 +169,18 @@ void WriteHundredShortcuts(SettingsFile& settings) {
 
 constexpr int kPrograms = 20;
 
+// The engine over one settings file, wired as the program wires it.
+struct Engine {
+  Engine(SettingsFile& file, RegistryChannel& channel, platform::Input& input,
+         platform::WindowMessages& windows, platform::Scheduler& scheduler)
+      : dispatcher(file, channel, input), hook(input, channel, file, windows, g_errors) {
+    dispatcher.SetScheduler(&scheduler);
+    hook.SetClient(&dispatcher);
+  }
+  Dispatcher dispatcher;
+  KeyHook hook;
+};
+
 // Every event's time in microseconds, sorted.
 struct Tail {
   std::vector<double> us;
@@ -223,10 +235,9 @@ int main(int argc, char** argv) {
           StoreHundredMappings(programsFile, "program" + std::to_string(p) + ".exe", p);
     batch.Commit();
   }
-  Dispatcher programsDispatcher(programsFile, channel, input);
-  programsDispatcher.SetScheduler(&scheduler);
-  KeyHook programsHook(input, channel, programsFile, windows, g_errors);
-  programsHook.SetClient(&programsDispatcher);
+  Engine programsEngine(programsFile, channel, input, windows, scheduler);
+  Dispatcher& programsDispatcher = programsEngine.dispatcher;
+  KeyHook& programsHook = programsEngine.hook;
   // The focused program is set here; the look at the foreground window is made as in the
   // program (nobody watching is told of what it finds).
   win32::Win32Foreground realForeground;
@@ -239,14 +250,9 @@ int main(int argc, char** argv) {
   SettingsFile shortcutsFile(files, folder + "\\Shortcuts.qnp");
   PrepareSettingsFile(shortcutsFile);
   WriteHundredShortcuts(shortcutsFile);
-  Dispatcher otherModsDispatcher(shortcutsFile, channel, input),
-      firedDispatcher(shortcutsFile, channel, input);
-  otherModsDispatcher.SetScheduler(&scheduler);
-  firedDispatcher.SetScheduler(&scheduler);
-  KeyHook otherModsHook(input, channel, shortcutsFile, windows, g_errors);
-  KeyHook firedHook(input, channel, shortcutsFile, windows, g_errors);
-  otherModsHook.SetClient(&otherModsDispatcher);
-  firedHook.SetClient(&firedDispatcher);
+  Engine otherMods(shortcutsFile, channel, input, windows, scheduler);
+  Engine fired(shortcutsFile, channel, input, windows, scheduler);
+  KeyHook &otherModsHook = otherMods.hook, &firedHook = fired.hook;
 
   // The fourth file: A has two roles (Esc tapped, Left Ctrl held), S switches a layer in
   // which J is the left arrow.
@@ -261,10 +267,8 @@ int main(int argc, char** argv) {
                                {"TapHold2", "Parameter", "SpaceBar|Layer Nav|200|press"},
                                {"Layer Nav", "J", "Left Arrow"}};
   for (const auto& entry : twoRoles) twoRolesFile.WriteString(entry[0], entry[1], entry[2]);
-  Dispatcher twoRolesDispatcher(twoRolesFile, channel, input);
-  twoRolesDispatcher.SetScheduler(&scheduler);
-  KeyHook twoRolesHook(input, channel, twoRolesFile, windows, g_errors);
-  twoRolesHook.SetClient(&twoRolesDispatcher);
+  Engine twoRolesEngine(twoRolesFile, channel, input, windows, scheduler);
+  KeyHook& twoRolesHook = twoRolesEngine.hook;
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Proc;
@@ -447,7 +451,7 @@ int main(int argc, char** argv) {
   report("  100 shortcuts: unmapped key event", shortcutsUnmapped);
   report("  100 shortcuts: the key with other modifiers", shortcutsOtherMods);
   report("  100 shortcuts: fired shortcut event", shortcutsFired);
-  firedDispatcher.LoseSight(false);  // the Ctrl it pressed again goes up
+  fired.dispatcher.LoseSight(false);  // the Ctrl it pressed again goes up
   std::printf(
       "fired shortcut / (a): %.2f; two roles, per event / (a): tap %.2f, hold %.2f, "
       "layer %.2f\n",
