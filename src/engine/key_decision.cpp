@@ -83,8 +83,10 @@ void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch&
   if (!SideBit(in.vk) && !layered) {
     // A shortcut mapping comes before the key's own; "Unchanged" keeps the key as typed.
     ShortcutHit hit = tables.ShortcutOf(in.vk, visible_);
-    if (hit.kind == ShortcutHit::Kind::Keep) r.press = Press::Passed;
-    if (hit.kind == ShortcutHit::Kind::Keep) return;
+    if (hit.kind == ShortcutHit::Kind::Keep) {
+      r.press = Press::Passed;
+      return;
+    }
     if (hit.kind != ShortcutHit::Kind::None) return Fire(hit, r, out);
   }
   r.via = layered ? layer_ : -1;
@@ -136,8 +138,11 @@ void KeyDecision::Mask(KeyBatch& out) {
 void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out) {
   if (r.own) Emit(out, vk, true);
   if (r.target >= 0) Emit(out, r.target, true);
-  if (r.action) out.runAction = true;  // a fired shortcut's action runs once per press
-  if (r.action) out.actionLayer = r.via;
+  // A fired shortcut's action is not the record's: it runs once per press.
+  if (r.action) {
+    out.runAction = true;
+    out.actionLayer = r.via;
+  }
 }
 
 void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
