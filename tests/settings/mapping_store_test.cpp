@@ -352,6 +352,62 @@ TEST_F(ProgramMappings, OffEntriesAndProgramListings) {
   EXPECT_EQ(ProgramNameOfPath("C:\\Tools\\Edit.exe"), "Edit.exe");
 }
 
+using ShortcutMappings = MappingStoreTest;
+
+// One story over shortcuts of all programs and of notepad beside a key: canonical names, one
+// parameter numbering for all, no intercepted code, sections that go when emptied.
+TEST_F(ShortcutMappings, ShortcutsShareTheNumberingAndStayOutOfTheInterceptedList) {
+  auto section = [&](const std::string& name) {
+    std::string text;
+    for (const std::string& key : file.ReadSection(name))
+      text += key + "=" + file.ReadString(name, key, "") + " ";
+    return text;
+  };
+  struct Step {
+    char op;  // '+' stores, '-' removes, '0' resets the program
+    const char *source, *target, *program, *all, *notepad, *keys;
+  } const steps[] = {
+      {'+', "ctrl + shift+v", "TypeText", "", "Ctrl+Shift+V=TypeText1 ", "", ""},
+      {'+', "X", "TypeText", "", "Ctrl+Shift+V=TypeText1 ", "", "X=TypeText2 "},
+      {'+', "Ctrl+H", "BackSpace", "", "Ctrl+Shift+V=TypeText1 Ctrl+H=BackSpace ", "",
+       "X=TypeText2 "},
+      {'+', "Ctrl+H", kUnchangedTarget, "notepad.exe", "Ctrl+Shift+V=TypeText1 Ctrl+H=BackSpace ",
+       "Ctrl+H=Unchanged ", "X=TypeText2 "},
+      {'+', "alt+left ctrl+J", "TypeText", "Notepad.exe",
+       "Ctrl+Shift+V=TypeText1 Ctrl+H=BackSpace ", "Ctrl+H=Unchanged Left Ctrl+Alt+J=TypeText3 ",
+       "X=TypeText2 "},
+      {'-', "Shift+Ctrl+V", "", "", "Ctrl+H=BackSpace ",
+       "Ctrl+H=Unchanged Left Ctrl+Alt+J=TypeText1 ", "X=TypeText2 "},
+      {'0', "", "", "NOTEPAD.EXE", "Ctrl+H=BackSpace ", "", "X=TypeText1 "},
+      {'-', "Ctrl+H", "", "", "", "", "X=TypeText1 "},
+  };
+  for (const Step& step : steps) {
+    if (step.op == '+') StoreMapping(file, step.source, step.target, step.source, step.program);
+    if (step.op == '-') RemoveMapping(file, step.source, step.program);
+    if (step.op == '0') RemoveProgramMappings(file, step.program);
+    EXPECT_EQ(section("SwapShortcut"), step.all) << step.source;
+    EXPECT_EQ(section("SwapShortcut notepad.exe"), step.notepad) << step.source;
+    EXPECT_EQ(section("SwapKey"), step.keys) << step.source;
+    bool x = *step.keys != '\0';  // only the key X has a code
+    EXPECT_EQ(InterceptedCodes(file), x ? Texts{"88"} : Texts{}) << step.source;
+    EXPECT_EQ(section("SwapScrKeyCode"), x ? "X=88 " : "") << step.source;
+  }
+  EXPECT_EQ(Parameter("TypeText1"), "X");
+  EXPECT_EQ(Count("TypeText"), 1);
+  for (const std::string& name : file.ReadSections()) EXPECT_NE(name.rfind("SwapShortcut", 0), 0u);
+}
+
+TEST_F(ShortcutMappings, NamesThatCannotBeReadAreLeftAsTheyStand) {
+  files.Put(kPath, Lines({"[SwapShortcut]", "Ctrl+Foo=B", "shift+ctrl+v=C", "Ctrl=D"}));
+  StoreMapping(file, "Ctrl+Shift+V", "Tab", " ");  // the hand-written spelling gives way
+  StoreMapping(file, "Alt+F4", "DisableKey", " ");
+  RemoveMapping(file, "Alt+F4");
+  EXPECT_EQ(file.ReadSection("SwapShortcut"), (Texts{"Ctrl+Foo", "Ctrl", "Ctrl+Shift+V"}));
+  EXPECT_EQ(InterceptedCodes(file), Texts{});
+  RemoveMapping(file, "Ctrl+Foo");  // Reset Key on the row, by the name it shows
+  EXPECT_EQ(file.ReadSection("SwapShortcut"), (Texts{"Ctrl", "Ctrl+Shift+V"}));
+}
+
 using SectionMoves = MappingStoreTest;
 
 TEST_F(SectionMoves, MoveCopiesEveryKeyInOrderThenErases) {
