@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
-# docs/images/: the "Keyboard Map" page with a few mappings and the "Registry Map" page with a
+# docs/images/: the "Keyboard Map" page with a few mappings, its shortcut row selected, and the "Registry Map" page with a
 # few swaps in Windows' key map, the page with one program chosen, and "Add program...".
 # Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
@@ -33,7 +33,8 @@ cp "$exe" "$locate" "$work/"
 printf '%s\r\n' '[DisableKey]' 'Index=4' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=113' 'KeyCode4=93' \
   '[SwapKey]' 'Caps Lock=Left Ctrl' 'F1=TypeText1' 'F2=Volume Up' 'Menu=DisableKey' \
   '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' \
-  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' '[TypeText1]' 'Parameter=Kind regards#Jane' \
+  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=2' '[TypeText1]' 'Parameter=Kind regards#Jane' \
+  '[SwapShortcut]' 'Ctrl+Shift+V=TypeText2' 'Ctrl+H=BackSpace' '[TypeText2]' 'Parameter=plain' \
   '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
   '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
   > "$work/Keydat.qnp"
@@ -63,6 +64,10 @@ click() {  # a left click where the locator's arguments point
   sleep 1
 }
 shoot main_window.png
+# The fifth row, Ctrl+Shift+V, ticks its boxes; the first row unticks them again.
+click row 2101 4
+shoot main_window_shortcut.png
+click row 2101 0
 # The "Registry Map" tab is the second of the page control's buttons.
 click 2001 0.37
 shoot main_window_registry.png
