@@ -8,11 +8,8 @@ start_editor "$3"
 
 xdotool key j   # the Original Key box has the focus when the window opens
 click 2012      # the "Ctrl" box
-click 2005 0.3  # cbbNewKey
-xdotool key k
-click 2007      # BitBtn8 "&Change"
-confirm_tip
-stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
+change_to k
+stored=$(stored_text)
 [[ $stored == *"[SwapShortcut] Ctrl+J=K "* && $stored != *"=74 "* ]] ||
   fail "Ctrl+J=K was not stored as a shortcut alone: $stored"
 echo "ok: Ctrl+J=K stored through the window"
