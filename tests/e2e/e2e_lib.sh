@@ -225,16 +225,12 @@ confirm_tip() {
   wait_idle
 }
 
-# change_to KEY: KEY pressed in the Changed to box, "&Change" clicked and its tip confirmed;
-# stored_text: the settings file on one line, its lines joined by blanks.
+# change_to KEY: KEY pressed in the Changed to box, "&Change" clicked and its tip confirmed.
 change_to() {
   click 2005 0.3  # cbbNewKey
   xdotool key "$1"
   click 2007      # BitBtn8 "&Change"
   confirm_tip
-}
-stored_text() {
-  tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' '
 }
 
 # pasted KEY TEXT: after typing KEY, the text probe's field (tests/e2e_actions/text_probe.cpp,

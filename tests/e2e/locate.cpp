@@ -3,7 +3,6 @@
 // window or the control is not there. Usage: zv_locate <control id> [x fraction]
 // or zv_locate list <item>: a point on that item of the open drop-down list of a combo box,
 // scrolled into view first (the list may open above or below its box, scrolled anywhere),
-// or zv_locate row <control id> <row>: a point on that row of a report-view list,
 // or zv_locate hotkey <control id>: the value of that hotkey field (HKM_GETHOTKEY),
 // or zv_locate idle: returns once the main window's thread takes messages again.
 #include <windows.h>
@@ -47,19 +46,6 @@ int LocateListItem(int item) {
   return 0;
 }
 
-// Rows below the header share the client area evenly: LVM_GETITEMRECT takes a pointer.
-int LocateRow(HWND list, int row) {
-  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-  const int perPage = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
-  RECT client, head;
-  if (header == nullptr || perPage <= 0 || !GetClientRect(list, &client)) return 1;
-  GetWindowRect(header, &head);
-  const int height = (client.bottom - (head.bottom - head.top)) / perPage;
-  std::printf("%ld %ld\n", head.left + (head.right - head.left) / 4,
-              head.bottom + row * height + height / 2);
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,8 +58,7 @@ int main(int argc, char** argv) {
     return form && SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) ? 0 : 1;
   }
   const bool value = argc > 2 && std::strcmp(argv[1], "hotkey") == 0;
-  const bool row = argc > 3 && std::strcmp(argv[1], "row") == 0;
-  if (value || row) ++argv, --argc;
+  if (value) ++argv, --argc;
   // The point's place across the control: a combo box is clicked in its field, left of its
   // drop-down button.
   const double across = argc > 2 ? std::atof(argv[2]) : 0.5;
@@ -82,7 +67,6 @@ int main(int argc, char** argv) {
   Search search = {std::atoi(argv[1]), nullptr};
   EnumChildWindows(form, &Visit, reinterpret_cast<LPARAM>(&search));
   if (search.found == nullptr) return 1;
-  if (row) return LocateRow(search.found, std::atoi(argv[2]));
   if (value) {
     std::printf("%ld\n", static_cast<long>(SendMessageA(search.found, HKM_GETHOTKEY, 0, 0)));
     return 0;

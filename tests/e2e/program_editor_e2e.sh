@@ -17,7 +17,7 @@ wait_idle
 click 2003 0.3  # cbbOldKey
 xdotool key a
 change_to b
-stored=$(stored_text)
+stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
 [[ $stored == *"[SwapKey Other.exe] A=B "* && $stored != *"[SwapKey] A"* ]] ||
   fail "A=B was not stored for Other.exe: $stored"
 echo "ok: A=B stored for Other.exe through the window"

@@ -64,10 +64,15 @@ click() {  # a left click where the locator's arguments point
   sleep 1
 }
 shoot main_window.png
-# The fifth row, Ctrl+Shift+V, ticks its boxes; the first row unticks them again.
-click row 2101 4
+# Row 4 (Ctrl+Shift+V) ticks its boxes, row 0 unticks them: rows of 14 pixels under a header of
+# 19 at 96 DPI, the locator pointing into the header.
+row() {
+  read -r x y < <(cd "$work" && wine zv_locate.exe 2101 0.25 | tr -d '\r')
+  xdotool mousemove "$x" $((y + 19 + 14 * $1)) click 1 && sleep 1
+}
+row 4
 shoot main_window_shortcut.png
-click row 2101 0
+row 0
 # The "Registry Map" tab is the second of the page control's buttons.
 click 2001 0.37
 shoot main_window_registry.png
