@@ -169,6 +169,7 @@ void MappingEditor::ResetKey() {
       if (index < 0) return;
       RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)), program_);
       view_.DeleteRow(MapList::SwapKeyList, index);
+      view_.ShowStatus("");  // the note was on the removed row
       return;
     }
     case EditorPage::RegistryMap: {
@@ -287,6 +288,7 @@ bool MappingEditor::HasMappings() {
 
 void MappingEditor::RefreshKeyboardMap() {
   view_.ClearRows(MapList::SwapKeyList);
+  view_.ShowStatus("");
   LoadKeyboardMap();
 }
 
