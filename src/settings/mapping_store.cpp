@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "catalogue/key_catalogue.h"
+#include "catalogue/shortcut_name.h"
 #include "catalogue/source_key_names.h"
 #include "common/error.h"
 #include "platform/program_names.h"
@@ -14,6 +15,7 @@ namespace zv {
 namespace {
 const char* const kSwapKey = "SwapKey";
 const char* const kSwapScrKeyCode = "SwapScrKeyCode";
+const char* const kSwapShortcut = "SwapShortcut";
 const char* const kDisableKey = "DisableKey";
 const char* const kIndex = "Index";
 const char* const kSettings = "Settings";
@@ -61,7 +63,7 @@ std::string ProgramSectionIn(const IniDocument& doc, const std::string& prefix,
 // form, so the store's reads and writes meet it under its normal name.
 void NormalizeProgramSections(SettingsFile& file) {
   for (const std::string& section : file.ReadSections()) {
-    for (const char* prefix : {kSwapKey, kSwapScrKeyCode}) {
+    for (const char* prefix : {kSwapKey, kSwapScrKeyCode, kSwapShortcut}) {
       std::string program = ProgramOfSection(section, prefix);
       std::string normal = std::string(prefix) + " " + program;
       if (!program.empty() && ini::Fold(section) != ini::Fold(normal))
@@ -70,12 +72,53 @@ void NormalizeProgramSections(SettingsFile& file) {
   }
 }
 
-// Every "SwapKey" section of the file: all programs' and each program's.
-std::vector<std::string> SwapKeySections(SettingsFile& file) {
-  std::vector<std::string> sections{kSwapKey};
-  for (const std::string& program : ProgramsWithMappings(file.Current()))
+// Every section whose values are stored targets: "SwapKey" and "SwapShortcut", all programs'
+// and each program's.
+std::vector<std::string> TargetSections(SettingsFile& file) {
+  std::vector<std::string> sections{kSwapKey, kSwapShortcut};
+  for (const std::string& program : ProgramsWithMappings(file.Current())) {
     sections.push_back(SwapKeySectionIn(file.Current(), program));
+    sections.push_back(ProgramSectionIn(file.Current(), kSwapShortcut, program));
+  }
   return sections;
+}
+
+// The name under which section holds the shortcut source: the source's own spelling, else an
+// entry that reads as the same shortcut ("ctrl+shift+v" written by hand), else its canonical
+// name.
+std::string ShortcutEntry(SettingsFile& file, const std::string& section,
+                          const std::string& source) {
+  if (file.ValueExists(section, source)) return source;
+  ParsedShortcut wanted = ParseShortcutName(source);
+  if (!wanted.ok) return source;
+  for (const std::string& name : file.ReadSection(section)) {
+    ParsedShortcut listed = ParseShortcutName(name);
+    if (listed.ok && listed.modifiers == wanted.modifiers && listed.key == wanted.key) return name;
+  }
+  return ShortcutNameOf(wanted);
+}
+
+// Frees the numbered parameter section a removed value pointed at: the last section of its
+// action fills the hole (when the removed one is the last, it is simply erased).
+void ReleaseParameterSection(SettingsFile& file, const std::string& value) {
+  int n = NumberSuffixOf(value);
+  std::string name = StripNumberSuffix(value);
+  int k = ParameterCount(file, name);
+  MoveSection(file, name + std::to_string(k), name + std::to_string(n));
+  RenumberReferences(file, name, n);
+  file.WriteString(kSettings, CountKey(name),
+                   std::to_string(file.ReadIntegerStrict(kSettings, CountKey(name)) - 1));
+}
+
+// "SwapShortcut" source's canonical name = value; an entry of the same shortcut spelt
+// otherwise gives way to it.
+void WriteShortcut(SettingsFile& file, const std::string& source, const std::string& value,
+                   const std::string& program) {
+  std::string section = ShortcutSection(program);
+  std::string name = ShortcutNameOf(ParseShortcutName(source));
+  std::string entry = ShortcutEntry(file, section, source);
+  if (ini::Fold(entry) != ini::Fold(name)) file.DeleteKey(section, entry);
+  file.WriteString(section, name, value);
 }
 
 // The code a source name stands for. A name written by hand in another letter case ("a",
@@ -184,6 +227,18 @@ std::string SwapKeySectionIn(const IniDocument& doc, const std::string& program)
   return ProgramSectionIn(doc, kSwapKey, program);
 }
 
+std::string ShortcutSection(const std::string& program) {
+  return program.empty() ? kSwapShortcut : std::string(kSwapShortcut) + " " + program;
+}
+
+std::string ShortcutSectionIn(const IniDocument& doc, const std::string& program) {
+  return ProgramSectionIn(doc, kSwapShortcut, program);
+}
+
+bool IsShortcutSource(const std::string& source) {
+  return ParseShortcutName(source).ok;
+}
+
 void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value, int code,
                   const std::string& program) {
   SettingsFile::Batch batch(file);
@@ -201,17 +256,22 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
                               std::to_string(IniDocument::kMaxValueLength)));
   SettingsFile::Batch batch(file);
   NormalizeProgramSections(file);
-  int code = SourceKeyCodeOfName(source);
+  ParsedShortcut shortcut = ParseShortcutName(source);
+  std::string value = target;
   if (parameterised) {
     int next = NextNumber(file, ParameterCount(file, target));
     file.WriteString(kSettings, CountKey(target), std::to_string(next));
-    std::string value = target + std::to_string(next);
-    WriteSwapKey(file, source, value, code, program);
-    file.WriteString(value, "Parameter", WrittenParameter(parameter));
-  } else {
-    WriteSwapKey(file, source, target, code, program);
+    value = target + std::to_string(next);
   }
-  WriteInterceptedCodes(file);
+  if (shortcut.ok) {
+    WriteShortcut(file, source, value, program);
+  } else {
+    WriteSwapKey(file, source, value, SourceKeyCodeOfName(source), program);
+  }
+  if (parameterised) file.WriteString(value, "Parameter", WrittenParameter(parameter));
+  // The hook intercepts a shortcut's key by the shortcut tables: an older reader of
+  // "DisableKey" would swallow the key on its own.
+  if (!shortcut.ok) WriteInterceptedCodes(file);
   file.WriteString(kSettings, "Sign", "Zorvane");
   batch.Commit();
   return true;
@@ -222,17 +282,20 @@ void RemoveMapping(SettingsFile& file, const std::string& source, const std::str
   NormalizeProgramSections(file);
   std::string swapKey = SwapKeySection(program);
   std::string swapScrKeyCode = SwapScrKeyCodeSection(program);
-  std::string value = file.ReadString(swapKey, source, " ");
-  if (IsParameterizedAction(value)) {
-    int n = NumberSuffixOf(value);
-    std::string name = StripNumberSuffix(value);
-    int k = ParameterCount(file, name);
-    // The last section fills the hole; when the removed one is the last, it is simply erased.
-    MoveSection(file, name + std::to_string(k), name + std::to_string(n));
-    RenumberReferences(file, name, n);
-    file.WriteString(kSettings, CountKey(name),
-                     std::to_string(file.ReadIntegerStrict(kSettings, CountKey(name)) - 1));
+  std::string shortcuts = ShortcutSection(program);
+  // A name that cannot be read as a shortcut is found in its section as it stands.
+  if (IsShortcutSource(source) ||
+      (!file.ValueExists(swapKey, source) && file.ValueExists(shortcuts, source))) {
+    std::string entry = ShortcutEntry(file, shortcuts, source);
+    std::string value = file.ReadString(shortcuts, entry, " ");
+    if (IsParameterizedAction(value)) ReleaseParameterSection(file, value);
+    file.DeleteKey(shortcuts, entry);
+    if (file.ReadSection(shortcuts).empty()) file.EraseSection(shortcuts);
+    batch.Commit();
+    return;
   }
+  std::string value = file.ReadString(swapKey, source, " ");
+  if (IsParameterizedAction(value)) ReleaseParameterSection(file, value);
   file.DeleteKey(swapKey, source);
   file.DeleteKey(swapScrKeyCode, source);
   // The code stays listed while another source of any program still maps it.
@@ -246,7 +309,10 @@ void RemoveProgramMappings(SettingsFile& file, const std::string& program) {
   NormalizeProgramSections(file);
   for (const std::string& source : file.ReadSection(SwapKeySection(program)))
     RemoveMapping(file, source, program);
+  for (const std::string& source : file.ReadSection(ShortcutSection(program)))
+    RemoveMapping(file, source, program);
   file.EraseSection(SwapKeySection(program));
+  file.EraseSection(ShortcutSection(program));
   file.EraseSection(SwapScrKeyCodeSection(program));
   batch.Commit();
 }
@@ -261,6 +327,7 @@ std::vector<std::string> ProgramsWithMappings(const IniDocument& doc) {
   };
   for (const std::string& section : doc.ReadSections()) {
     add(ProgramOfSection(section, kSwapKey));
+    add(ProgramOfSection(section, kSwapShortcut));
     if (SameName(section, kPrograms))
       for (const std::string& program : doc.ReadSection(kPrograms)) add(program);
   }
@@ -297,7 +364,7 @@ void MoveSection(SettingsFile& file, const std::string& from, const std::string&
 void RenumberReferences(SettingsFile& file, const std::string& action, int n) {
   SettingsFile::Batch batch(file);
   int last = ParameterCount(file, action);
-  for (const std::string& section : SwapKeySections(file)) {
+  for (const std::string& section : TargetSections(file)) {
     for (const std::string& key : file.ReadSection(section)) {
       std::string value = file.ReadString(section, key, " ");
       if (NumberSuffixOf(value) == last && StripNumberSuffix(value) == action)

@@ -35,6 +35,16 @@ std::string SwapKeySectionIn(const IniDocument& doc, const std::string& program)
 // The file name part of a path ("C:\Tools\Edit.exe" gives "Edit.exe"); a bare name as it is.
 std::string ProgramNameOfPath(const std::string& pathOrName);
 
+// Shortcut sources ("Ctrl+Shift+V", IsShortcutSource) live in "SwapShortcut" and
+// "SwapShortcut <exe>" under their canonical name (ShortcutNameOf), with no "SwapScrKeyCode"
+// entry and no intercepted code (the engine's shortcut tables find their keys). Their targets
+// share the parameter numbering with every "SwapKey" section. A name there that cannot be read
+// is left as it stands; removing it by that name still works.
+std::string ShortcutSection(const std::string& program);
+std::string ShortcutSectionIn(const IniDocument& doc, const std::string& program);
+// Whether source reads as a shortcut: modifier words and a key.
+bool IsShortcutSource(const std::string& source);
+
 // "SwapKey" source = value, then "SwapScrKeyCode" source = code (of the program's sections).
 void WriteSwapKey(SettingsFile& file, const std::string& source, const std::string& value, int code,
                   const std::string& program = "");

@@ -9,6 +9,7 @@
 #include "scancode/scancode_map.h"
 #include "settings/mapping_store.h"
 #include "settings/settings.h"
+#include "ui/shortcut_source.h"
 #include "ui/target_description.h"
 #include "ui/tip_rules.h"
 
@@ -35,10 +36,11 @@ bool IsNumPadDigit(int code) {
 }  // namespace
 
 std::string RowName(const MapRow& row) {
-  const std::size_t first = row.caption.find_first_not_of(' ');
+  const std::string caption = row.caption.substr(0, row.caption.rfind(kNotUnderstood));
+  const std::size_t first = caption.find_first_not_of(' ');
   if (first == std::string::npos) return "";
-  const std::size_t last = row.caption.find_last_not_of(' ');
-  return row.caption.substr(first, last - first + 1);
+  const std::size_t last = caption.find_last_not_of(' ');
+  return caption.substr(first, last - first + 1);
 }
 
 bool IsListedName(const std::vector<std::string>& list, const std::string& text) {
@@ -67,10 +69,16 @@ int MappingEditor::BoxKeyDown(KeyBox box, int virtualKey) {
 }
 
 void MappingEditor::Change() {
-  const std::string source = view_.BoxText(KeyBox::OldKey);
+  const std::string key = view_.BoxText(KeyBox::OldKey);
   const std::string target = view_.BoxText(KeyBox::NewKey);
-  if (source.empty() || target.empty()) return;
-  if (!IsListedName(OriginalKeyList(), source) || !IsTarget(target)) return;
+  if (key.empty() || target.empty()) return;
+  if (!IsListedName(OriginalKeyList(), key) || !IsTarget(target)) return;
+  const std::string source = SourceOfTheBoxes();
+  if (source.empty()) return;
+  if (source != key && view_.ActivePage() == EditorPage::RegistryMap) {
+    view_.ShowMessage(kRegistryShortcutRefusal);
+    return;
+  }
   if (source == target) {
     view_.ShowMessage(kSameKeyMessage);
     return;
@@ -132,8 +140,9 @@ void MappingEditor::NewKeyPicked() {
   const std::string target = view_.BoxText(KeyBox::NewKey);
   if (!IsParameterizedAction(target)) return;
   const std::string parameter = EditParameter(target);
-  const std::string source = view_.BoxText(KeyBox::OldKey);
-  if (parameter == " " || source.empty()) return;
+  if (parameter == " " || view_.BoxText(KeyBox::OldKey).empty()) return;
+  const std::string source = SourceOfTheBoxes();
+  if (source.empty()) return;
   StoreMapping(parts_.settings, source, target, parameter, program_);
   RefreshKeyboardMap();
   view_.ShowTip(kChangeSucTipKey, kChangeSucTipText);
@@ -143,8 +152,15 @@ void MappingEditor::RowClicked(MapList list) {
   const int index = view_.SelectedIndex(list);
   if (index < 0) return;
   const MapRow row = view_.Row(list, index);
-  view_.SetBoxText(KeyBox::OldKey, RowName(row));
+  const std::string name = RowName(row);
+  const ParsedShortcut shortcut = ParseShortcutName(name);
+  const bool unreadable = row.caption != kRowIndent + name;
+  // A shortcut fills the key box and ticks its modifiers; one that cannot be read says why.
+  const BoxesOfSource boxes = shortcut.ok ? BoxesOf(shortcut) : BoxesOfSource{name, 0};
+  view_.SetBoxText(KeyBox::OldKey, unreadable ? "" : boxes.key);
+  view_.SetModifierBoxes(boxes.modifiers);
   view_.SetBoxText(KeyBox::NewKey, row.target);
+  view_.ShowStatus(unreadable ? name + ": " + shortcut.reason : "");
 }
 
 void MappingEditor::ResetKey() {
@@ -154,6 +170,7 @@ void MappingEditor::ResetKey() {
       if (index < 0) return;
       RemoveMapping(parts_.settings, RowName(view_.Row(MapList::SwapKeyList, index)), program_);
       view_.DeleteRow(MapList::SwapKeyList, index);
+      view_.ShowStatus("");  // the note was on the removed row
       return;
     }
     case EditorPage::RegistryMap: {
@@ -210,8 +227,9 @@ void MappingEditor::ResetAllOfKeyboardMap() {
   }
   // The mappings of single programs stay: only those shown, of all programs, go.
   SettingsFile::Batch batch(parts_.settings);
-  for (const std::string& source : parts_.settings.ReadSection(SwapKeySection("")))
-    RemoveMapping(parts_.settings, source);
+  for (const std::string& section : {SwapKeySection(""), ShortcutSection("")})
+    for (const std::string& source : parts_.settings.ReadSection(section))
+      RemoveMapping(parts_.settings, source);
   batch.Commit();
 }
 
@@ -220,7 +238,8 @@ void MappingEditor::Modify() {
   const int index = view_.SelectedIndex(MapList::SwapKeyList);
   if (index < 0) return;
   const MapRow row = view_.Row(MapList::SwapKeyList, index);
-  if (!IsParameterizedAction(row.target)) return;
+  // A name that cannot be read stays as it is: storing it anew would make it a key.
+  if (!IsParameterizedAction(row.target) || row.caption != kRowIndent + RowName(row)) return;
   ReplaceMappingParameter(RowName(row), row.target);
 }
 
@@ -249,19 +268,34 @@ void MappingEditor::LoadKeyboardMap() {
     view_.AppendRow(MapList::SwapKeyList,
                     {kRowIndent + key, target, TargetDescription(target, parameter)});
   }
+  AppendShortcutRows();
+}
+
+void MappingEditor::AppendShortcutRows() {
+  const std::string section = ShortcutSectionIn(parts_.settings.Current(), program_);
+  for (const std::string& name : parts_.settings.ReadSection(section)) {
+    const bool readable = ParseShortcutName(name).ok;
+    const std::string target = parts_.settings.ReadString(section, name, "");
+    const std::string parameter =
+        IsParameterizedAction(target) ? ReadSetting(parts_.settings, target, "Parameter") : "";
+    view_.AppendRow(MapList::SwapKeyList, {kRowIndent + name + (readable ? "" : kNotUnderstood),
+                                           target, TargetDescription(target, parameter)});
+  }
 }
 
 bool MappingEditor::HasMappings() {
-  if (!parts_.settings.ReadSection(SwapKeySection("")).empty()) return true;
-  const std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
+  std::vector<std::string> programs = ProgramsWithMappings(parts_.settings.Current());
+  programs.push_back("");
+  const IniDocument& doc = parts_.settings.Current();
   return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
-    return !parts_.settings.ReadSection(SwapKeySectionIn(parts_.settings.Current(), program))
-                .empty();
+    return !doc.ReadSection(SwapKeySectionIn(doc, program)).empty() ||
+           !doc.ReadSection(ShortcutSectionIn(doc, program)).empty();
   });
 }
 
 void MappingEditor::RefreshKeyboardMap() {
   view_.ClearRows(MapList::SwapKeyList);
+  view_.ShowStatus("");
   LoadKeyboardMap();
 }
 
@@ -282,6 +316,14 @@ void MappingEditor::RefreshRegistryMap() {
 void MappingEditor::ClearBoxes() {
   view_.SetBoxText(KeyBox::OldKey, "");
   view_.SetBoxText(KeyBox::NewKey, "");
+  view_.SetModifierBoxes(0);
+}
+
+std::string MappingEditor::SourceOfTheBoxes() {
+  const BoxSource source = SourceOfBoxes(view_.BoxText(KeyBox::OldKey), view_.ModifierBoxes());
+  if (source.refusal.empty()) return source.name;
+  view_.ShowMessage(source.refusal);
+  return "";
 }
 
 }  // namespace zv

@@ -23,6 +23,10 @@ inline constexpr const char* kElevateQuestion =
     "Windows lets only administrators change its key map. Make the change as administrator?";
 inline constexpr const char* kScancodeWriteFailed = "Failed to set data for 'Scancode Map'";
 inline constexpr const char* kScancodeDeleteFailed = "Failed to delete 'Scancode Map'";
+inline constexpr const char* kRegistryShortcutRefusal =
+    "The Registry Map swaps single keys: untick the modifier boxes to change a key there.";
+// After the name of a "SwapShortcut" entry that cannot be read: it is kept, never applied.
+inline constexpr const char* kNotUnderstood = "   (not understood)";
 
 // The code a captured key hands on to the box, so that the box's own handling does nothing.
 inline constexpr int kCapturedKey = 300;
@@ -78,6 +82,9 @@ class MappingEditor {
   // declined. Throws when the elevated write did not happen.
   bool WrittenOrElevated(const ScancodeWrite& write);
   void ClearBoxes();
+  // The source the boxes name; "" after showing why they name none.
+  std::string SourceOfTheBoxes();
+  void AppendShortcutRows();
   bool IsTarget(const std::string& name) const;
   void ResetAllOfKeyboardMap();
 
@@ -86,7 +93,7 @@ class MappingEditor {
   std::string program_;
 };
 
-// The row name: the caption without its leading and trailing blanks.
+// The row name: the caption without its leading and trailing blanks (and kNotUnderstood).
 std::string RowName(const MapRow& row);
 // Membership in a box's list, ignoring letter case as the combo box's own search does.
 bool IsListedName(const std::vector<std::string>& list, const std::string& text);

@@ -2,6 +2,7 @@
 // What the mapping editor needs from its window and from the system's scancode map. The window
 // implements MappingEditorView; the program implements ScancodeMapPort over the registry. Both
 // are small so the editor's rules run natively against fakes.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ enum class MapList { SwapKeyList, RegListView };
 enum class KeyBox { OldKey, NewKey };
 
 struct MapRow {
-  std::string caption;  // twelve blanks and the source key name
+  std::string caption;  // twelve blanks and the source key or shortcut name (kNotUnderstood
+                        // follows a shortcut name that cannot be read)
   std::string target;   // the first sub-item
   std::string does;     // the second: what a parameterised target does ("" for the others)
 };
@@ -29,6 +31,12 @@ class MappingEditorView {
   virtual std::string BoxText(KeyBox box) = 0;
   // Sets a box's text without counting as the user's pick (no target selection follows).
   virtual void SetBoxText(KeyBox box, const std::string& text) = 0;
+
+  // The modifier boxes beside cbbOldKey (kModWin, kModCtrl, kModAlt, kModShift bits).
+  virtual std::uint16_t ModifierBoxes() = 0;
+  virtual void SetModifierBoxes(std::uint16_t modifiers) = 0;
+  // A note on the selected row in the status bar; "" takes it away.
+  virtual void ShowStatus(const std::string& text) = 0;
 
   virtual EditorPage ActivePage() = 0;
   virtual void ShowPage(EditorPage page) = 0;

@@ -225,6 +225,14 @@ confirm_tip() {
   wait_idle
 }
 
+# change_to KEY: KEY pressed in the Changed to box, "&Change" clicked and its tip confirmed.
+change_to() {
+  click 2005 0.3  # cbbNewKey
+  xdotool key "$1"
+  click 2007      # BitBtn8 "&Change"
+  confirm_tip
+}
+
 # pasted KEY TEXT: after typing KEY, the text probe's field (tests/e2e_actions/text_probe.cpp,
 # saved as UTF-8 to $work/text.txt) holds TEXT (printf escapes).
 pasted() {

@@ -16,10 +16,7 @@ xdotool windowfocus --sync "$(wait_window "Add program")" key o Return
 wait_idle
 click 2003 0.3  # cbbOldKey
 xdotool key a
-click 2005 0.3  # cbbNewKey
-xdotool key b
-click 2007      # BitBtn8 "&Change"
-confirm_tip
+change_to b
 stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
 [[ $stored == *"[SwapKey Other.exe] A=B "* && $stored != *"[SwapKey] A"* ]] ||
   fail "A=B was not stored for Other.exe: $stored"

@@ -24,11 +24,16 @@ class FakeWindow : public MappingEditorView {
   int selected[2] = {-1, -1};
   std::deque<bool> answers;  // OK/Yes (true) or Cancel/No; none left answers Cancel/No
   std::vector<std::string> shown;
+  std::uint16_t modifiers = 0;  // the ticked modifier boxes
+  std::string status;
 
   std::string BoxText(KeyBox box) override { return boxes[static_cast<int>(box)]; }
   void SetBoxText(KeyBox box, const std::string& text) override {
     boxes[static_cast<int>(box)] = text;
   }
+  std::uint16_t ModifierBoxes() override { return modifiers; }
+  void SetModifierBoxes(std::uint16_t bits) override { modifiers = bits; }
+  void ShowStatus(const std::string& text) override { status = text; }
   EditorPage ActivePage() override { return page; }
   void ShowPage(EditorPage p) override { page = p; }
   int RowCount(MapList list) override { return static_cast<int>(Rows(list).size()); }

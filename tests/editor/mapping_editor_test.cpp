@@ -1,7 +1,8 @@
 // The editor on the Keyboard Map: key capture, Change with its refusals, target selection,
-// row click, Reset Key, Reset All and Modify, as a user meets them.
+// row click, Reset Key, Reset All and Modify, as a user meets them, for keys and shortcuts.
 #include <gtest/gtest.h>
 
+#include "catalogue/shortcut_name.h"
 #include "settings/mapping_store.h"
 #include "tests/editor/editor_rig.h"
 
@@ -237,6 +238,67 @@ TEST_F(KeyboardMapEditing, TheSectionFillsTheListWhateverItsLetterCase) {
   files.Delete("C:\\zv\\Keydat.qnp");
   editor.RefreshKeyboardMap();
   EXPECT_TRUE(window.Rows(kKeyboard).empty());
+}
+
+// The modifier boxes: shortcuts stored from them or refused with the reason.
+TEST_F(KeyboardMapEditing, TickedBoxesStoreTheShortcutOrSayWhyNot) {
+  struct Step {
+    const char* key;
+    std::uint16_t modifiers;
+    const char* refusal;  // "" when stored
+  } const steps[] = {
+      {"V", kModCtrl | kModShift, ""},
+      {"Delete", kModCtrl | kModAlt,
+       "Windows keeps Ctrl+Alt+Delete for itself: it cannot be remapped."},
+      {"L", kModWin | kModShift, "Windows keeps Win+Shift+L for itself: it cannot be remapped."},
+      {"Right Alt", kModAlt, "Alt+Right Alt is no shortcut: 'Right Alt' is a modifier, not a key."},
+      {"A", 0, ""},
+  };
+  for (const Step& step : steps) {
+    window.modifiers = step.modifiers;
+    Change(step.key, "B");
+    // A refusal keeps the boxes for the user to correct; a stored mapping clears them.
+    bool stored = *step.refusal == '\0';
+    EXPECT_EQ(Shown(), Texts{stored ? "tip ChangeSuc" : std::string("message ") + step.refusal});
+    EXPECT_EQ(window.modifiers, stored ? 0 : step.modifiers);
+  }
+  window.page = EditorPage::RegistryMap;
+  window.modifiers = kModCtrl;
+  Change("A", "B");
+  EXPECT_EQ(Shown(), Texts{std::string("message ") + kRegistryShortcutRefusal});
+  EXPECT_EQ(window.Listed(kKeyboard), (Texts{"A=B", "Ctrl+Shift+V=B"}));
+}
+
+TEST_F(KeyboardMapEditing, ShortcutRowsAreClickedModifiedAndResetPerProgram) {
+  files.Put("C:\\zv\\Keydat.qnp",
+            "[SwapShortcut]\r\nshift+ctrl+left alt+V=TypeText1\r\nCtrl+Foo=B\r\n"
+            "[TypeText1]\r\nParameter=x\r\n[Settings]\r\nTypeTextCount=1\r\nSign=Zorvane\r\n");
+  editor.RefreshKeyboardMap();
+  window.Select(kKeyboard, "Ctrl+Foo");  // listed as not understood, kept in the file
+  editor.RowClicked(kKeyboard);
+  EXPECT_EQ(window.status, "Ctrl+Foo: 'Foo' is not a key name");
+  editor.Modify();  // never stored anew: it would become a key
+  window.Select(kKeyboard, "shift+ctrl+left alt+V");
+  editor.RowClicked(kKeyboard);
+  EXPECT_EQ(window.status + window.boxes[0], "V");
+  EXPECT_EQ(window.modifiers, kModCtrl | kModAlt | kModShift);
+  prompter.answers = {"y"};
+  editor.Modify();
+  EXPECT_EQ(prompter.asked, Texts{"TypeText x"});
+  window.Select(kKeyboard, "Ctrl+Foo");
+  editor.ResetKey();
+  EXPECT_EQ(window.Listed(kKeyboard), Texts{"Ctrl+Left Alt+Shift+V=TypeText1"});
+
+  editor.SetProgram("notepad.exe");
+  window.modifiers = kModCtrl;
+  Change("H", kUnchangedTarget);
+  EXPECT_EQ(settings.ReadString("SwapShortcut notepad.exe", "Ctrl+H", ""), kUnchangedTarget);
+  window.answers = {true, true};
+  editor.ResetAll();
+  editor.SetProgram("");
+  editor.RefreshKeyboardMap();
+  editor.ResetAll();  // the file goes with the last mapping
+  EXPECT_FALSE(editor.HasMappings());
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
 # docs/images/: the "Keyboard Map" page with a few mappings (what the parameterised ones do in
-# its third column) and the "Registry Map" page with a few swaps in Windows' key map, the
-# "Settings" and "About" pages, the page with one program chosen, and "Add program...".
+# its third column), its shortcut row selected, the "Registry Map" page with a few swaps in
+# Windows' key map, the "Settings" and "About" pages, the page with one program chosen, and
+# "Add program...".
 # Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -36,9 +37,10 @@ printf '%s\r\n' '[DisableKey]' 'Index=6' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=
   '[SwapKey]' 'Caps Lock=Left Ctrl' 'F1=TypeText1' 'F2=Volume Up' 'Menu=DisableKey' \
   'F3=KeyCombination1' 'F4=KeySequence1' \
   '[SwapScrKeyCode]' 'Caps Lock=20' 'F1=112' 'F2=113' 'Menu=93' 'F3=114' 'F4=115' \
-  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=1' 'KeyCombinationCount=1' 'KeySequenceCount=1' \
+  '[Settings]' 'Sign=Zorvane' 'TypeTextCount=2' 'KeyCombinationCount=1' 'KeySequenceCount=1' \
   '[TypeText1]' 'Parameter=Kind regards#Jane' '[KeyCombination1]' 'Parameter=24659' \
   '[KeySequence1]' 'Parameter=KeyDown A,KeyUp A,Delay 500,KeyDown B,KeyUp B,' \
+  '[SwapShortcut]' 'Ctrl+Shift+V=TypeText2' 'Ctrl+H=BackSpace' '[TypeText2]' 'Parameter=plain' \
   '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
   '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
   > "$work/Keydat.qnp"
@@ -68,6 +70,15 @@ click() {  # a left click where the locator's arguments point
   sleep 1
 }
 shoot main_window.png
+# Row 6 (Ctrl+Shift+V, after the six keys) ticks its boxes, row 0 unticks them: rows of 14
+# pixels under a header of 19 at 96 DPI, the locator pointing into the header.
+row() {
+  read -r x y < <(cd "$work" && wine zv_locate.exe 2101 0.25 | tr -d '\r')
+  xdotool mousemove "$x" $((y + 19 + 14 * $1)) click 1 && sleep 1
+}
+row 6
+shoot main_window_shortcut.png
+row 0
 # The page control's buttons: "Registry Map", "Settings" and "About" after "Keyboard Map".
 click 2001 0.31
 shoot main_window_registry.png

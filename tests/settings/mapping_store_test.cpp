@@ -352,6 +352,45 @@ TEST_F(ProgramMappings, OffEntriesAndProgramListings) {
   EXPECT_EQ(ProgramNameOfPath("C:\\Tools\\Edit.exe"), "Edit.exe");
 }
 
+// One story over shortcuts of all programs and of notepad beside a key: canonical names, one
+// parameter numbering for all, no intercepted code, sections that go when emptied.
+TEST_F(ProgramMappings, ShortcutsShareTheNumberingAndStayOutOfTheInterceptedList) {
+  auto section = [&](const std::string& name) {
+    std::string text;
+    for (const std::string& key : file.ReadSection(name))
+      text += key + "=" + file.ReadString(name, key, "") + " ";
+    return text;
+  };
+  const char* const kVH = "Ctrl+Shift+V=TypeText2 Ctrl+H=BackSpace ";
+  struct Step {
+    char op;  // '+' stores, '-' removes, '0' resets the program
+    const char *source, *target, *program, *all, *notepad, *keys;
+  } const steps[] = {
+      {'+', "X", "TypeText", "", "", "", "X=TypeText1 "},
+      {'+', "ctrl + shift+v", "TypeText", "", "Ctrl+Shift+V=TypeText2 ", "", "X=TypeText1 "},
+      {'+', "Ctrl+H", "BackSpace", "", kVH, "", "X=TypeText1 "},
+      {'+', "Ctrl+H", kUnchangedTarget, "notepad.exe", kVH, "Ctrl+H=Unchanged ", "X=TypeText1 "},
+      {'+', "alt+left ctrl+J", "TypeText", "Notepad.exe", kVH,
+       "Ctrl+H=Unchanged Left Ctrl+Alt+J=TypeText3 ", "X=TypeText1 "},
+      {'-', "X", "", "", kVH, "Ctrl+H=Unchanged Left Ctrl+Alt+J=TypeText1 ", ""},
+      {'0', "", "", "NOTEPAD.EXE", "Ctrl+Shift+V=TypeText1 Ctrl+H=BackSpace ", "", ""},
+      {'-', "Ctrl+H", "", "", "Ctrl+Shift+V=TypeText1 ", "", ""},
+  };
+  for (const Step& step : steps) {
+    if (step.op == '+') StoreMapping(file, step.source, step.target, step.source, step.program);
+    if (step.op == '-') RemoveMapping(file, step.source, step.program);
+    if (step.op == '0') RemoveProgramMappings(file, step.program);
+    EXPECT_EQ(section("SwapShortcut"), step.all) << step.source;
+    EXPECT_EQ(section("SwapShortcut notepad.exe"), step.notepad) << step.source;
+    EXPECT_EQ(section("SwapKey"), step.keys) << step.source;
+    EXPECT_EQ(InterceptedCodes(file), *step.keys ? Texts{"88"} : Texts{}) << step.source;
+  }
+  EXPECT_EQ(Parameter("TypeText1"), "ctrl + shift+v");
+  EXPECT_EQ(Count("TypeText"), 1);
+  RemoveMapping(file, "shift+CTRL+v");
+  EXPECT_EQ(files.Get(kPath).find("SwapShortcut"), std::string::npos);
+}
+
 using SectionMoves = MappingStoreTest;
 
 TEST_F(SectionMoves, MoveCopiesEveryKeyInOrderThenErases) {

@@ -11,7 +11,7 @@ namespace zv::win32 {
 namespace {
 
 const char* const kPageCaptions[] = {"Keyboard Map", "Registry Map", "Settings", "About"};
-constexpr int kStatusPanelWidths[] = {170, 50};
+constexpr int kStatusPanelWidth = 170;
 
 void FillBox(HWND box, const std::vector<std::string>& names) {
   for (const std::string& name : names)
@@ -86,6 +86,10 @@ void MainWindow::CreateControls() {
   c_.BitBtn9 = item(panel_, IDC_BitBtn9);
   c_.BitBtn10 = item(panel_, IDC_BitBtn10);
   c_.BitBtn3 = item(panel_, IDC_BitBtn3);
+  c_.cbWin = item(panel_, IDC_cbWin);
+  c_.cbCtrl = item(panel_, IDC_cbCtrl);
+  c_.cbAlt = item(panel_, IDC_cbAlt);
+  c_.cbShift = item(panel_, IDC_cbShift);
 
   c_.TabSheet1 = CreatePage(IDD_TabSheet1);
   c_.TabSheet4 = CreatePage(IDD_TabSheet4);
@@ -159,8 +163,8 @@ void MainWindow::LayOut() {
   ShowActivePage();
   FitListsToPages();
 
-  int edges[2] = {ScaledPixels(kStatusPanelWidths[0]), 0};
-  edges[1] = edges[0] + ScaledPixels(kStatusPanelWidths[1]);
+  // The second part reaches the right edge: it holds the note on the selected row.
+  int edges[2] = {ScaledPixels(kStatusPanelWidth), -1};
   SendMessageA(c_.StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
   RECT panel, bar;
   GetWindowRect(panel_, &panel);

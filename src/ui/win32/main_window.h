@@ -31,6 +31,8 @@ struct MainWindowControls {
   HWND Label7 = nullptr, cbbOldKey = nullptr, Label12 = nullptr, cbbNewKey = nullptr;
   HWND Button3 = nullptr, BitBtn8 = nullptr, BitBtn9 = nullptr, BitBtn10 = nullptr;
   HWND BitBtn3 = nullptr;  // "&Activate"
+  // The modifier boxes "Win", "Ctrl", "Alt", "Shift" under cbbOldKey.
+  HWND cbWin = nullptr, cbCtrl = nullptr, cbAlt = nullptr, cbShift = nullptr;
   HWND SwapKeyList = nullptr, RegListView = nullptr, RegMapNote = nullptr;
   // The Keyboard Map's "Program:" box and "No mappings in this program".
   HWND lblProgram = nullptr, cbbProgram = nullptr, cbProgramOff = nullptr;
@@ -118,6 +120,9 @@ class MainWindow : private MappingEditorView, private ProgramChoiceView, private
   // MappingEditorView (main_window_view.cpp)
   std::string BoxText(KeyBox box) override;
   void SetBoxText(KeyBox box, const std::string& text) override;
+  std::uint16_t ModifierBoxes() override;
+  void SetModifierBoxes(std::uint16_t modifiers) override;
+  void ShowStatus(const std::string& text) override;
   EditorPage ActivePage() override;
   void ShowPage(EditorPage page) override;
   int RowCount(MapList list) override;

@@ -14,6 +14,11 @@
 #define IDC_BitBtn9 2008
 #define IDC_BitBtn10 2009
 #define IDC_BitBtn3 2010
+// The modifier boxes beside cbbOldKey: with one ticked, the source is a shortcut.
+#define IDC_cbWin 2011
+#define IDC_cbCtrl 2012
+#define IDC_cbAlt 2013
+#define IDC_cbShift 2014
 
 #define IDD_TabSheet1 2100
 #define IDC_SwapKeyList 2101

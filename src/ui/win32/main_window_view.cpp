@@ -4,6 +4,10 @@
 // After windows.h.
 #include <commctrl.h>
 
+#include <array>
+#include <utility>
+
+#include "catalogue/shortcut_name.h"
 #include "ui/win32/map_list.h"
 #include "ui/win32/modal_dialog.h"
 #include "ui/win32/tip_dialog.h"
@@ -17,6 +21,11 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     at += to.size();
   }
   return text;
+}
+
+// The modifier boxes with their bits.
+std::array<std::pair<HWND, std::uint16_t>, 4> ModifierBoxesOf(const MainWindowControls& c) {
+  return {{{c.cbWin, kModWin}, {c.cbCtrl, kModCtrl}, {c.cbAlt, kModAlt}, {c.cbShift, kModShift}}};
 }
 
 }  // namespace
@@ -35,6 +44,22 @@ std::string MainWindow::BoxText(KeyBox box) {
 
 void MainWindow::SetBoxText(KeyBox box, const std::string& text) {
   SetWindowTextA(BoxOf(box), text.c_str());
+}
+
+std::uint16_t MainWindow::ModifierBoxes() {
+  std::uint16_t modifiers = 0;
+  for (const auto& [box, bit] : ModifierBoxesOf(c_))
+    if (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) modifiers |= bit;
+  return modifiers;
+}
+
+void MainWindow::SetModifierBoxes(std::uint16_t modifiers) {
+  for (const auto& [box, bit] : ModifierBoxesOf(c_))
+    SendMessageA(box, BM_SETCHECK, (modifiers & bit) ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainWindow::ShowStatus(const std::string& text) {
+  SendMessageA(c_.StatusBar1, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 EditorPage MainWindow::ActivePage() {
