@@ -395,42 +395,30 @@ int main(int argc, char** argv) {
     sum.foreground += to.foreground - from.foreground;
     sum.posts += to.posts - from.posts;
   };
+  // Adds to sum the calls that work makes.
+  auto counted = [&](bench::CallCounts& sum, const std::function<void()>& work) {
+    bench::CallCounts before = calls;
+    work();
+    add(sum, calls, before);
+  };
   hook.KeyHookProc(event('Z', 0));  // takes what the variants above left in "TempCode"
   Pump();
   for (int i = 0; i < count; ++i) {
-    bench::CallCounts c0 = calls;
-    hook.KeyHookProc(event('Z', i));
-    bench::CallCounts c1 = calls;
-    hook.KeyHookProc(event('A', i));
-    bench::CallCounts c2 = calls;
-    platform::KeyEvent back = event('K', i);
+    platform::KeyEvent back = event('K', i);  // the injected event coming back takes "TempCode"
     back.flags = platform::kLlkhfInjected;
     back.extraInfo = kInjectionMarker;
-    hook.KeyHookProc(back);
-    bench::CallCounts c3 = calls;
-    Pump();  // the message loop turns: what the hook posted runs
-    add(unmappedCalls, c1, c0);
-    add(mappedCalls, c2, c1);
-    add(backCalls, c3, c2);
-    add(afterCalls, calls, c3);
-    bench::CallCounts c4 = calls;
-    programsHook.KeyHookProc(event('Z', i));
-    bench::CallCounts c5 = calls;
-    programsHook.KeyHookProc(event('A', i));
-    add(programsUnmapped, c5, c4);
-    add(programsMapped, calls, c5);
-    programsHook.KeyHookProc(back);  // takes "TempCode" back, as above
+    counted(unmappedCalls, [&] { hook.KeyHookProc(event('Z', i)); });
+    counted(mappedCalls, [&] { hook.KeyHookProc(event('A', i)); });
+    counted(backCalls, [&] { hook.KeyHookProc(back); });
+    counted(afterCalls, Pump);  // the message loop turns: what the hook posted runs
+    counted(programsUnmapped, [&] { programsHook.KeyHookProc(event('Z', i)); });
+    counted(programsMapped, [&] { programsHook.KeyHookProc(event('A', i)); });
+    programsHook.KeyHookProc(back);
     Pump();
-    bench::CallCounts c6 = calls;
-    otherModsHook.KeyHookProc(event('Z', i));
-    bench::CallCounts c7 = calls;
-    otherModsHook.KeyHookProc(event('A', i));
-    bench::CallCounts c8 = calls;
-    firedHook.KeyHookProc(event('A', i));
+    counted(shortcutsUnmapped, [&] { otherModsHook.KeyHookProc(event('Z', i)); });
+    counted(shortcutsOtherMods, [&] { otherModsHook.KeyHookProc(event('A', i)); });
+    counted(shortcutsFired, [&] { firedHook.KeyHookProc(event('A', i)); });
     firedHook.KeyHookProc(back);
-    add(shortcutsUnmapped, c7, c6);
-    add(shortcutsOtherMods, c8, c7);
-    add(shortcutsFired, calls, c8);
     Pump();
   }
   auto report = [&](const char* name, const bench::CallCounts& c) {
