@@ -194,17 +194,17 @@ TEST_F(ParameterDialogs, KeyCombinationRefusesAStoredValueThatIsNoNumber) {
 
 TEST_F(ParameterDialogs, EditParameterOpensTheDialogOfTheCode) {
   std::vector<std::string> captions;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     driver.Then([&](HWND dialog) {
       captions.push_back(Text(dialog));
       Click(dialog, IDCANCEL);
     });
   }
-  for (int code : {601, 602, 603, 604})
+  for (int code : {601, 602, 603, 604, 605})
     EXPECT_EQ(win32::EditParameter(nullptr, keys, code, "0"), " ");
   EXPECT_EQ(win32::EditParameter(nullptr, keys, 65, "0"), " ");
   EXPECT_EQ(captions, (std::vector<std::string>{"Enter simple text", "Key Combination",
-                                                "Key Sequence", "Run"}));
+                                                "Key Sequence", "Run", "TapHold"}));
 }
 
 TEST_F(ParameterDialogs, DialogIsCentredOnItsOwner) {
