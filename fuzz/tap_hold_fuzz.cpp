@@ -1,6 +1,5 @@
-// TapHold parameters come from the settings file, which a person may edit by hand: reading one
-// never crashes, one that reads is written back in a form that reads the same, and one that
-// does not read always says why.
+// A hand-edited TapHold parameter never crashes the reader, reads back the same once written,
+// or says why it cannot be read.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

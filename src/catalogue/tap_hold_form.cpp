@@ -40,9 +40,11 @@ bool ReadMs(std::string_view text, int& ms) {
 }
 
 // Reads the hold field into form; "" when it names a key or a layer, otherwise the reason.
+// "layer" is read in any letter case, as the settings file matches the layer's section.
 std::string ReadHold(std::string_view hold, TapHoldForm& form) {
   const std::string_view word = detail::TrimBlanks(kLayerPrefix);
-  if (hold == word || hold.substr(0, kLayerPrefix.size()) == kLayerPrefix) {
+  if (detail::SameLetters(hold.substr(0, word.size()), word) &&
+      (hold.size() == word.size() || hold[word.size()] == ' ')) {
     form.layer = std::string(detail::TrimBlanks(hold.substr(word.size())));
     if (form.layer.empty()) return "The layer has no name.";
     form.hold = std::string(kLayerPrefix) + form.layer;

@@ -125,7 +125,6 @@ TEST_F(KeyboardMapEditing, TapHoldOffersTheLayersAndModifyReopensTheStoredParame
   editor.Modify();
   EXPECT_EQ(prompter.asked, (Texts{"TapHold 0 [Nav]", "TapHold Esc|Layer Nav|200|press [Nav]"}));
   EXPECT_EQ(settings.ReadString("TapHold1", "Parameter", ""), "Esc|Left Ctrl|300|time");
-  EXPECT_EQ(settings.ReadString("Settings", "TapHoldCount", ""), "1");
 }
 
 TEST_F(KeyboardMapEditing, RowClickFillsTheBoxesAndParameterisedRowsAreNotListedTargets) {
