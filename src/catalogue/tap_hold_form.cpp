@@ -1,5 +1,7 @@
 #include "catalogue/tap_hold_form.h"
 
+#include <algorithm>
+
 #include "catalogue/blanks.h"
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
