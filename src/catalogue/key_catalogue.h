@@ -3,7 +3,7 @@
 // stored values such as TypeText3, and the sorting of targets into the target menu.
 //
 // Codes: -1 no such name; 0 "DisableKey"; 1-255 virtual-key codes; 501-515 actions without a
-// parameter; 601-604 "TypeText", "KeyCombination", "KeySequence", "Run".
+// parameter; 601-605 "TypeText", "KeyCombination", "KeySequence", "Run", "TapHold".
 //
 // Every lookup gives the result of its table's last matching row and never throws; the only
 // failure is the strict number conversion of a hand-edited stored value.
@@ -46,8 +46,8 @@ std::string StripNumberSuffix(std::string_view text);
 // KeyCodeOfName(name), or failing that KeyCodeOfName(StripNumberSuffix(name)). Allocates nothing
 // unless it throws (as NumberSuffixOf does).
 int ResolveKeyCode(std::string_view name);
-// True when the stripped value names "TypeText", "KeyCombination", "KeySequence" or "Run"
-// (code > 600).
+// True when the stripped value names "TypeText", "KeyCombination", "KeySequence", "Run" or
+// "TapHold" (code > 600).
 bool IsParameterizedAction(std::string_view value);
 
 // Scan code text of the last scancode row named name; "-1" if none.

@@ -54,6 +54,7 @@ List BuildChangedToList() {
                 "KeyCombination",
                 "KeySequence",
                 "Run",
+                "TapHold",
                 "Volume Up",
                 "Volume Down",
                 "Mute",

@@ -7,7 +7,7 @@ namespace zv {
 
 // The "Original Key" box: 121 source names.
 const std::vector<std::string>& OriginalKeyList();
-// The "Changed to" box: 133 target names, actions first.
+// The "Changed to" box: 134 target names, actions first.
 const std::vector<std::string>& ChangedToList();
 // The key sequence dialog: "Delay", then the "Original Key" names without "Num Del" (121).
 const std::vector<std::string>& KeySequenceList();

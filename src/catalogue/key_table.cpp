@@ -150,6 +150,7 @@ const KeyRow kKeyTable[] = {
     {"Internet Explorer", 172},
     {"KeySequence", 603},
     {"Run", 604},  // 140
+    {"TapHold", 605},
 };
 static_assert(std::size(kKeyTable) == detail::kKeyRowCount);
 

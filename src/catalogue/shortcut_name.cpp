@@ -24,23 +24,16 @@ constexpr ModifierWord kModifierWords[] = {
     {"Shift", kModShift}, {"Left Shift", kModLeftShift}, {"Right Shift", kModRightShift},
 };
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 const ModifierWord* ModifierNamed(std::string_view word) {
   for (const ModifierWord& m : kModifierWords)
-    if (SameLetters(m.word, word)) return &m;
+    if (detail::SameLetters(m.word, word)) return &m;
   return nullptr;
 }
 
 // The "Original Key" list's own spelling of a key name, or nullptr.
 const std::string* ListedKey(std::string_view name) {
   for (const std::string& listed : OriginalKeyList())
-    if (SameLetters(listed, name)) return &listed;
+    if (detail::SameLetters(listed, name)) return &listed;
   return nullptr;
 }
 

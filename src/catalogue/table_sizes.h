@@ -4,7 +4,7 @@
 
 namespace zv::detail {
 
-inline constexpr std::size_t kKeyRowCount = 141;
+inline constexpr std::size_t kKeyRowCount = 142;
 inline constexpr std::size_t kScancodeRowCount = 118;
 
 }  // namespace zv::detail

@@ -5,6 +5,7 @@
 
 #include "catalogue/key_catalogue.h"
 #include "catalogue/key_lists.h"
+#include "catalogue/tap_hold_form.h"
 #include "common/error.h"
 #include "scancode/scancode_map.h"
 #include "settings/mapping_store.h"
@@ -254,7 +255,8 @@ void MappingEditor::ReplaceMappingParameter(const std::string& source, const std
 
 std::string MappingEditor::EditParameter(const std::string& target) {
   return EditParameterOfCode(ResolveKeyCode(target),
-                             ReadSetting(parts_.settings, target, "Parameter"), parts_.prompter);
+                             ReadSetting(parts_.settings, target, "Parameter"), parts_.prompter,
+                             LayerNamesOfSections(parts_.settings.ReadSections()));
 }
 
 void MappingEditor::LoadKeyboardMap() {

@@ -2,7 +2,8 @@
 
 namespace zv {
 
-std::string EditParameterOfCode(int code, const std::string& initial, ParameterPrompter& prompter) {
+std::string EditParameterOfCode(int code, const std::string& initial, ParameterPrompter& prompter,
+                                const std::vector<std::string>& layers) {
   switch (code) {
     case kTypeTextCode:
       return prompter.AskTypeText(initial);
@@ -12,6 +13,8 @@ std::string EditParameterOfCode(int code, const std::string& initial, ParameterP
       return prompter.AskKeySequence(initial);
     case kRunCode:
       return prompter.AskRun(initial);
+    case kTapHoldCode:
+      return prompter.AskTapHold(initial, layers);
     default:
       return " ";
   }

@@ -4,6 +4,7 @@
 
 #include "catalogue/key_catalogue.h"
 #include "catalogue/parameter_forms.h"
+#include "catalogue/tap_hold_form.h"
 #include "common/error.h"
 #include "ui/parameter_prompter.h"
 
@@ -22,6 +23,12 @@ std::string TypedText(std::string_view form) {
     }
   }
   return text;
+}
+
+// "Esc / Left Ctrl": the tap, then the hold.
+std::string TapHold(std::string_view form) {
+  const ParsedTapHold parsed = ParseTapHold(form);
+  return parsed.ok ? parsed.form.tap + " / " + parsed.form.hold : "";
 }
 
 // A press directly followed by the release of the same key is written as the key alone.
@@ -63,6 +70,8 @@ std::string TargetDescription(std::string_view target, std::string_view paramete
         return Sequence(parameter);
       case kRunCode:
         return std::string(parameter);
+      case kTapHoldCode:
+        return TapHold(parameter);
       default:
         return "";
     }

@@ -1,8 +1,8 @@
 #pragma once
 // What a parameterised target does, in the words of the lists' third column: the text a
-// TypeText types ("hello⏎world"), the keys of a KeyCombination ("Ctrl+Shift+S") and the steps
-// of a KeySequence ("A, wait 500 ms, B"). The list shows the stored target (TypeText1), which
-// tells the user nothing about what the key does.
+// TypeText types ("hello⏎world"), the keys of a KeyCombination ("Ctrl+Shift+S"), the steps of a
+// KeySequence ("A, wait 500 ms, B") and the two roles of a TapHold ("Esc / Left Ctrl"). The
+// list shows the stored target (TypeText1), which tells the user nothing about what the key does.
 #include <string>
 #include <string_view>
 

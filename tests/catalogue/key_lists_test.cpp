@@ -59,13 +59,14 @@ TEST(OriginalKeyList, ListsTheSourceKeysInOrder) {
 
 TEST(ChangedToList, ListsTheTargetsActionsFirst) {
   const Names& list = ChangedToList();
-  ASSERT_EQ(list.size(), 133u);
+  ASSERT_EQ(list.size(), 134u);
   const Names actions = {"DisableKey",
                          "TypeText",
                          "CleanText",
                          "KeyCombination",
                          "KeySequence",
                          "Run",
+                         "TapHold",
                          "Volume Up",
                          "Volume Down",
                          "Mute",
@@ -93,12 +94,12 @@ TEST(ChangedToList, ListsTheTargetsActionsFirst) {
                          "Internet Explorer",
                          "Click Left Mouse Button",
                          "Click Right Mouse Button"};
-  EXPECT_EQ(Slice(list, 0, 33), actions);
-  EXPECT_EQ(Slice(list, 33, 83), kMainKeys);
+  EXPECT_EQ(Slice(list, 0, 34), actions);
+  EXPECT_EQ(Slice(list, 34, 83), kMainKeys);
   const Names rest = {"Caps Lock", "Scroll Lock", "NumLock", "Num /", "Num 0", "Num 1",
                       "Num 2",     "Num 3",       "Num 4",   "Num 5", "Num 6", "Num 7",
                       "Num 8",     "Num 9",       "Num -",   "Num *", "Num +"};
-  EXPECT_EQ(Slice(list, 116, 17), rest);
+  EXPECT_EQ(Slice(list, 117, 17), rest);
 }
 
 TEST(KeySequenceList, IsDelayThenTheSourceKeysWithoutNumDel) {

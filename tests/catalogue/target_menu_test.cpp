@@ -59,7 +59,7 @@ TEST(MenuCategory, CaptionsAndTheGeneralKeysSubmenu) {
 
 TEST(TargetMenuItems, OfferEveryChangedToNameWithARowOnce) {
   std::vector<TargetMenuItem> items = TargetMenuItems();
-  ASSERT_EQ(items.size(), 132u);
+  ASSERT_EQ(items.size(), 133u);
   Names captions;
   for (const TargetMenuItem& item : items) captions.push_back(item.caption);
   for (const std::string& name : ChangedToList())
@@ -129,7 +129,7 @@ TEST(TargetMenuItems, MultimediaAndExtendedKeys) {
   ASSERT_EQ(multimedia.size(), 28u);
   EXPECT_EQ(Captions(MenuCategory::MultimediaKeys), multimedia);
   EXPECT_EQ(Captions(MenuCategory::ExtendedKeys),
-            (Names{"TypeText", "KeyCombination", "KeySequence", "Run"}));
+            (Names{"TypeText", "KeyCombination", "KeySequence", "Run", "TapHold"}));
 }
 
 }  // namespace

@@ -9,18 +9,21 @@ namespace {
 
 TEST(EditParameterOfCode, OpensTheDialogOfTheCode) {
   testing_dialogs::ScriptedPrompter prompter;
-  prompter.answers = {"Hello#World", "24659", "KeyDown A,KeyUp A,", "notepad.exe"};
+  prompter.answers = {"Hello#World", "24659", "KeyDown A,KeyUp A,", "notepad.exe",
+                      "Esc|A|200|time"};
   EXPECT_EQ(EditParameterOfCode(601, "0", prompter), "Hello#World");
   EXPECT_EQ(EditParameterOfCode(602, "16449", prompter), "24659");
   EXPECT_EQ(EditParameterOfCode(603, "0", prompter), "KeyDown A,KeyUp A,");
   EXPECT_EQ(EditParameterOfCode(604, "calc.exe", prompter), "notepad.exe");
-  EXPECT_EQ(prompter.asked, (std::vector<std::string>{"TypeText 0", "KeyCombination 16449",
-                                                      "KeySequence 0", "Run calc.exe"}));
+  EXPECT_EQ(EditParameterOfCode(605, "0", prompter, {"Nav"}), "Esc|A|200|time");
+  EXPECT_EQ(prompter.asked,
+            (std::vector<std::string>{"TypeText 0", "KeyCombination 16449", "KeySequence 0",
+                                      "Run calc.exe", "TapHold 0 [Nav]"}));
 }
 
 TEST(EditParameterOfCode, OtherCodesOpenNothing) {
   testing_dialogs::ScriptedPrompter prompter;
-  for (int code : {-1, 0, 65, 501, 600, 605})
+  for (int code : {-1, 0, 65, 501, 600, 606})
     EXPECT_EQ(EditParameterOfCode(code, "0", prompter), " ");
   EXPECT_TRUE(prompter.asked.empty());
 }

@@ -24,6 +24,13 @@ class ScriptedPrompter : public ParameterPrompter {
     return Answer("KeySequence", initial);
   }
   std::string AskRun(const std::string& initial) override { return Answer("Run", initial); }
+  // Recorded with the layers offered: "TapHold 0 [Nav]".
+  std::string AskTapHold(const std::string& initial,
+                         const std::vector<std::string>& layers) override {
+    std::string offered = initial;
+    for (const std::string& layer : layers) offered += " [" + layer + "]";
+    return Answer("TapHold", offered);
+  }
 
  private:
   std::string Answer(const char* dialog, const std::string& initial) {

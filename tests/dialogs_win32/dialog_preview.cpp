@@ -1,5 +1,5 @@
 // Shows one parameter dialog with sample content, for the screenshots in docs/images:
-//   dialog_preview pastetext|hotkey|keysequence|delay|tip [seconds]
+//   dialog_preview pastetext|hotkey|keysequence|taphold|delay|tip [seconds]
 // Prints the dialog's window rectangle ("x y width height") once it is up, then closes it
 // after the given number of seconds (5 by default).
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include "ui/win32/parameter_dialogs_res.h"
 #include "ui/win32/paste_text_dialog.h"
 #include "ui/win32/set_delay_time_dialog.h"
+#include "ui/win32/tap_hold_dialog.h"
 #include "ui/win32/tip_dialog.h"
 
 namespace {
@@ -81,6 +82,10 @@ int main(int argc, char** argv) {
     dialog.InitialParameter =
         "KeyDown Left Ctrl,KeyDown C,KeyUp C,KeyUp Left Ctrl,Delay 500,KeyDown Left Ctrl,"
         "KeyDown V,KeyUp V,KeyUp Left Ctrl,";
+    dialog.ShowModal();
+  } else if (which == "taphold") {
+    zv::win32::TfrmTapHold dialog(nullptr, {"Nav"});
+    dialog.InitialParameter = "SpaceBar|Layer Nav|250|release";
     dialog.ShowModal();
   } else if (which == "tip") {
     zv::win32::TfrmTipWithNoShowAgain dialog(nullptr);

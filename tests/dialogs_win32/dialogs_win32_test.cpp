@@ -1,5 +1,5 @@
-// The type-text, key-combination, run and delay dialogs, and the look every dialog takes from its
-// resource.
+// The type-text, key-combination, run, tap-hold and delay dialogs, and the look every dialog takes
+// from its resource.
 #include <windows.h>
 // After windows.h.
 #include <commctrl.h>
@@ -182,6 +182,47 @@ TEST_F(ParameterDialogs, RunTakesTheTextOrTheQuotedPathOfAPickedFile) {
   EXPECT_EQ(prompter.AskRun("0"), " ");  // nothing but blanks is no parameter
 }
 
+// "tap|hold|time|" and "release" when that rule is chosen.
+std::string TapHoldFields(HWND dialog) {
+  return ItemText(dialog, IDC_TfrmTapHold_cbbTap) + "|" +
+         ItemText(dialog, IDC_TfrmTapHold_cbbHold) + "|" +
+         ItemText(dialog, IDC_TfrmTapHold_edtTime) + "|" +
+         (IsDlgButtonChecked(dialog, IDC_TfrmTapHold_rbRelease) ? "release" : "");
+}
+
+TEST_F(ParameterDialogs, TapHoldStoresTheFieldsRefusesABadTimeAndReopensWithTheParameter) {
+  std::string fresh, refusal, reopened;
+  driver.Then([&](HWND dialog) {
+    fresh = TapHoldFields(dialog);
+    SetDlgItemTextA(dialog, IDC_TfrmTapHold_cbbTap, "esc");  // typed: spelt as the list has it
+    PickComboItem(dialog, IDC_TfrmTapHold_cbbHold, 0);       // the layers come first
+    SetDlgItemTextA(dialog, IDC_TfrmTapHold_edtTime, "50");
+    Click(dialog, IDC_TfrmTapHold_rbRelease);
+    Click(dialog, IDOK);
+  });
+  driver.Then([&](HWND box) {
+    refusal = ItemText(box, 0xFFFF);  // the message box's text; the dialog stays open
+    Click(box, IDOK);
+  });
+  driver.Then([](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_TfrmTapHold_edtTime, "250");
+    Click(dialog, IDOK);
+  });
+  driver.Then([&](HWND dialog) {
+    reopened = TapHoldFields(dialog);
+    Click(dialog, IDOK);
+  });
+  const std::string stored = prompter.AskTapHold("0", {"Nav", "Sym"});
+  EXPECT_EQ(stored, "Esc|Layer Nav|250|release");
+  EXPECT_EQ(fresh, "||200|");
+  EXPECT_EQ(refusal,
+            "The time must be a whole number of milliseconds from 100 to 1000, not \"50\".");
+  // The layer has no section any more: it comes back as typed text.
+  EXPECT_EQ(prompter.AskTapHold(stored, {}), stored);
+  EXPECT_EQ(reopened, stored);
+  EXPECT_EQ(driver.dialogsCreated, 3);
+}
+
 TEST_F(ParameterDialogs, KeyCombinationRefusesAStoredValueThatIsNoNumber) {
   try {
     prompter.AskKeyCombination("Ctrl+S");
@@ -194,17 +235,17 @@ TEST_F(ParameterDialogs, KeyCombinationRefusesAStoredValueThatIsNoNumber) {
 
 TEST_F(ParameterDialogs, EditParameterOpensTheDialogOfTheCode) {
   std::vector<std::string> captions;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     driver.Then([&](HWND dialog) {
       captions.push_back(Text(dialog));
       Click(dialog, IDCANCEL);
     });
   }
-  for (int code : {601, 602, 603, 604})
+  for (int code : {601, 602, 603, 604, 605})
     EXPECT_EQ(win32::EditParameter(nullptr, keys, code, "0"), " ");
   EXPECT_EQ(win32::EditParameter(nullptr, keys, 65, "0"), " ");
   EXPECT_EQ(captions, (std::vector<std::string>{"Enter simple text", "Key Combination",
-                                                "Key Sequence", "Run"}));
+                                                "Key Sequence", "Run", "TapHold"}));
 }
 
 TEST_F(ParameterDialogs, DialogIsCentredOnItsOwner) {

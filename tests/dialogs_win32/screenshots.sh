@@ -2,7 +2,7 @@
 # Takes a screenshot of each parameter dialog and of the tip dialog under Wine on a private Xvfb
 # display and writes them to docs/images/.
 # Usage: tests/dialogs_win32/screenshots.sh [mingw build folder [names]]
-# (names: pastetext hotkey keysequence delay tip tip_150, the tip at 150 %; all by default)
+# (names: pastetext hotkey keysequence taphold delay tip tip_150, the tip at 150 %; all by default)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build/mingw}
@@ -15,7 +15,7 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\dialog_preview.exe\X11 Driver' /v M
   >/dev/null 2>&1
 mkdir -p docs/images
 names=("${@:2}")
-[ ${#names[@]} -gt 0 ] || names=(pastetext hotkey keysequence delay tip tip_150)
+[ ${#names[@]} -gt 0 ] || names=(pastetext hotkey keysequence taphold delay tip tip_150)
 for name in "${names[@]}"; do
   image="docs/images/dialog_${name}.png"
   [[ $name == tip* ]] && image="docs/images/${name/tip/tip_dialog}.png"

@@ -114,6 +114,20 @@ TEST_F(KeyboardMapEditing, PickingAParameterisedTargetStoresAtOnceWhenASourceIsC
   EXPECT_EQ(prompter.asked.size(), 3u);
 }
 
+TEST_F(KeyboardMapEditing, TapHoldOffersTheLayersAndModifyReopensTheStoredParameter) {
+  settings.WriteString("Layer Nav", "H", "Left Arrow");
+  window.boxes[0] = "Caps Lock";
+  window.boxes[1] = "TapHold";
+  prompter.answers = {"Esc|Layer Nav|200|press", "Esc|Left Ctrl|300|time"};
+  editor.NewKeyPicked();
+  EXPECT_EQ(SwapKey("Caps Lock"), "TapHold1");
+  EXPECT_EQ(window.Rows(kKeyboard).at(0).does, "Esc / Layer Nav");
+  window.Select(kKeyboard, "Caps Lock");
+  editor.Modify();
+  EXPECT_EQ(prompter.asked, (Texts{"TapHold 0 [Nav]", "TapHold Esc|Layer Nav|200|press [Nav]"}));
+  EXPECT_EQ(settings.ReadString("TapHold1", "Parameter", ""), "Esc|Left Ctrl|300|time");
+}
+
 TEST_F(KeyboardMapEditing, RowClickFillsTheBoxesAndParameterisedRowsAreNotListedTargets) {
   Change("A", "B");
   prompter.answers = {"x"};

@@ -23,11 +23,14 @@ TEST(TargetDescription, SaysWhatTheStoredParameterDoes) {
       {"KeySequence1", "KeyDown A,KeyUp A,Delay 500,KeyDown B,KeyUp B,", "A, wait 500 ms, B"},
       {"KeySequence2", "KeyDown Left Shift,KeyDown A,KeyUp A,KeyUp Left Shift,",
        "Left Shift down, A, Left Shift up"},
+      {"TapHold1", "Esc|Left Ctrl|200|press", "Esc / Left Ctrl"},
+      {"TapHold2", "SpaceBar|Layer Nav|250|release", "SpaceBar / Layer Nav"},
       // Nothing to say: no parameter, a target without one, a value no action can read.
       {"TypeText2", "0", ""},
       {"KeySequence3", "None", ""},
       {"Back", "hello", ""},
       {"KeyCombination3", "12x", ""},
+      {"TapHold3", "Esc|Left Ctrl|5|press", ""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(TargetDescription(c.target, c.parameter), c.does) << c.target << " " << c.parameter;

@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, TheWindowShowsItsPagesControlsAndTexts) {
   EXPECT_EQ(Text(c().BitBtn3), "&Activate");
   EXPECT_EQ(Text(c().Button3), "..");
   EXPECT_EQ(SendMessageA(c().cbbOldKey, CB_GETCOUNT, 0, 0), 121);
-  EXPECT_EQ(SendMessageA(c().cbbNewKey, CB_GETCOUNT, 0, 0), 133);
+  EXPECT_EQ(SendMessageA(c().cbbNewKey, CB_GETCOUNT, 0, 0), 134);
 
   for (HWND list : {c().SwapKeyList, c().RegListView}) {
     const LONG style = GetWindowLongA(list, GWL_STYLE);

@@ -4,6 +4,7 @@
 #include "ui/win32/key_sequence_dialog.h"
 #include "ui/win32/paste_text_dialog.h"
 #include "ui/win32/run_dialog.h"
+#include "ui/win32/tap_hold_dialog.h"
 
 namespace zv::win32 {
 
@@ -24,6 +25,12 @@ std::string DialogParameterPrompter::AskKeySequence(const std::string& initial) 
 
 std::string DialogParameterPrompter::AskRun(const std::string& initial) {
   TfrmRun dialog(owner_);
+  return RunParameterDialog(dialog, initial);
+}
+
+std::string DialogParameterPrompter::AskTapHold(const std::string& initial,
+                                                const std::vector<std::string>& layers) {
+  TfrmTapHold dialog(owner_, layers);
   return RunParameterDialog(dialog, initial);
 }
 

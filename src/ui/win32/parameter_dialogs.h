@@ -1,6 +1,6 @@
 #pragma once
 // The parameter dialogs as the editor uses them: EditParameter's dialogs for the codes 601 to
-// 604, owned by one window (or by none).
+// 605, owned by one window (or by none).
 #include <windows.h>
 
 #include <string>
@@ -19,6 +19,8 @@ class DialogParameterPrompter : public ParameterPrompter {
   std::string AskKeyCombination(const std::string& initial) override;
   std::string AskKeySequence(const std::string& initial) override;
   std::string AskRun(const std::string& initial) override;
+  std::string AskTapHold(const std::string& initial,
+                         const std::vector<std::string>& layers) override;
 
  private:
   HWND owner_;

@@ -32,3 +32,11 @@
 #define IDC_TfrmRun_Label1 1401
 #define IDC_TfrmRun_Edit1 1402
 #define IDC_TfrmRun_btnBrowse 1403
+
+#define IDD_TfrmTapHold 1500
+#define IDC_TfrmTapHold_cbbTap 1501
+#define IDC_TfrmTapHold_cbbHold 1502
+#define IDC_TfrmTapHold_edtTime 1503
+#define IDC_TfrmTapHold_rbPress 1504
+#define IDC_TfrmTapHold_rbRelease 1505
+#define IDC_TfrmTapHold_rbTime 1506
