@@ -1,8 +1,7 @@
 #pragma once
-// The parameter of a key with two roles, "tap|hold|ms|rule" ("Esc|Left Ctrl|200|press",
-// "SpaceBar|Layer Nav|250|release"), as the engine takes it: the tap a key or a parameterless
-// action, the hold a key or "Layer <name>" of a layer the file has, 100 to 1000 ms, and "press",
-// "release" or "time". Anything else is not valid, and the key goes on unmapped.
+// The parameter of a key with two roles ("Esc|Left Ctrl|200|press", read by ParseTapHold) as the
+// engine takes it: codes for the tap and the hold, the layer's index. A parameter that cannot
+// be read, or a layer the file has no section for, is not valid: the key goes on unmapped.
 #include <string>
 
 #include "engine/key_decision.h"
