@@ -1,10 +1,5 @@
-// "Run": the command lines of numbered "Run" sections, started through the shell on the worker,
-// once per press of the key; a start that fails tells its reason once.
-#include <map>
-
-#include "platform/fake/fake_files.h"
-#include "settings/mapping_store.h"
-#include "settings/settings.h"
+// "Run": a command line started through the shell on the worker, once per press of the key; a
+// start that fails tells its reason once.
 #include "tests/actions/action_fixture.h"
 
 namespace zv::testing_actions {
@@ -30,20 +25,6 @@ TEST_F(ActionsTest, RunStartsOncePerPressAndTellsAFailureOnce) {
   EXPECT_EQ(notices, std::vector<std::string>{
                          "Cannot start nothing.exe: The system cannot find the file specified."});
   EXPECT_TRUE(errors.empty());
-}
-
-TEST(RunNumbering, SectionsAndCountAsForTheOtherParameterisedTargets) {
-  fake::FakeFiles files;
-  SettingsFile file(files, "C:\\zv\\Keydat.qnp");
-  PrepareSettingsFile(file);
-  StoreMapping(file, "F1", "Run", "notepad.exe");
-  StoreMapping(file, "F2", "Run", "https://example.org");
-  EXPECT_EQ(file.ReadString("SwapKey", "F2", ""), "Run2");
-  EXPECT_EQ(ParameterCount(file, "Run"), 2);
-  RemoveMapping(file, "F1");
-  EXPECT_EQ(file.ReadString("SwapKey", "F2", ""), "Run1");
-  EXPECT_EQ(file.ReadString("Run1", "Parameter", ""), "https://example.org");
-  EXPECT_EQ(ParameterCount(file, "Run"), 1);
 }
 
 }  // namespace
