@@ -10,7 +10,7 @@
 #include "common/error.h"
 #include "engine/hook_messages.h"
 #include "engine/key_injection.h"
-#include "engine/tap_hold_spec.h"
+#include "engine/tap_hold_roles.h"
 #include "settings/mapping_store.h"
 
 namespace zv {
@@ -95,7 +95,7 @@ void Dispatcher::Carry(int virtualKey, const KeyBatch& batch) {
   if (batch.tapOf >= 0) {
     std::string tap;
     std::string value = TargetValue(batch.tapOf);
-    ParseTapHoldSpec(doc.ReadString(value, "Parameter", ""), layers_, &tap);
+    ReadTapHoldRoles(doc.ReadString(value, "Parameter", ""), layers_, &tap);
     RunAction(tap, doc, false);
   }
   if (batch.timerMs >= 0 && scheduler_) {
@@ -146,10 +146,10 @@ std::string Dispatcher::TargetValue(int virtualKey) {
   return doc.ReadString(section, SourceName(doc, section, virtualKey), "");
 }
 
-bool Dispatcher::TapHoldOf(int virtualKey, TapHoldSpec& spec) {
+bool Dispatcher::TapHoldOf(int virtualKey, TapHoldRoles& roles) {
   std::string value = TargetValue(virtualKey);
   if (ProgramKey(StripNumberSuffix(value)) != ProgramKey("TapHold")) return false;
-  spec = ParseTapHoldSpec(settings_.Snapshot().ReadString(value, "Parameter", ""), layers_);
+  roles = ReadTapHoldRoles(settings_.Snapshot().ReadString(value, "Parameter", ""), layers_);
   return true;
 }
 

@@ -69,7 +69,7 @@ class Dispatcher : public KeySimulator,
   bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
   int TargetOf(int virtualKey, int layer) override;
   bool LayerMaps(int layer, int virtualKey) override { return layers_.Maps(layer, virtualKey); }
-  bool TapHoldOf(int virtualKey, TapHoldSpec& spec) override;
+  bool TapHoldOf(int virtualKey, TapHoldRoles& roles) override;
   // The stored value of vk's mapping here ("" when none): "TapHold3", "B", ...
   std::string TargetValue(int virtualKey);
   // Carries out a batch the decision filled: keys, the action, the timer.

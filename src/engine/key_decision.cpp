@@ -61,9 +61,9 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
     swallow = in.locked;
   } else {
-    TapHoldSpec spec;
-    if (!in.altGrControl && in.ready && tables.TapHoldOf(in.vk, spec)) {
-      if (spec.valid) return StartTapHold(in, spec, r, out);
+    TapHoldRoles roles;
+    if (!in.altGrControl && in.ready && tables.TapHoldOf(in.vk, roles)) {
+      if (roles.valid) return StartTapHold(in, roles, r, out);
       r.press = Press::Passed;
       return false;
     }

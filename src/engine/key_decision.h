@@ -68,7 +68,7 @@ struct ShortcutHit {
 };
 
 // A key with two roles, as its mapping's parameter says.
-struct TapHoldSpec {
+struct TapHoldRoles {
   enum class Rule : std::uint8_t {
     Press,    // held once another key goes down meanwhile
     Release,  // held once another key goes down and up meanwhile
@@ -97,7 +97,7 @@ class KeyTables {
   // Whether the layer (-1: none) maps vk.
   virtual bool LayerMaps(int layer, int vk) = 0;
   // Whether vk's mapping here is a key with two roles (a valid "TapHold"), and which.
-  virtual bool TapHoldOf(int vk, TapHoldSpec& spec) = 0;
+  virtual bool TapHoldOf(int vk, TapHoldRoles& roles) = 0;
   static constexpr int kNoTarget = -1;
   static constexpr int kRunsAction = -2;
 };
@@ -175,7 +175,7 @@ class KeyDecision {
   struct Pending {
     bool active = false;
     int vk = 0;
-    TapHoldSpec spec;
+    TapHoldRoles roles;
     std::uint32_t since = 0;
     std::uint64_t key = 0;  // told to the timer
     std::vector<KeyIn> held;
@@ -183,7 +183,7 @@ class KeyDecision {
   static constexpr std::size_t kMaxHeldBack = 32;
   bool DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   bool WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out);
-  bool StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r, KeyBatch& out);
+  bool StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Record& r, KeyBatch& out);
   void DecideHold(KeyTables& tables, KeyBatch& out);
   void DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out);
   // An event decided after others held back: what would have gone on is injected instead, so

@@ -14,27 +14,28 @@ bool Reached(std::uint32_t now, std::uint32_t since, std::uint32_t ms) {
 }
 }  // namespace
 
-bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldSpec& spec, Record& r, KeyBatch& out) {
+bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Record& r,
+                               KeyBatch& out) {
   r.press = Press::Swallowed;
   // Pressed again soon after a tap: the tap's key again, held and repeating (Space in an
   // editor still repeats).
-  if (lastTapKey_ == in.vk && !Reached(in.time, lastTapAt_, spec.ms)) {
-    if (spec.tapKey >= 0) Hold(r, spec.tapKey);
-    r.action = spec.tapAction;
+  if (lastTapKey_ == in.vk && !Reached(in.time, lastTapAt_, roles.ms)) {
+    if (roles.tapKey >= 0) Hold(r, roles.tapKey);
+    r.action = roles.tapAction;
     Repeat(in.vk, r, out);
     r.action = false;  // the tap's action runs once a press
-    if (spec.tapAction) out.tapOf = in.vk;
+    if (roles.tapAction) out.tapOf = in.vk;
     return true;
   }
-  pending_ = Pending{true, in.vk, spec, in.time, ++pendingKeys_, {}};
-  out.timerMs = static_cast<int>(spec.ms);
+  pending_ = Pending{true, in.vk, roles, in.time, ++pendingKeys_, {}};
+  out.timerMs = static_cast<int>(roles.ms);
   out.timerKey = pending_.key;
   return true;
 }
 
 bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   const Pending& p = pending_;
-  bool late = Reached(in.time, p.since, p.spec.ms);
+  bool late = Reached(in.time, p.since, p.roles.ms);
   if (in.vk == p.vk) {
     if (in.down && !late) return true;  // its own auto-repeat, dropped
     if (!in.down && !late) {
@@ -47,9 +48,9 @@ bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out
   }
   bool heldBack = false;
   for (const KeyIn& e : p.held) heldBack = heldBack || (e.vk == in.vk && e.down);
-  bool decides = late || (in.down && p.spec.rule == TapHoldSpec::Rule::Press) ||
+  bool decides = late || (in.down && p.roles.rule == TapHoldRoles::Rule::Press) ||
                  (in.down && p.held.size() >= kMaxHeldBack) ||
-                 (!in.down && heldBack && p.spec.rule == TapHoldSpec::Rule::Release);
+                 (!in.down && heldBack && p.roles.rule == TapHoldRoles::Rule::Release);
   if (decides) {
     DecideHold(tables, out);
     Replay(in, tables, out);
@@ -76,10 +77,10 @@ void KeyDecision::DecideHold(KeyTables& tables, KeyBatch& out) {
   pending_ = Pending{};
   Record& r = records_[Slot(p.vk)];
   r.press = Press::Swallowed;
-  if (p.spec.layer >= 0) {
-    r.layer = layer_ = p.spec.layer;
-  } else if (p.spec.holdKey >= 0) {
-    Hold(r, p.spec.holdKey);
+  if (p.roles.layer >= 0) {
+    r.layer = layer_ = p.roles.layer;
+  } else if (p.roles.holdKey >= 0) {
+    Hold(r, p.roles.holdKey);
     Emit(out, r.target, true);
   }
   for (const KeyIn& e : p.held) Replay(e, tables, out);
@@ -89,11 +90,11 @@ void KeyDecision::DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out
   Pending p = std::move(pending_);
   pending_ = Pending{};
   records_[Slot(p.vk)] = Record{};
-  if (p.spec.tapKey >= 0) {
-    Emit(out, p.spec.tapKey, true);
-    Emit(out, p.spec.tapKey, false);
+  if (p.roles.tapKey >= 0) {
+    Emit(out, p.roles.tapKey, true);
+    Emit(out, p.roles.tapKey, false);
   }
-  if (p.spec.tapAction) out.tapOf = p.vk;
+  if (p.roles.tapAction) out.tapOf = p.vk;
   lastTapKey_ = p.vk;
   lastTapAt_ = time;
   for (const KeyIn& e : p.held) Replay(e, tables, out);

@@ -10,7 +10,7 @@
 namespace zv {
 
 // tapName: the tap's target as written, for an action to run.
-TapHoldSpec ParseTapHoldSpec(const std::string& text, const LayerTables& layers,
-                             std::string* tapName = nullptr);
+TapHoldRoles ReadTapHoldRoles(const std::string& text, const LayerTables& layers,
+                              std::string* tapName = nullptr);
 
 }  // namespace zv
