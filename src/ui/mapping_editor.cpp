@@ -114,7 +114,7 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
 
 bool MappingEditor::IsTarget(const std::string& name) const {
   // A key can be kept unchanged in one program only: in all programs it is unmapped.
-  if (!program_.empty() && name == kUnchangedTarget) return true;
+  if (!program_.empty() && !IsLayerScope(program_) && name == kUnchangedTarget) return true;
   return IsListedName(ChangedToList(), name);
 }
 
@@ -188,7 +188,9 @@ void MappingEditor::ResetKey() {
 
 void MappingEditor::ResetAll() {
   const bool oneProgram = !program_.empty() && view_.ActivePage() == EditorPage::KeyboardMap;
-  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + program_ + "?"
+  // A layer is named as its section is ("Layer Nav").
+  const std::string scope = IsLayerScope(program_) ? SwapKeySection(program_) : program_;
+  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + scope + "?"
                                         : kResetAllQuestion)) {
     return;
   }
@@ -213,7 +215,8 @@ void MappingEditor::ResetAll() {
 
 void MappingEditor::ResetAllOfKeyboardMap() {
   if (view_.RowCount(MapList::SwapKeyList) == 0) return;
-  if (program_.empty() && ProgramsWithMappings(parts_.settings.Current()).empty()) {
+  const IniDocument& doc = parts_.settings.Current();
+  if (program_.empty() && ProgramsWithMappings(doc).empty() && Layers(doc).empty()) {
     parts_.settings.RemoveFile();  // a file that stays is reported, list and file unchanged
     view_.ClearRows(MapList::SwapKeyList);
     if (parts_.deleteChannelKey) parts_.deleteChannelKey();
@@ -272,6 +275,7 @@ void MappingEditor::LoadKeyboardMap() {
 }
 
 void MappingEditor::AppendShortcutRows() {
+  if (IsLayerScope(program_)) return;  // a layer has no shortcut sources
   const std::string section = ShortcutSectionIn(parts_.settings.Current(), program_);
   for (const std::string& name : parts_.settings.ReadSection(section)) {
     const bool readable = ParseShortcutName(name).ok;

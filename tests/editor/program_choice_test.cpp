@@ -1,9 +1,11 @@
-// The Program box on the Keyboard Map: choosing a program (also through "Add program..."), its
-// own list edited by Change, Reset Key and Reset All, "No mappings in this program", and the
-// "Unchanged" target offered only while a program is chosen.
+// The Program box on the Keyboard Map: choosing a program (also through "Add program...|Add
+// layer..."), its own list edited by Change, Reset Key and Reset All, "No mappings in this
+// program", and the "Unchanged" target offered only while a program is chosen.
 #include "ui/program_choice.h"
 
 #include <gtest/gtest.h>
+
+#include <deque>
 
 #include "catalogue/key_catalogue.h"
 #include "platform/fake/fake_open_programs.h"
@@ -20,7 +22,8 @@ class ProgramChoosing : public ::testing::Test, public EditorRig, public Program
  protected:
   void SetUp() override { choice.Load(); }
   // The box as one line: its items, the chosen one in brackets, then the off box and the
-  // Unchanged target when they are offered ("All programs|[notepad.exe]|Add program... off").
+  // Unchanged target when they are offered ("All programs|[notepad.exe]|Add program...|Add layer...
+  // off").
   void SetProgramItems(const Texts& items, int chosen) override {
     box.clear();
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -36,10 +39,19 @@ class ProgramChoosing : public ::testing::Test, public EditorRig, public Program
     offered = open;
     return answer;
   }
+  std::optional<std::string> AskLayerName() override {
+    if (layerNames.empty()) return std::nullopt;  // cancelled
+    std::string name = layerNames.front();
+    layerNames.pop_front();
+    return name;
+  }
+  void ShowMessage(const std::string& text) override { window.ShowMessage(text); }
   std::string Box() const { return box + offBox + unchanged; }
-  void Add(const std::string& name) {  // "Add program..." answered by a name, a path or ""
+  int Items() const { return static_cast<int>(std::count(box.begin(), box.end(), '|')) + 1; }
+  void Add(
+      const std::string& name) {  // "Add program...|Add layer..." answered by a name, a path or ""
     answer = name;
-    choice.Picked(static_cast<int>(std::count(box.begin(), box.end(), '|')));
+    choice.Picked(Items() - 2);
   }
   std::string Own(const std::string& key) {
     return settings.ReadString("SwapKey notepad.exe", key, "none");
@@ -47,6 +59,7 @@ class ProgramChoosing : public ::testing::Test, public EditorRig, public Program
 
   std::string box, offBox, unchanged, answer;
   Texts offered;
+  std::deque<std::string> layerNames;  // the "Add layer" prompt's answers, one per showing
   fake::FakeOpenPrograms open;
   ProgramChoice choice{ProgramChoiceParts{*this, settings, open, editor}};
 };
@@ -54,13 +67,13 @@ class ProgramChoosing : public ::testing::Test, public EditorRig, public Program
 TEST_F(ProgramChoosing, AProgramAddedFromTheOpenWindowsGetsItsOwnMappings) {
   Change("A", "B");
   Change("C", kUnchangedTarget);  // no target for all programs
-  EXPECT_EQ(Box(), "[All programs]|Add program...");
+  EXPECT_EQ(Box(), "[All programs]|Add program...|Add layer...");
   open.names = {"notepad.exe", "Explorer.EXE", "Notepad.exe", "calc.exe"};
   Add("");  // cancelled
   EXPECT_EQ(offered, (Texts{"calc.exe", "Explorer.EXE", "notepad.exe"}));
-  EXPECT_EQ(Box(), "[All programs]|Add program...");
+  EXPECT_EQ(Box(), "[All programs]|Add program...|Add layer...");
   Add("notepad.exe");
-  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Add program... off unchanged");
+  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Add program...|Add layer... off unchanged");
   EXPECT_TRUE(window.Rows(kKeyboard).empty());
 
   Change("A", "C");
@@ -73,7 +86,7 @@ TEST_F(ProgramChoosing, AProgramAddedFromTheOpenWindowsGetsItsOwnMappings) {
   // A path from the file dialog names the program; a known name in other letters chooses it.
   Add("C:\\Games\\Game.exe");
   Add("NOTEPAD.EXE");
-  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Game.exe|Add program... off unchanged");
+  EXPECT_EQ(Box(), "All programs|[notepad.exe]|Game.exe|Add program...|Add layer... off unchanged");
   choice.Picked(0);
   EXPECT_EQ(window.Listed(kKeyboard), Texts{"A=B"});
 }
@@ -86,7 +99,7 @@ TEST_F(ProgramChoosing, AProgramNamedOutsideAsciiIsOneProgramInAnyLetterCase) {
   Change("A", "B");
   Add("C:\\Tools\\äRGER.EXE");
   Change("C", "D");
-  EXPECT_EQ(Box(), "All programs|[Ärger.exe]|Add program... off unchanged");
+  EXPECT_EQ(Box(), "All programs|[Ärger.exe]|Add program...|Add layer... off unchanged");
   EXPECT_EQ(window.Listed(kKeyboard), (Texts{"A=B", "C=D"}));
 }
 
@@ -118,13 +131,50 @@ TEST_F(ProgramChoosing, NoMappingsInThisProgramIsStoredShownAndKeptOverAReload) 
   // Another file: its programs fill the box; the chosen one stays chosen, with its list.
   files.Put("C:\\zv\\Keydat.qnp", "[SwapKey Edit.exe]\r\nA=B\r\n[Programs]\r\ngame.exe=Off\r\n");
   choice.Load();
-  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program... OFF unchanged");
+  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program...|Add layer... OFF unchanged");
   choice.Picked(1);
   EXPECT_EQ(window.Listed(kKeyboard), Texts{"A=B"});
   choice.Picked(2);
   choice.OffClicked(false);
-  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program... off unchanged");
+  EXPECT_EQ(Box(), "All programs|Edit.exe|[game.exe]|Add program...|Add layer... off unchanged");
   EXPECT_EQ(files.Get("C:\\zv\\Keydat.qnp").find("Programs"), std::string::npos);
+}
+
+// A layer of the file and one added through "Add layer..." are chosen and edited as all
+// programs are: no off box, no "Unchanged", Reset All takes only the chosen layer's keys.
+TEST_F(ProgramChoosing, LayersAreListedAddedAndEditedOnTheirOwn) {
+  files.Put("C:\\zv\\Keydat.qnp",
+            "[SwapKey]\r\nSpaceBar=TapHold1\r\n[TapHold1]\r\nParameter=SpaceBar|Layer Nav|300|"
+            "press\r\n[SwapKey Edit.exe]\r\nA=B\r\n[Layer Nav]\r\nJ=Left Arrow\r\n");
+  choice.Load();
+  const std::string nav = "All programs|Edit.exe|[Layer: Nav]|Add program...|Add layer...";
+  choice.Picked(2);
+  EXPECT_EQ(Box(), nav);
+  EXPECT_EQ(window.Listed(kKeyboard), Texts{"J=Left Arrow"});
+  layerNames = {"", "a]b", " NAV "};  // refused twice, then the known layer in other letters
+  choice.Picked(Items() - 1);
+  EXPECT_EQ(Shown(),
+            (Texts{"message " + LayerNameRefusal(""), "message " + LayerNameRefusal("|")}));
+  EXPECT_EQ(Box(), nav);
+  choice.Picked(Items() - 1);  // cancelled
+  EXPECT_EQ(Box(), nav);
+  layerNames = {"Sym"};
+  choice.Picked(Items() - 1);
+  EXPECT_EQ(Box(), "All programs|Edit.exe|Layer: Nav|[Layer: Sym]|Add program...|Add layer...");
+  Change("K", kUnchangedTarget);  // not a target in a layer
+  Change("K", "Down Arrow");
+  choice.Load();  // the file read again: Sym is there now
+  choice.Picked(3);
+  EXPECT_EQ(window.Listed(kKeyboard), Texts{"K=Down Arrow"});
+
+  choice.Picked(2);
+  window.answers = {true};
+  editor.ResetAll();
+  EXPECT_EQ(Shown(),  // one mapping stored (Unchanged was not one)
+            (Texts{"tip ChangeSuc", "ok? Are you sure you want to reset all keys in Layer Nav?"}));
+  EXPECT_EQ(Layers(settings.Current()), Texts{"Sym"});
+  EXPECT_EQ(SwapKey("SpaceBar") + settings.ReadString("SwapKey Edit.exe", "A", ""), "TapHold1B");
+  EXPECT_EQ(InterceptedCodes(settings), Texts{});
 }
 
 }  // namespace

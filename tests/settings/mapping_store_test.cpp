@@ -391,6 +391,48 @@ TEST_F(ProgramMappings, ShortcutsShareTheNumberingAndStayOutOfTheInterceptedList
   EXPECT_EQ(files.Get(kPath).find("SwapShortcut"), std::string::npos);
 }
 
+// One story over a layer beside all programs' keys: its section alone holds its keys (no code
+// entry, nothing intercepted), its targets share the numbering, Reset All of it erases it.
+TEST_F(ProgramMappings, ALayerHoldsItsKeysAloneAndSharesTheNumbering) {
+  const std::string nav = LayerScope("Nav");
+  struct Step {
+    char op;  // '+' stores, '-' removes, '0' resets the scope
+    const char *source, *target;
+    std::string scope;
+    const char *layer, *keys, *codes;  // "SwapScrKeyCode" entries
+    Texts intercepted;
+  } const steps[] = {
+      {'+', "A", "TypeText", "", "", "A=TypeText1 ", "A=65 ", {"65"}},
+      {'+', "J", "Left Arrow", nav, "J=Left Arrow ", "A=TypeText1 ", "A=65 ", {"65"}},
+      {'+', "K", "TypeText", nav, "J=Left Arrow K=TypeText2 ", "A=TypeText1 ", "A=65 ", {"65"}},
+      {'-', "A", "", "", "J=Left Arrow K=TypeText1 ", "", "", {}},  // K's section moves to 1
+      {'+', "J", "TypeText", nav, "J=TypeText2 K=TypeText1 ", "", "", {}},
+      {'-', "K", "", nav, "J=TypeText1 ", "", "", {}},
+      {'+', "B", "Tab", "", "J=TypeText1 ", "B=Tab ", "B=66 ", {"66"}},
+      {'0', "", "", nav, "", "B=Tab ", "B=66 ", {"66"}},
+  };
+  auto section = [&](const std::string& name) {
+    std::string text;
+    for (const std::string& key : file.ReadSection(name))
+      text += key + "=" + file.ReadString(name, key, "") + " ";
+    return text;
+  };
+  for (const Step& step : steps) {
+    if (step.op == '+') StoreMapping(file, step.source, step.target, step.source, step.scope);
+    if (step.op == '-') RemoveMapping(file, step.source, step.scope);
+    if (step.op == '0') RemoveProgramMappings(file, step.scope);
+    EXPECT_EQ(section("layer nav"), step.layer) << step.op << step.source;
+    EXPECT_EQ(section("SwapKey"), step.keys) << step.op << step.source;
+    EXPECT_EQ(section("SwapScrKeyCode"), step.codes) << step.op << step.source;
+    EXPECT_EQ(InterceptedCodes(file), step.intercepted) << step.op << step.source;
+  }
+  EXPECT_EQ(Count("TypeText"), 0);
+  EXPECT_EQ(Layers(file.Current()), Texts{});
+  EXPECT_THROW(StoreMapping(file, "Ctrl+J", "K", " ", nav), Error);
+  StoreMapping(file, "J", "K", " ", LayerScope("Sym"));
+  EXPECT_EQ(Layers(file.Current()), Texts{"Sym"});
+}
+
 using SectionMoves = MappingStoreTest;
 
 TEST_F(SectionMoves, MoveCopiesEveryKeyInOrderThenErases) {
