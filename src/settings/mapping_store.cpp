@@ -282,8 +282,7 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
                               std::to_string(IniDocument::kMaxValueLength)));
   ParsedShortcut shortcut = ParseShortcutName(source);
   const bool layer = IsLayerScope(program);
-  if (layer && shortcut.ok)
-    throw Error("A layer changes single keys: untick the modifier boxes to change a key there.");
+  if (layer && shortcut.ok) throw Error(kLayerShortcutRefusal);
   SettingsFile::Batch batch(file);
   NormalizeProgramSections(file);
   std::string value = target;

@@ -23,6 +23,9 @@
 
 namespace zv {
 
+// Why a shortcut is no source in a layer.
+inline constexpr const char* kLayerShortcutRefusal =
+    "A layer changes single keys: untick the modifier boxes to change a key there.";
 // The program argument that stands for the layer name ("|" never occurs in a file name).
 std::string LayerScope(const std::string& layer);
 bool IsLayerScope(const std::string& program);

@@ -324,7 +324,11 @@ void MappingEditor::ClearBoxes() {
 }
 
 std::string MappingEditor::SourceOfTheBoxes() {
-  const BoxSource source = SourceOfBoxes(view_.BoxText(KeyBox::OldKey), view_.ModifierBoxes());
+  BoxSource source = SourceOfBoxes(view_.BoxText(KeyBox::OldKey), view_.ModifierBoxes());
+  // Said before a parameter dialog asks for what could not be stored.
+  if (source.refusal.empty() && IsLayerScope(program_) && IsShortcutSource(source.name) &&
+      view_.ActivePage() != EditorPage::RegistryMap)
+    source.refusal = kLayerShortcutRefusal;
   if (source.refusal.empty()) return source.name;
   view_.ShowMessage(source.refusal);
   return "";
