@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <limits>
 
 #include "catalogue/key_catalogue.h"
@@ -21,6 +22,8 @@ const char* const kIndex = "Index";
 const char* const kSettings = "Settings";
 const char* const kPrograms = "Programs";
 const char* const kOff = "Off";
+const char* const kLayer = "Layer ";
+const char kLayerMark = '|';
 
 std::string CountKey(const std::string& action) {
   return action + "Count";
@@ -76,6 +79,8 @@ void NormalizeProgramSections(SettingsFile& file) {
 // and each program's.
 std::vector<std::string> TargetSections(SettingsFile& file) {
   std::vector<std::string> sections{kSwapKey, kSwapShortcut};
+  for (const std::string& layer : Layers(file.Current()))
+    sections.push_back(SwapKeySection(LayerScope(layer)));
   for (const std::string& program : ProgramsWithMappings(file.Current())) {
     sections.push_back(SwapKeySectionIn(file.Current(), program));
     sections.push_back(ProgramSectionIn(file.Current(), kSwapShortcut, program));
@@ -207,7 +212,25 @@ std::string WrittenParameter(const std::string& parameter) {
 }
 }  // namespace
 
+std::string LayerScope(const std::string& layer) {
+  return kLayerMark + layer;
+}
+
+bool IsLayerScope(const std::string& program) {
+  return !program.empty() && program[0] == kLayerMark;
+}
+
+std::vector<std::string> Layers(const IniDocument& doc) {
+  std::vector<std::string> layers;
+  const std::size_t n = std::strlen(kLayer);
+  for (const std::string& section : doc.ReadSections())
+    if (section.size() > n && SameName(section.substr(0, n), kLayer))
+      layers.push_back(section.substr(n));
+  return layers;
+}
+
 std::string SwapKeySection(const std::string& program) {
+  if (IsLayerScope(program)) return kLayer + program.substr(1);
   return program.empty() ? kSwapKey : std::string(kSwapKey) + " " + program;
 }
 
@@ -224,6 +247,8 @@ std::string ProgramNameOfPath(const std::string& pathOrName) {
 }
 
 std::string SwapKeySectionIn(const IniDocument& doc, const std::string& program) {
+  // A layer's section is found in any letter case under its one name.
+  if (IsLayerScope(program)) return SwapKeySection(program);
   return ProgramSectionIn(doc, kSwapKey, program);
 }
 
@@ -243,7 +268,8 @@ void WriteSwapKey(SettingsFile& file, const std::string& source, const std::stri
                   const std::string& program) {
   SettingsFile::Batch batch(file);
   file.WriteString(SwapKeySection(program), source, value);
-  file.WriteString(SwapScrKeyCodeSection(program), source, std::to_string(code));
+  if (!IsLayerScope(program))
+    file.WriteString(SwapScrKeyCodeSection(program), source, std::to_string(code));
   batch.Commit();
 }
 
@@ -254,9 +280,11 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
   if (parameterised && parameter.size() > IniDocument::kMaxValueLength)
     throw Error(FormatMessage("The parameter is too long: at most %s characters can be stored.",
                               std::to_string(IniDocument::kMaxValueLength)));
+  ParsedShortcut shortcut = ParseShortcutName(source);
+  const bool layer = IsLayerScope(program);
+  if (layer && shortcut.ok) throw Error(kLayerShortcutRefusal);
   SettingsFile::Batch batch(file);
   NormalizeProgramSections(file);
-  ParsedShortcut shortcut = ParseShortcutName(source);
   std::string value = target;
   if (parameterised) {
     int next = NextNumber(file, ParameterCount(file, target));
@@ -271,7 +299,7 @@ bool StoreMapping(SettingsFile& file, const std::string& source, const std::stri
   if (parameterised) file.WriteString(value, "Parameter", WrittenParameter(parameter));
   // The hook intercepts a shortcut's key by the shortcut tables: an older reader of
   // "DisableKey" would swallow the key on its own.
-  if (!shortcut.ok) WriteInterceptedCodes(file);
+  if (!shortcut.ok && !layer) WriteInterceptedCodes(file);
   file.WriteString(kSettings, "Sign", "Zorvane");
   batch.Commit();
   return true;
@@ -283,9 +311,10 @@ void RemoveMapping(SettingsFile& file, const std::string& source, const std::str
   std::string swapKey = SwapKeySection(program);
   std::string swapScrKeyCode = SwapScrKeyCodeSection(program);
   std::string shortcuts = ShortcutSection(program);
+  const bool layer = IsLayerScope(program);
   // A name that cannot be read as a shortcut is found in its section as it stands.
-  if (IsShortcutSource(source) ||
-      (!file.ValueExists(swapKey, source) && file.ValueExists(shortcuts, source))) {
+  if (!layer && (IsShortcutSource(source) ||
+                 (!file.ValueExists(swapKey, source) && file.ValueExists(shortcuts, source)))) {
     std::string entry = ShortcutEntry(file, shortcuts, source);
     std::string value = file.ReadString(shortcuts, entry, " ");
     if (IsParameterizedAction(value)) ReleaseParameterSection(file, value);
@@ -297,6 +326,10 @@ void RemoveMapping(SettingsFile& file, const std::string& source, const std::str
   std::string value = file.ReadString(swapKey, source, " ");
   if (IsParameterizedAction(value)) ReleaseParameterSection(file, value);
   file.DeleteKey(swapKey, source);
+  if (layer) {  // the section stays, so the layer stays listed
+    batch.Commit();
+    return;
+  }
   file.DeleteKey(swapScrKeyCode, source);
   // The code stays listed while another source of any program still maps it.
   WriteInterceptedCodes(file);
@@ -309,9 +342,13 @@ void RemoveProgramMappings(SettingsFile& file, const std::string& program) {
   NormalizeProgramSections(file);
   for (const std::string& source : file.ReadSection(SwapKeySection(program)))
     RemoveMapping(file, source, program);
+  file.EraseSection(SwapKeySection(program));
+  if (IsLayerScope(program)) {
+    batch.Commit();
+    return;
+  }
   for (const std::string& source : file.ReadSection(ShortcutSection(program)))
     RemoveMapping(file, source, program);
-  file.EraseSection(SwapKeySection(program));
   file.EraseSection(ShortcutSection(program));
   file.EraseSection(SwapScrKeyCodeSection(program));
   batch.Commit();

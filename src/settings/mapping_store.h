@@ -23,7 +23,17 @@
 
 namespace zv {
 
-// "SwapKey" or "SwapKey <program>"; "SwapScrKeyCode" or "SwapScrKeyCode <program>".
+// Why a shortcut is no source in a layer.
+inline constexpr const char* kLayerShortcutRefusal =
+    "A layer changes single keys: untick the modifier boxes to change a key there.";
+// The program argument that stands for the layer name ("|" never occurs in a file name).
+std::string LayerScope(const std::string& layer);
+bool IsLayerScope(const std::string& program);
+// The layers of the document, by name, in file order ("[Layer Nav]" gives "Nav").
+std::vector<std::string> Layers(const IniDocument& doc);
+
+// "SwapKey" or "SwapKey <program>" ("Layer <name>" for a layer); "SwapScrKeyCode" or
+// "SwapScrKeyCode <program>".
 std::string SwapKeySection(const std::string& program);
 std::string SwapScrKeyCodeSection(const std::string& program);
 // The form under which two spellings of one program's name compare equal: upper-cased as
@@ -53,7 +63,8 @@ void WriteSwapKey(SettingsFile& file, const std::string& source, const std::stri
 // for program; a parameterised target gets the next parameter section, holding parameter (" "
 // for targets without one), written so that it reads back exactly (in quotes when it has blanks
 // or quotes at its ends). A parameter longer than IniDocument::kMaxValueLength would read back
-// cut and is refused (zv::Error) before anything is written. Returns true.
+// cut and is refused (zv::Error) before anything is written, and so is a shortcut source in a
+// layer. Returns true.
 bool StoreMapping(SettingsFile& file, const std::string& source, const std::string& target,
                   const std::string& parameter, const std::string& program = "");
 

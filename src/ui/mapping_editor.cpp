@@ -115,7 +115,7 @@ bool MappingEditor::StoreOnKeyboardMap(const std::string& source, const std::str
 
 bool MappingEditor::IsTarget(const std::string& name) const {
   // A key can be kept unchanged in one program only: in all programs it is unmapped.
-  if (!program_.empty() && name == kUnchangedTarget) return true;
+  if (!program_.empty() && !IsLayerScope(program_) && name == kUnchangedTarget) return true;
   return IsListedName(ChangedToList(), name);
 }
 
@@ -189,7 +189,9 @@ void MappingEditor::ResetKey() {
 
 void MappingEditor::ResetAll() {
   const bool oneProgram = !program_.empty() && view_.ActivePage() == EditorPage::KeyboardMap;
-  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + program_ + "?"
+  // A layer is named as its section is ("Layer Nav").
+  const std::string scope = IsLayerScope(program_) ? SwapKeySection(program_) : program_;
+  if (!view_.ConfirmOkCancel(oneProgram ? kResetProgramQuestion + scope + "?"
                                         : kResetAllQuestion)) {
     return;
   }
@@ -214,7 +216,8 @@ void MappingEditor::ResetAll() {
 
 void MappingEditor::ResetAllOfKeyboardMap() {
   if (view_.RowCount(MapList::SwapKeyList) == 0) return;
-  if (program_.empty() && ProgramsWithMappings(parts_.settings.Current()).empty()) {
+  const IniDocument& doc = parts_.settings.Current();
+  if (program_.empty() && ProgramsWithMappings(doc).empty() && Layers(doc).empty()) {
     parts_.settings.RemoveFile();  // a file that stays is reported, list and file unchanged
     view_.ClearRows(MapList::SwapKeyList);
     if (parts_.deleteChannelKey) parts_.deleteChannelKey();
@@ -274,6 +277,7 @@ void MappingEditor::LoadKeyboardMap() {
 }
 
 void MappingEditor::AppendShortcutRows() {
+  if (IsLayerScope(program_)) return;  // a layer has no shortcut sources
   const std::string section = ShortcutSectionIn(parts_.settings.Current(), program_);
   for (const std::string& name : parts_.settings.ReadSection(section)) {
     const bool readable = ParseShortcutName(name).ok;
@@ -322,7 +326,11 @@ void MappingEditor::ClearBoxes() {
 }
 
 std::string MappingEditor::SourceOfTheBoxes() {
-  const BoxSource source = SourceOfBoxes(view_.BoxText(KeyBox::OldKey), view_.ModifierBoxes());
+  BoxSource source = SourceOfBoxes(view_.BoxText(KeyBox::OldKey), view_.ModifierBoxes());
+  // Said before a parameter dialog asks for what could not be stored.
+  if (source.refusal.empty() && IsLayerScope(program_) && IsShortcutSource(source.name) &&
+      view_.ActivePage() != EditorPage::RegistryMap)
+    source.refusal = kLayerShortcutRefusal;
   if (source.refusal.empty()) return source.name;
   view_.ShowMessage(source.refusal);
   return "";

@@ -155,6 +155,7 @@ TEST_F(MainWindowTest, ChangeStoresWithTheTipAndTheRowAppears) {
 TEST_F(MainWindowTest, AChosenProgramShowsItsListItsOffBoxAndTheUnchangedTarget) {
   StoreMapping(settings, "Tab", kUnchangedTarget, " ", "notepad.exe");
   SetProgramOff(settings, "notepad.exe", true);
+  StoreMapping(settings, "J", "Left Arrow", " ", LayerScope("Nav"));
   window->programChoice().Load();
   // "list rows, off box (- hidden), Unchanged's place in the Changed to list".
   auto shown = [&](const std::string& program) {
@@ -171,6 +172,7 @@ TEST_F(MainWindowTest, AChosenProgramShowsItsListItsOffBoxAndTheUnchangedTarget)
   EXPECT_EQ(shown("notepad.exe"), "1 1 0");
   Click(c().cbProgramOff);
   EXPECT_FALSE(ProgramOff(settings.Current(), "notepad.exe"));
+  EXPECT_EQ(shown("Layer: Nav"), "1 - -1");  // a layer: neither the off box nor Unchanged
   EXPECT_EQ(shown("All programs"), "0 - -1");
 }
 

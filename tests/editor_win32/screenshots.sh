@@ -2,8 +2,8 @@
 # Screenshots of the real program's main window under Wine on a private Xvfb display, written to
 # docs/images/: the "Keyboard Map" page with a few mappings (what the parameterised ones do in
 # its third column), its shortcut row selected, the "Registry Map" page with a few swaps in
-# Windows' key map, the "Settings" and "About" pages, the page with one program chosen, and
-# "Add program...".
+# Windows' key map, the "Settings" and "About" pages, the page with one program chosen, with a
+# layer chosen, and "Add program...".
 # Usage: tests/editor_win32/screenshots.sh [mingw build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -43,6 +43,7 @@ printf '%s\r\n' '[DisableKey]' 'Index=6' 'KeyCode1=20' 'KeyCode2=112' 'KeyCode3=
   '[SwapShortcut]' 'Ctrl+Shift+V=TypeText2' 'Ctrl+H=BackSpace' '[TypeText2]' 'Parameter=plain' \
   '[SwapKey notepad.exe]' 'Caps Lock=Unchanged' 'F2=Volume Down' 'Tab=Left Ctrl' \
   '[SwapScrKeyCode notepad.exe]' 'Caps Lock=20' 'F2=113' 'Tab=9' \
+  '[Layer Nav]' 'J=Left Arrow' 'L=Right Arrow' 'I=Up Arrow' 'K=Down Arrow' \
   > "$work/Keydat.qnp"
 wine notepad >/dev/null 2>&1 &
 pids+=($!)
@@ -86,7 +87,8 @@ click 2001 0.48
 shoot page_settings.png
 click 2001 0.63
 shoot page_about.png
-# Back on the "Keyboard Map": the Program box's items 1 and 2 are notepad.exe, "Add program...".
+# Back on the "Keyboard Map": the Program box's items 1 to 4 are notepad.exe, "Layer: Nav",
+# "Add program..." and "Add layer...".
 click 2001 0.1
 click 2103 0.95
 click list 1
@@ -95,5 +97,10 @@ sleep 1
 shoot main_window_program.png
 click 2103 0.95
 click list 2
+xdotool mousemove 0 0
+sleep 1
+shoot main_window_layer.png
+click 2103 0.95
+click list 3
 dialog=$(xdotool search --onlyvisible --name '^Add program$' | head -n1)
 shoot add_program.png "$dialog"

@@ -295,8 +295,10 @@ TEST_F(MappingStoreFailures, EachOperationReplacesTheFileOnce) {
 
 using ProgramMappings = MappingStoreTest;
 
-// One story over three sources of the same code: all programs', notepad's and a game's.
+// One story over three sources of the same code: all programs', notepad's and a game's (and a
+// layer's key, never intercepted).
 TEST_F(ProgramMappings, ACodeStaysInterceptedWhileAnyProgramStillMapsIt) {
+  const std::string nav = LayerScope("Nav");
   struct Step {
     char op;  // '+' stores, '-' removes, '0' resets the program
     const char *source, *program;
@@ -305,10 +307,12 @@ TEST_F(ProgramMappings, ACodeStaysInterceptedWhileAnyProgramStillMapsIt) {
       {'+', "A", "", {"65"}},
       {'+', "A", "notepad.exe", {"65"}},
       {'+', "F1", "Game.exe", {"65", "112"}},
+      {'+', "J", nav.c_str(), {"65", "112"}},    // a layer's key: the engine swallows it itself
       {'-', "A", "NOTEPAD.EXE", {"65", "112"}},  // all programs' A still needs 65
       {'+', "A", "game.exe", {"65", "112"}},
       {'-', "A", "", {"65", "112"}},
       {'0', "", "GAME.exe", {}},
+      {'0', "", nav.c_str(), {}},
   };
   for (const Step& step : steps) {
     if (step.op == '+') StoreMapping(file, step.source, "C", " ", step.program);
@@ -318,6 +322,7 @@ TEST_F(ProgramMappings, ACodeStaysInterceptedWhileAnyProgramStillMapsIt) {
   }
   EXPECT_EQ(ProgramsWithMappings(file.Current()), Texts{"notepad.exe"});
   EXPECT_EQ(file.ReadSection("SwapScrKeyCode notepad.exe"), Texts{});
+  EXPECT_EQ(files.Get(kPath).find("Nav"), std::string::npos);  // no code entry was written
 }
 
 TEST_F(ProgramMappings, ParameterSectionsAreNumberedOnceForAllPrograms) {
@@ -334,6 +339,14 @@ TEST_F(ProgramMappings, ParameterSectionsAreNumberedOnceForAllPrograms) {
   EXPECT_EQ(Parameter("TypeText1"), "z");
   EXPECT_EQ(Count("TypeText"), 1);
   EXPECT_EQ(InterceptedCodes(file), Texts{"90"});
+  // A layer's targets share the numbering; its Reset All erases it.
+  StoreMapping(file, "V", "TypeText", "v", LayerScope("Nav"));
+  RemoveMapping(file, "Z", "game.exe");  // the layer's V fills the hole
+  EXPECT_EQ(file.ReadString("Layer Nav", "V", "") + Parameter("TypeText1"), "TypeText1v");
+  EXPECT_EQ(Layers(file.Current()), Texts{"Nav"});
+  RemoveProgramMappings(file, LayerScope("Nav"));
+  EXPECT_EQ(Count("TypeText") + Layers(file.Current()).size(), 0u);
+  EXPECT_THROW(StoreMapping(file, "Ctrl+J", "K", " ", LayerScope("Nav")), Error);
 }
 
 TEST_F(ProgramMappings, OffEntriesAndProgramListings) {

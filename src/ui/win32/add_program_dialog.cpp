@@ -46,4 +46,18 @@ void AddProgramDialog::Browse() {
   Close(ModalResult::kOk);
 }
 
+AddLayerDialog::AddLayerDialog(HWND owner) : ModalDialog(owner, IDD_AddLayer) {}
+
+std::optional<std::string> AddLayerDialog::ShowModal() {
+  if (Run() != ModalResult::kOk) return std::nullopt;
+  return name_;
+}
+
+bool AddLayerDialog::OnCommand(int id, int) {
+  if (id != IDOK) return false;
+  name_ = WindowText(Item(IDC_AddLayer_Name));
+  Close(ModalResult::kOk);
+  return true;
+}
+
 }  // namespace zv::win32

@@ -1,9 +1,10 @@
 #pragma once
 // "Add program": a list of the programs that have a window open now, and "Browse..." for the
 // file dialog of an .exe. OK or a double click takes the selected name; the file dialog's
-// choice closes the dialog at once.
+// choice closes the dialog at once. "Add layer": one field for a new layer's name.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,21 @@ class AddProgramDialog : public ModalDialog {
 
   std::vector<std::string> open_;
   std::string chosen_;
+};
+
+class AddLayerDialog : public ModalDialog {
+ public:
+  explicit AddLayerDialog(HWND owner);
+
+  // The name typed when OK closed the dialog; nothing when it was cancelled.
+  std::optional<std::string> ShowModal();
+
+ protected:
+  void OnInit() override {}
+  bool OnCommand(int id, int code) override;
+
+ private:
+  std::string name_;
 };
 
 }  // namespace zv::win32

@@ -143,6 +143,7 @@ class MainWindow : private MappingEditorView, private ProgramChoiceView, private
   void ShowProgramOffBox(bool shown, bool checked) override;
   void OfferUnchangedTarget(bool offered) override;
   std::string ChooseProgramToAdd(const std::vector<std::string>& open) override;
+  std::optional<std::string> AskLayerName() override;
   HWND BoxOf(KeyBox box) const;
 
   // KeyCapture: cbbOldKeyKeyDown, cbbNewKeyKeyDown.

@@ -1,5 +1,5 @@
 // The main window as the Program box's view: its items, "No mappings in this program", the
-// "Unchanged" target in the Changed to list, and the "Add program" dialog.
+// "Unchanged" target in the Changed to list, and the "Add program" and "Add layer" dialogs.
 #include "catalogue/key_catalogue.h"
 #include "ui/win32/add_program_dialog.h"
 #include "ui/win32/main_window.h"
@@ -35,6 +35,10 @@ void MainWindow::OfferUnchangedTarget(bool offered) {
 
 std::string MainWindow::ChooseProgramToAdd(const std::vector<std::string>& open) {
   return AddProgramDialog(form_, open).ShowModal();
+}
+
+std::optional<std::string> MainWindow::AskLayerName() {
+  return AddLayerDialog(form_).ShowModal();
 }
 
 }  // namespace zv::win32
