@@ -26,9 +26,10 @@ std::string TypedText(std::string_view form) {
 }
 
 // "Esc / Left Ctrl": the tap, then the hold.
+// A parameter the engine cannot use leaves the key unmapped: the column says why.
 std::string TapHold(std::string_view form) {
   const ParsedTapHold parsed = ParseTapHold(form);
-  return parsed.ok ? parsed.form.tap + " / " + parsed.form.hold : "";
+  return parsed.ok ? parsed.form.tap + " / " + parsed.form.hold : "Not used: " + parsed.reason;
 }
 
 // A press directly followed by the release of the same key is written as the key alone.

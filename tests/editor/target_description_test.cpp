@@ -30,7 +30,8 @@ TEST(TargetDescription, SaysWhatTheStoredParameterDoes) {
       {"KeySequence3", "None", ""},
       {"Back", "hello", ""},
       {"KeyCombination3", "12x", ""},
-      {"TapHold3", "Esc|Left Ctrl|5|press", ""},
+      {"TapHold3", "Esc|Left Ctrl|5|press",
+       "Not used: The time must be a whole number of milliseconds from 100 to 1000, not \"5\"."},
   };
   for (const auto& c : cases)
     EXPECT_EQ(TargetDescription(c.target, c.parameter), c.does) << c.target << " " << c.parameter;
