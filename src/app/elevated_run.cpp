@@ -40,7 +40,8 @@ std::string OwnPath() {
   }
 }
 
-bool RunElevatedAndWait(HWND owner, const std::string& program, const std::string& parameters) {
+ElevatedResult RunElevatedAndWait(HWND owner, const std::string& program,
+                                  const std::string& parameters) {
   SHELLEXECUTEINFOA info = {};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_NOCLOSEPROCESS;
@@ -49,7 +50,9 @@ bool RunElevatedAndWait(HWND owner, const std::string& program, const std::strin
   info.lpFile = program.c_str();
   info.lpParameters = parameters.c_str();
   info.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExA(&info) || info.hProcess == nullptr) return false;  // declined or failed
+  if (!ShellExecuteExA(&info) || info.hProcess == nullptr) {
+    return GetLastError() == ERROR_CANCELLED ? ElevatedResult::kDeclined : ElevatedResult::kFailed;
+  }
 
   // Like a modal dialog: the window answers no commands until the writer has ended.
   const bool wasEnabled = owner != nullptr && IsWindowEnabled(owner);
@@ -59,16 +62,16 @@ bool RunElevatedAndWait(HWND owner, const std::string& program, const std::strin
   DWORD exitCode = 1;
   if (ended) GetExitCodeProcess(info.hProcess, &exitCode);
   CloseHandle(info.hProcess);
-  return ended && exitCode == 0;
+  return ended && exitCode == 0 ? ElevatedResult::kDone : ElevatedResult::kFailed;
 }
 
-bool WriteScancodeMapElevated(HWND owner, const std::string& hex) {
+ElevatedResult WriteScancodeMapElevated(HWND owner, const std::string& hex) {
   const std::string value = hex.empty() ? kRemoveScancodeMapValue : hex;
   return RunElevatedAndWait(owner, OwnPath(), std::string(kWriteScancodeMapSwitch) + " " + value);
 }
 
 bool RemoveMachineAutoRunElevated(HWND owner) {
-  return RunElevatedAndWait(owner, OwnPath(), kRemoveAutoRunSwitch);
+  return RunElevatedAndWait(owner, OwnPath(), kRemoveAutoRunSwitch) == ElevatedResult::kDone;
 }
 
 }  // namespace zv

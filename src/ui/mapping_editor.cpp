@@ -132,7 +132,10 @@ bool MappingEditor::WrittenOrElevated(const ScancodeWrite& write) {
   if (!write.denied) return true;
   // A declined offer is the user's own answer: nothing more to say.
   if (!view_.AskYesNo(kElevateQuestion)) return false;
-  if (!parts_.scancodes.WriteElevated(write.hex))
+  ElevatedResult result = parts_.scancodes.WriteElevated(write.hex);
+  // No at Windows' consent prompt is the user's answer too.
+  if (result == ElevatedResult::kDeclined) return false;
+  if (result == ElevatedResult::kFailed)
     throw Error(write.hex.empty() ? kScancodeDeleteFailed : kScancodeWriteFailed);
   return true;
 }

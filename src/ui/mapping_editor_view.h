@@ -67,6 +67,10 @@ struct ScancodeWrite {
                         // the value was to be deleted)
 };
 
+// What became of a write through an elevated copy of the program: done, declined by the user at
+// Windows' consent prompt, or failed (it could not start, or the write was refused).
+enum class ElevatedResult { kDone, kDeclined, kFailed };
+
 class ScancodeMapPort {
  public:
   virtual ~ScancodeMapPort() = default;
@@ -79,9 +83,8 @@ class ScancodeMapPort {
   virtual ScancodeWrite Remove(const std::string& source, const std::string& target) = 0;
   // Deletes the value; denied with an empty hex when it stays for lack of rights.
   virtual ScancodeWrite DeleteAll() = 0;
-  // Writes the value (an empty hex: deletes it) through an elevated copy of the program; false
-  // when that did not happen.
-  virtual bool WriteElevated(const std::string& hex) = 0;
+  // Writes the value (an empty hex: deletes it) through an elevated copy of the program.
+  virtual ElevatedResult WriteElevated(const std::string& hex) = 0;
 };
 
 }  // namespace zv

@@ -13,8 +13,8 @@ namespace zv {
 
 class RegistryScancodeMap : public ScancodeMapPort {
  public:
-  // writeElevated stores a whole value (deletes it for "") with more rights; true when it did.
-  using ElevatedWrite = std::function<bool(const std::string& hex)>;
+  // writeElevated stores a whole value (deletes it for "") with more rights.
+  using ElevatedWrite = std::function<ElevatedResult(const std::string& hex)>;
   RegistryScancodeMap(platform::Registry& registry, ElevatedWrite writeElevated)
       : registry_(registry), writeElevated_(std::move(writeElevated)) {}
 
@@ -22,8 +22,8 @@ class RegistryScancodeMap : public ScancodeMapPort {
   ScancodeWrite Add(const std::string& source, const std::string& target) override;
   ScancodeWrite Remove(const std::string& source, const std::string& target) override;
   ScancodeWrite DeleteAll() override;
-  bool WriteElevated(const std::string& hex) override {
-    return writeElevated_ && writeElevated_(hex);
+  ElevatedResult WriteElevated(const std::string& hex) override {
+    return writeElevated_ ? writeElevated_(hex) : ElevatedResult::kFailed;
   }
 
  private:

@@ -14,7 +14,7 @@ class FakeScancodeMap : public ScancodeMapPort {
  public:
   std::vector<std::string> entries;
   bool denied = false;
-  bool elevatedWorks = true;
+  ElevatedResult elevatedResult = ElevatedResult::kDone;
   bool wrongType = false;
   std::vector<std::string> elevated;  // the values written elevated
   std::vector<std::string> pending;   // what a refused write would have stored
@@ -41,11 +41,10 @@ class FakeScancodeMap : public ScancodeMapPort {
     write.hex.clear();  // a deletion
     return write;
   }
-  bool WriteElevated(const std::string& hex) override {
+  ElevatedResult WriteElevated(const std::string& hex) override {
     elevated.push_back(hex);
-    if (!elevatedWorks) return false;
-    entries = pending;
-    return true;
+    if (elevatedResult == ElevatedResult::kDone) entries = pending;
+    return elevatedResult;
   }
 
  private:

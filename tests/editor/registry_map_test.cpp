@@ -78,8 +78,13 @@ TEST_F(RegistryMapEditing, ARefusedWriteIsOfferedToAnAdministrator) {
   editor.Change();
   EXPECT_EQ(window.boxes[0], "C");
   EXPECT_EQ(scancodes.entries.size(), 2u);
+  // No at Windows' consent prompt says nothing more either.
+  scancodes.elevatedResult = ElevatedResult::kDeclined;
+  window.answers = {true};
+  editor.Change();
+  EXPECT_EQ(scancodes.entries.size(), 2u);
   // An elevated write that did not happen is the plain failure; Reset Key keeps its row then.
-  scancodes.elevatedWorks = false;
+  scancodes.elevatedResult = ElevatedResult::kFailed;
   window.answers = {true};
   window.Select(kRegistry, "A");
   EXPECT_THROW(
@@ -89,13 +94,13 @@ TEST_F(RegistryMapEditing, ARefusedWriteIsOfferedToAnAdministrator) {
       },
       Error);
   EXPECT_EQ(window.Rows(kRegistry).size(), 2u);
-  EXPECT_EQ(Shown(), (Texts{kElevate, kElevate}));
+  EXPECT_EQ(Shown(), (Texts{kElevate, kElevate, kElevate}));
 }
 
 TEST_F(RegistryMapEditing, ARefusedResetAllIsOfferedToAnAdministratorAndTheListFollowsTheMap) {
   Change("A", "B");
   scancodes.denied = true;
-  scancodes.elevatedWorks = false;
+  scancodes.elevatedResult = ElevatedResult::kFailed;
   Shown();
   // Declined: nothing more is said; failed: the failure. The rows stay, as the value does.
   window.answers = {true, false};
@@ -104,7 +109,7 @@ TEST_F(RegistryMapEditing, ARefusedResetAllIsOfferedToAnAdministratorAndTheListF
   window.answers = {true, true};
   EXPECT_THROW(editor.ResetAll(), Error);
   EXPECT_EQ(window.Listed(kRegistry), Texts{"A=B"});
-  scancodes.elevatedWorks = true;
+  scancodes.elevatedResult = ElevatedResult::kDone;
   window.answers = {true, true};
   editor.ResetAll();
   EXPECT_EQ(scancodes.elevated, (Texts{"", ""}));  // an empty value: the deletion
@@ -140,7 +145,7 @@ TEST(RegistryScancodeMapPort, ARefusedValueGoesToTheElevatedWriterUnchanged) {
   std::vector<std::string> written;
   RegistryScancodeMap port(registry, [&](const std::string& hex) {
     written.push_back(hex);
-    return true;
+    return ElevatedResult::kDone;
   });
   EXPECT_FALSE(port.Add("Caps Lock", "Left Ctrl").denied);
   EXPECT_EQ(port.List(), Texts{"Left Ctrl@Caps Lock"});
@@ -158,9 +163,9 @@ TEST(RegistryScancodeMapPort, ARefusedValueGoesToTheElevatedWriterUnchanged) {
             "000000000000000001000000"
             "00000000");
   EXPECT_EQ(port.List(), Texts{"Left Ctrl@Caps Lock"});  // nothing changed meanwhile
-  EXPECT_TRUE(port.WriteElevated(add.hex));
+  EXPECT_EQ(port.WriteElevated(add.hex), ElevatedResult::kDone);
   EXPECT_EQ(written, Texts{add.hex});
-  EXPECT_FALSE(RegistryScancodeMap(registry, nullptr).WriteElevated(add.hex));
+  EXPECT_EQ(RegistryScancodeMap(registry, nullptr).WriteElevated(add.hex), ElevatedResult::kFailed);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(RegistryScancodeMapPort, ARefusedWriteIsHandedOnWholeToTheElevatedWriter) {
     reg.SetWritable(RegistryRoot::LocalMachine, true);
     hex.empty() ? DeleteScancodeMap(reg) : WriteScancodeMap(reg, hex);
     reg.SetWritable(RegistryRoot::LocalMachine, false);
-    return true;
+    return ElevatedResult::kDone;
   });
 
   ScancodeWrite write = port.Add("A", "B");
@@ -34,12 +34,12 @@ TEST(RegistryScancodeMapPort, ARefusedWriteIsHandedOnWholeToTheElevatedWriter) {
   write = port.Add("Caps Lock", "Left Ctrl");
   ASSERT_TRUE(write.denied);
   EXPECT_EQ(port.List(), (Rows{"B@A"}));  // nothing stored yet, but still readable
-  EXPECT_TRUE(port.WriteElevated(write.hex));
+  EXPECT_EQ(port.WriteElevated(write.hex), ElevatedResult::kDone);
   EXPECT_EQ(port.List(), (Rows{"B@A", "Left Ctrl@Caps Lock"}));
 
   write = port.Remove("A", "B");
   ASSERT_TRUE(write.denied);
-  EXPECT_TRUE(port.WriteElevated(write.hex));
+  EXPECT_EQ(port.WriteElevated(write.hex), ElevatedResult::kDone);
   EXPECT_EQ(port.List(), (Rows{"Left Ctrl@Caps Lock"}));
   EXPECT_EQ(elevated.size(), 2u);
 

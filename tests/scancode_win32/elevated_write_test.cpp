@@ -72,7 +72,7 @@ class ElevatedWriter : public StoredMap {
     StoredMap::TearDown();
   }
   bool Run(const std::string& parameters) {
-    return RunElevatedAndWait(watch.owner, program_, parameters);
+    return RunElevatedAndWait(watch.owner, program_, parameters) == ElevatedResult::kDone;
   }
 
   std::string program_;
