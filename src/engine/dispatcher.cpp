@@ -77,26 +77,30 @@ bool Dispatcher::MapsHere(int virtualKey) {
 bool Dispatcher::OnKeyEvent(const KeyIn& in) {
   batch_.Clear();
   bool swallow = keys_.Decide(in, *this, batch_);
-  Carry(in.vk, batch_);
+  Carry(batch_);
   return swallow;
 }
 
-void Dispatcher::Carry(int virtualKey, const KeyBatch& batch) {
+void Dispatcher::Carry(const KeyBatch& batch) {
   SimulateKeys(batch.keys);
+  CarryRest(batch);
+}
+
+void Dispatcher::CarryRest(const KeyBatch& batch) {
   const IniDocument& doc = settings_.Snapshot();
-  if (batch.runAction && batch.shortcut) {
-    RunAction(shortcutAction_, doc, false);
-  } else if (batch.runAction && batch.actionLayer >= 0) {
-    const std::string& section = layers_.SectionOf(batch.actionLayer);
-    RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), ""), doc, batch.repeat);
-  } else if (batch.runAction) {
-    RunMappedAction(virtualKey, batch.repeat);
-  }
-  if (batch.tapOf >= 0) {
-    std::string tap;
-    std::string value = TargetValue(batch.tapOf);
-    ReadTapHoldRoles(doc.ReadString(value, "Parameter", ""), layers_, &tap);
-    RunAction(tap, doc, false);
+  for (const KeyAction& a : batch.actions) {
+    if (a.kind == KeyAction::Kind::Shortcut) {
+      RunAction(shortcutAction_, doc, false);
+    } else if (a.kind == KeyAction::Kind::Tap) {
+      std::string tap;
+      ReadTapHoldRoles(doc.ReadString(TargetValue(a.vk), "Parameter", ""), layers_, &tap);
+      RunAction(tap, doc, false);
+    } else if (a.layer >= 0) {
+      const std::string& section = layers_.SectionOf(a.layer);
+      RunAction(doc.ReadString(section, SourceName(doc, section, a.vk), ""), doc, a.repeat);
+    } else {
+      RunMappedAction(a.vk, a.repeat);
+    }
   }
   if (batch.timerMs >= 0 && scheduler_) {
     std::uint64_t key = batch.timerKey;
@@ -126,7 +130,7 @@ bool Dispatcher::OnMouseButton(unsigned message, std::uint32_t mouseData) noexce
     click.extraInfo = kInjectionMarker;
     events.push_back(click);  // the press comes after the hold, in one piece
     Inject(events);
-    WatchMouseWhileUndecided();
+    CarryRest(batch);  // the actions of keys held back meanwhile
     return true;
   } catch (...) {
     return false;  // the press goes on as it came
@@ -136,7 +140,7 @@ bool Dispatcher::OnMouseButton(unsigned message, std::uint32_t mouseData) noexce
 void Dispatcher::Expire(std::uint64_t timerKey) {
   KeyBatch batch;
   keys_.Expire(timerKey, *this, batch);
-  Carry(0, batch);
+  Carry(batch);
 }
 
 std::string Dispatcher::TargetValue(int virtualKey) {

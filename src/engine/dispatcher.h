@@ -73,7 +73,9 @@ class Dispatcher : public KeySimulator,
   // The stored value of vk's mapping here ("" when none): "TapHold3", "B", ...
   std::string TargetValue(int virtualKey);
   // Carries out a batch the decision filled: keys, the action, the timer.
-  void Carry(int virtualKey, const KeyBatch& batch);
+  void Carry(const KeyBatch& batch);
+  // All of a batch but its keys: the action, the timer, the mouse watch.
+  void CarryRest(const KeyBatch& batch);
   void Expire(std::uint64_t timerKey);
   // While a key with two roles is undecided, a mouse button press decides it.
   bool OnMouseButton(unsigned message, std::uint32_t mouseData) noexcept override;

@@ -54,8 +54,7 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     swallow = r.press == Press::Swallowed;
     Release(in.vk, r, out);
   } else if (r.press != Press::None) {
-    out.repeat = true;
-    Repeat(in.vk, r, out);
+    Repeat(in.vk, r, out, true);
     swallow = r.press == Press::Swallowed;
   } else if (in.locked || !in.readable) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
@@ -87,13 +86,13 @@ void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch&
       r.press = Press::Passed;
       return;
     }
-    if (hit.kind != ShortcutHit::Kind::None) return Fire(hit, r, out);
+    if (hit.kind != ShortcutHit::Kind::None) return Fire(in.vk, hit, r, out);
   }
   r.via = layered ? layer_ : -1;
   int target = tables.TargetOf(in.vk, r.via);
   r.action = target == KeyTables::kRunsAction;
   if (target >= 0) Hold(r, target);
-  Repeat(in.vk, r, out);
+  Repeat(in.vk, r, out, false);
 }
 
 void KeyDecision::Hold(Record& r, int target) {
@@ -101,7 +100,7 @@ void KeyDecision::Hold(Record& r, int target) {
   ++holders_[Slot(r.target)];
 }
 
-void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
+void KeyDecision::Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out) {
   r.press = Press::Swallowed;
   r.shortcut = true;
   if (visible_ & kAltOrWin) Mask(out);
@@ -118,7 +117,7 @@ void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
     if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
   if (hit.kind == ShortcutHit::Kind::Action) {
-    out.runAction = out.shortcut = true;
+    out.actions.push_back({KeyAction::Kind::Shortcut, vk, false, -1});
     return;
   }
   Hold(r, hit.key);
@@ -135,14 +134,11 @@ void KeyDecision::Mask(KeyBatch& out) {
   Emit(out, kMaskKey, false);
 }
 
-void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out) {
+void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out, bool repeat) {
   if (r.own) Emit(out, vk, true);
   if (r.target >= 0) Emit(out, r.target, true);
   // A fired shortcut's action is not the record's: it runs once per press.
-  if (r.action) {
-    out.runAction = true;
-    out.actionLayer = r.via;
-  }
+  if (r.action) out.actions.push_back({KeyAction::Kind::Mapped, vk, repeat, r.via});
 }
 
 void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {

@@ -115,21 +115,30 @@ struct KeyIn {
   bool heldBySystem = false;  // for an unseen key: the system holds it down
 };
 
-// What one decision asks to be done: keys to inject in one piece, in order, and whether the
-// key's action runs (after the hook has returned).
+// An action a decision starts (it runs after the hook has returned).
+struct KeyAction {
+  enum class Kind : std::uint8_t {
+    Mapped,    // vk's mapping (in layer, when not -1)
+    Shortcut,  // the shortcut that fired on vk
+    Tap,       // the tap of vk's two roles
+  };
+  Kind kind;
+  int vk;
+  bool repeat;  // the key's auto-repeat, not its press
+  int layer;
+};
+
+// What one decision asks to be done: keys to inject in one piece, in order, the actions to
+// start, in order (a decision that replays keys held back may start several), and a timer.
 struct KeyBatch {
   std::vector<SimulatedKey> keys;
-  bool runAction = false;
-  bool repeat = false;    // the key's auto-repeat, not its press
-  bool shortcut = false;  // the action is the fired shortcut's
-  int tapOf = -1;         // the action is the tap of this key's two roles
-  int actionLayer = -1;   // the action is the mapping of this layer
-  int timerMs = -1;       // call Expire with timerKey after this long
+  std::vector<KeyAction> actions;
+  int timerMs = -1;  // call Expire with timerKey after this long
   std::uint64_t timerKey = 0;
   void Clear() {
     keys.clear();
-    runAction = repeat = shortcut = false;
-    tapOf = timerMs = actionLayer = -1;
+    actions.clear();
+    timerMs = -1;
   }
 };
 
@@ -192,11 +201,11 @@ class KeyDecision {
   static constexpr std::size_t kAltGrSlot = 256;
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
-  void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
+  void Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out);
   void ReleaseShortcut(const Record& r, KeyBatch& out);
   void Hold(Record& r, int target);
   void NoteVisible(int vk, bool down);
-  void Repeat(int vk, const Record& r, KeyBatch& out);
+  void Repeat(int vk, const Record& r, KeyBatch& out, bool repeat);
   void Emit(KeyBatch& out, int key, bool down);
   void Mask(KeyBatch& out);
   void Release(int vk, Record& r, KeyBatch& out);

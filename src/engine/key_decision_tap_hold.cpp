@@ -21,10 +21,8 @@ bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Recor
   // editor still repeats).
   if (lastTapKey_ == in.vk && !Reached(in.time, lastTapAt_, roles.ms)) {
     if (roles.tapKey >= 0) Hold(r, roles.tapKey);
-    r.action = roles.tapAction;
-    Repeat(in.vk, r, out);
-    r.action = false;  // the tap's action runs once a press
-    if (roles.tapAction) out.tapOf = in.vk;
+    Repeat(in.vk, r, out, false);
+    if (roles.tapAction) out.actions.push_back({KeyAction::Kind::Tap, in.vk, false, -1});
     return true;
   }
   pending_ = Pending{true, in.vk, roles, in.time, ++pendingKeys_, {}};
@@ -94,7 +92,7 @@ void KeyDecision::DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out
     Emit(out, p.roles.tapKey, true);
     Emit(out, p.roles.tapKey, false);
   }
-  if (p.roles.tapAction) out.tapOf = p.vk;
+  if (p.roles.tapAction) out.actions.push_back({KeyAction::Kind::Tap, p.vk, false, -1});
   lastTapKey_ = p.vk;
   lastTapAt_ = time;
   for (const KeyIn& e : p.held) Replay(e, tables, out);
