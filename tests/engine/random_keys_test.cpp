@@ -31,19 +31,6 @@ class Storm {
     typing_ = std::make_unique<TypingActions>(rig.dispatcher);
     rig.dispatcher.SetActionRunner(typing_.get());
     rig.hook.InstallKeyHook();
-    WriteTwoRoles();
-  }
-
-  // The parameters of the keys with two roles, and their layer.
-  void WriteTwoRoles() {
-    const std::pair<const char*, const char*> twoRoles[] = {
-        {"TapHold1", "Esc|Left Shift|200|press"},
-        {"TapHold2", "B|Layer Nav|300|release"},
-        {"TapHold3", "C|Left Ctrl|150|time"},
-        {"Layer Nav", "D"}};
-    for (const auto& [section, parameter] : twoRoles) {
-      rig.settings.WriteString(section, section[0] == 'L' ? "A" : "Parameter", parameter);
-    }
   }
 
   // Edits the settings file as the editor or a person would.
@@ -58,7 +45,6 @@ class Storm {
       case 1:
         rig.WriteFile("[DisableKey]\r\nIndex=0\r\n");  // Reset All
         if (Pick(2) == 0) rig.channel.DeleteTempCodeKey();
-        WriteTwoRoles();
         break;
       case 2:
         if (!program.empty()) SetProgramOff(rig.settings, program, Pick(2) == 0);
@@ -70,9 +56,10 @@ class Storm {
         rig.settings.WriteString(SwapShortcutSection(program), shortcuts_[Pick(shortcuts_.size())],
                                  targets_[Pick(targets_.size())]);
         break;
-      case 5:  // a key with two roles (the parameters and the layer are written at the start)
-        rig.settings.WriteString(SwapKeySection(program), source,
-                                 "TapHold" + std::to_string(1 + Pick(3)));
+      case 5:  // a key with two roles, one of them switching a layer
+        RemoveMapping(rig.settings, source, program);
+        rig.Map(source, "TapHold", twoRoles_[Pick(twoRoles_.size())], program);
+        rig.Map("A", "D", " ", LayerScope("Nav"));
         break;
       default:
         RemoveMapping(rig.settings, source, program);
@@ -209,6 +196,8 @@ class Storm {
       {"A", 'A'}, {"B", 'B'},          {"C", 'C'},        {"D", 'D'},
       {"E", 'E'}, {"Left Shift", 160}, {"Caps Lock", 20}, {"Volume Up", 175}};
   const std::vector<std::string> programs_ = {"", "notepad.exe", "game.exe"};
+  const std::vector<std::string> twoRoles_ = {"Esc|Left Shift|200|press", "B|Layer Nav|300|release",
+                                              "C|Left Ctrl|150|time"};
   const std::vector<std::string> shortcuts_ = {"Shift+A", "Left Shift+B", "Shift+Caps Lock"};
   const std::vector<std::string> targets_ = {"A",    "B",          "C",         "D",
                                              "E",    "Left Shift", "Caps Lock", "DisableKey",

@@ -11,22 +11,15 @@ class ShortcutStories : public StoriesTest {
  protected:
   ShortcutStories() {
     rig.Map("Caps Lock", "Left Ctrl");
-    Shortcut("", "Ctrl+H", "BackSpace");
-    Shortcut("", "Left Ctrl+J", "K");
-    Shortcut("", "Win+E", "KeyCombination1");   // Ctrl+E
-    Shortcut("", "Ctrl+Q", "KeyCombination2");  // Win+E
-    Shortcut("", "Ctrl+T", "TypeText1");
-    Shortcut("", "Alt+F4", "DisableKey");
-    Shortcut("", "Ctrl+Nope", "B");  // cannot be read: left alone
-    Shortcut("notepad.exe", "Ctrl+H", "Unchanged");
-    Shortcut("notepad.exe", "Ctrl+M", "Enter");
-    rig.settings.WriteString("KeyCombination1", "Parameter", "16453");  // 0x4000 + 'E'
-    rig.settings.WriteString("KeyCombination2", "Parameter", "65605");  // 0x10000 + 'E'
-    rig.settings.WriteString("TypeText1", "Parameter", "hello");
-  }
-  void Shortcut(const std::string& program, const std::string& name, const std::string& target) {
-    rig.settings.WriteString(program.empty() ? "SwapShortcut" : "SwapShortcut " + program, name,
-                             target);
+    rig.Map("Ctrl+H", "BackSpace");
+    rig.Map("Left Ctrl+J", "K");
+    rig.Map("Win+E", "KeyCombination", "16453");   // Ctrl+E: 0x4000 + 'E'
+    rig.Map("Ctrl+Q", "KeyCombination", "65605");  // Win+E: 0x10000 + 'E'
+    rig.Map("Ctrl+T", "TypeText", "hello");
+    rig.Map("Alt+F4", "DisableKey");
+    rig.Map("Ctrl+H", "Unchanged", " ", "notepad.exe");
+    rig.Map("Ctrl+M", "Enter", " ", "notepad.exe");
+    rig.settings.WriteString("SwapShortcut", "Ctrl+Nope", "B");  // cannot be read: left alone
   }
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/hook_watchdog.h"
+#include "settings/mapping_store.h"
 #include "tests/engine/stories_fixture.h"
 
 namespace zv::testing_engine {
@@ -12,18 +13,17 @@ namespace {
 class TapHoldStories : public StoriesTest {
  protected:
   TapHoldStories() {
-    rig.WriteFile(
-        "[DisableKey]\r\nIndex=6\r\nKeyCode1=20\r\nKeyCode2=70\r\nKeyCode3=9\r\n"
-        "KeyCode4=32\r\nKeyCode5=71\r\nKeyCode6=86\r\n"
-        "[SwapKey]\r\nCaps Lock=TapHold1\r\nF=TapHold2\r\nTab=TapHold3\r\n"
-        "SpaceBar=TapHold4\r\nG=TapHold5\r\nV=Volume Down\r\n"
-        "[TapHold1]\r\nParameter=Esc|Left Ctrl|200|press\r\n"
-        "[TapHold2]\r\nParameter=F|Left Shift|250|release\r\n"
-        "[TapHold3]\r\nParameter=Tab|Left Alt|300|time\r\n"
-        "[TapHold4]\r\nParameter=SpaceBar|Layer Nav|250|release\r\n"
-        "[TapHold5]\r\nParameter=G|Left Ctrl|5000|press\r\n"  // cannot be read: as typed
-        "[Layer Nav]\r\nJ=Left Arrow\r\nK=Volume Up\r\n"
-        "[SwapShortcut]\r\nCtrl+H=BackSpace\r\n");
+    const std::pair<const char*, const char*> twoRoles[] = {
+        {"Caps Lock", "Esc|Left Ctrl|200|press"},
+        {"F", "F|Left Shift|250|release"},
+        {"Tab", "Tab|Left Alt|300|time"},
+        {"SpaceBar", "SpaceBar|Layer Nav|250|release"},
+        {"G", "G|Left Ctrl|5000|press"}};  // G's cannot be read: G goes on as typed
+    for (const auto& [key, roles] : twoRoles) rig.Map(key, "TapHold", roles);
+    rig.Map("V", "Volume Down");
+    rig.Map("J", "Left Arrow", " ", LayerScope("Nav"));
+    rig.Map("K", "Volume Up", " ", LayerScope("Nav"));
+    rig.Map("Ctrl+H", "BackSpace");
   }
 };
 
