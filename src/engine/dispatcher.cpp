@@ -90,7 +90,9 @@ void Dispatcher::CarryRest(const KeyBatch& batch) {
   const IniDocument& doc = settings_.Snapshot();
   for (const KeyAction& a : batch.actions) {
     if (a.kind == KeyAction::Kind::Shortcut) {
-      RunAction(shortcutAction_, doc, false);
+      // Matched again: keys replayed in one batch may each have fired a shortcut.
+      const ShortcutTables::Entry* e = shortcuts_.Match(a.vk, a.held, programs_.program());
+      if (e) RunAction(e->target, doc, false);
     } else if (a.kind == KeyAction::Kind::Tap) {
       std::string tap;
       ReadTapHoldRoles(doc.ReadString(TargetValue(a.vk), "Parameter", ""), layers_, &tap);
@@ -199,7 +201,6 @@ ShortcutHit Dispatcher::ShortcutOf(int virtualKey, std::uint8_t held) {
                                   (c.shift ? kModLeftShift : 0) | (c.win ? kModLeftWin : 0));
   } else if (code > 500 && code != 600) {
     hit.kind = ShortcutHit::Kind::Action;
-    shortcutAction_ = target;
   }
   return hit;
 }

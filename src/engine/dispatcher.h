@@ -107,7 +107,6 @@ class Dispatcher : public KeySimulator,
   ProgramMappings programs_{settings_};  // per snapshot: each program's mapped keys
   ShortcutTables shortcuts_{settings_};  // per snapshot: the shortcut mappings
   LayerTables layers_{settings_};        // per snapshot: the layers
-  std::string shortcutAction_;           // the target of the shortcut that fired an action
   bool watchingMouse_ = false;
 };
 

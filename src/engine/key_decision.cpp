@@ -101,6 +101,7 @@ void KeyDecision::Hold(Record& r, int target) {
 }
 
 void KeyDecision::Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out) {
+  std::uint8_t held = visible_;
   r.press = Press::Swallowed;
   r.shortcut = true;
   if (visible_ & kAltOrWin) Mask(out);
@@ -117,7 +118,7 @@ void KeyDecision::Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out)
     if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
   if (hit.kind == ShortcutHit::Kind::Action) {
-    out.actions.push_back({KeyAction::Kind::Shortcut, vk, false, -1});
+    out.actions.push_back({KeyAction::Kind::Shortcut, vk, false, -1, held});
     return;
   }
   Hold(r, hit.key);

@@ -126,6 +126,7 @@ struct KeyAction {
   int vk;
   bool repeat;  // the key's auto-repeat, not its press
   int layer;
+  std::uint8_t held = 0;  // Shortcut: the modifiers it matched, which tell it from vk's others
 };
 
 // What one decision asks to be done: keys to inject in one piece, in order, the actions to
