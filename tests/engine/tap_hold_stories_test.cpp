@@ -78,9 +78,9 @@ TEST_F(TapHoldStories, WhatTheFocusedProgramSees) {
   }
   using Runs = std::vector<std::pair<std::string, std::string>>;
   EXPECT_EQ(rig.actions.runs, (Runs{{"Volume Down", ""},
-                                     {"Volume Up", ""},
-                                     {"Turn Off Monitor", ""},
-                                     {"Activate Screensaver", ""}}));
+                                    {"Volume Up", ""},
+                                    {"Turn Off Monitor", ""},
+                                    {"Activate Screensaver", ""}}));
 }
 
 TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld) {
