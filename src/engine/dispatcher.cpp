@@ -16,7 +16,6 @@
 namespace zv {
 
 namespace {
-constexpr const char* kSwapKey = "SwapKey";
 constexpr int kKeyCombinationCode = 602;
 }  // namespace
 
@@ -223,26 +222,6 @@ void Dispatcher::RunAction(const std::string& target, const IniDocument& doc, bo
   } else {
     actions_->RunAction(name, parameter);
   }
-}
-
-int Dispatcher::ApplyMapping(const std::string& keyName, bool isDown) {
-  return Apply(settings_.Snapshot(), kSwapKey, keyName, isDown);
-}
-
-int Dispatcher::Apply(const IniDocument& doc, const std::string& section,
-                      const std::string& keyName, bool isDown) {
-  if (!doc.ValueExists(section, keyName)) return -1;
-  std::string target = doc.ReadString(section, keyName, "Null");
-  int code = target == ";" ? 186 : ResolveKeyCode(target);
-  if (code < 500) {
-    if (code < 0) return -1;  // a name the catalogue does not hold injects nothing
-    SimulateKey(code, isDown);
-    return code;
-  }
-  if (!isDown || code == 500 || code == 600) return -1;
-  std::string parameter = code > 600 ? doc.ReadString(target, "Parameter", "0") : std::string();
-  if (actions_) actions_->RunAction(std::string(KeyNameOfCode(code)), parameter);
-  return -1;
 }
 
 void Dispatcher::SimulateKey(int code, bool isDown) {

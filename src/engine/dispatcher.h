@@ -1,9 +1,10 @@
 #pragma once
-// The main window's handling of the hook's messages: names the event's key, looks its mapping
-// up in the settings file (the focused program's "SwapKey <exe>", then "SwapKey"), and injects the
-// target key in the same direction or, on key-down, runs the target's action. Mappings come from
-// the settings file's snapshot in memory, which the program's own writes update at once and the
-// folder watch (SettingsWatch) within moments of another program's edit.
+// The engine's side of the hook: looks each key's mapping up in the settings file (a held
+// layer's, the focused program's "SwapKey <exe>", then "SwapKey"; the shortcuts likewise), and
+// carries out what the decision makes of it: target keys injected, actions run. Mappings come
+// from the settings file's snapshot in memory, which the program's own writes update at once and
+// the folder watch (SettingsWatch) within moments of another program's edit. The window's
+// WM_HOOKKEYDOWN / WM_HOOKKEYUP, sent by others, take the same decision.
 //
 // The dispatcher remembers nothing about keys itself: it holds the engine's one owner of key
 // state (KeyDecision), answers its questions from the focused program's tables, and carries out
@@ -44,12 +45,10 @@ class Dispatcher : public KeySimulator,
   // written and the table stays on the layout it was built for.
   void SetScheduler(platform::Scheduler* scheduler) { scheduler_ = scheduler; }
 
-  // The window's messages: a physical event of a listed key in the program's own window.
+  // The window's messages: an event of a listed key, decided as the hook decides, so that its
+  // release undoes what its press did.
   void WMHookKeyDown(int virtualKey);
   void WMHookKeyUp(int virtualKey);
-  // Carries out the mapping of the named source key for one event. Returns the key code it
-  // injected, or -1 when it injected none (no mapping, an action, or an unknown target).
-  int ApplyMapping(const std::string& keyName, bool isDown);
   // Announces code in "TempCode", then injects one event for it (marked as the program's own,
   // with its scan code from the layout's table and, for extended keys, the extended-key flag).
   // An unknown target (-1) injects nothing.
@@ -89,8 +88,6 @@ class Dispatcher : public KeySimulator,
   // per version of the file: a write that fails (the file is read-only or held) is not posted
   // again at every key press, only once the file has changed.
   void NoteShiftTarget(const std::string& target);
-  int Apply(const IniDocument& doc, const std::string& section, const std::string& keyName,
-            bool isDown);
   void Inject(const std::vector<platform::KeyInput>& events);
   platform::KeyInput KeyInputOf(int code, bool isDown);
 
