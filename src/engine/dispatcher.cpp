@@ -87,22 +87,7 @@ void Dispatcher::Carry(const KeyBatch& batch) {
 
 void Dispatcher::CarryRest(const KeyBatch& batch) {
   const IniDocument& doc = settings_.Snapshot();
-  for (const KeyAction& a : batch.actions) {
-    if (a.kind == KeyAction::Kind::Shortcut) {
-      // Matched again: keys replayed in one batch may each have fired a shortcut.
-      const ShortcutTables::Entry* e = shortcuts_.Match(a.vk, a.held, programs_.program());
-      if (e) RunAction(e->target, doc, false);
-    } else if (a.kind == KeyAction::Kind::Tap) {
-      std::string tap;
-      ReadTapHoldRoles(doc.ReadString(TargetValue(a.vk), "Parameter", ""), layers_, &tap);
-      RunAction(tap, doc, false);
-    } else if (a.layer >= 0) {
-      const std::string& section = layers_.SectionOf(a.layer);
-      RunAction(doc.ReadString(section, SourceName(doc, section, a.vk), ""), doc, a.repeat);
-    } else {
-      RunMappedAction(a.vk, a.repeat);
-    }
-  }
+  for (const KeyAction& a : batch.actions) RunAction(actionTargets_[a.action], doc, a.repeat);
   if (batch.timerMs >= 0 && scheduler_) {
     std::uint64_t key = batch.timerKey;
     scheduler_->StartTimer(batch.timerMs, [this, key] { Expire(key); });
@@ -154,24 +139,33 @@ std::string Dispatcher::TargetValue(int virtualKey) {
 bool Dispatcher::TapHoldOf(int virtualKey, TapHoldRoles& roles) {
   std::string value = TargetValue(virtualKey);
   if (ProgramKey(StripNumberSuffix(value)) != ProgramKey("TapHold")) return false;
-  roles = ReadTapHoldRoles(settings_.Snapshot().ReadString(value, "Parameter", ""), layers_);
+  std::string tap;
+  roles = ReadTapHoldRoles(settings_.Snapshot().ReadString(value, "Parameter", ""), layers_, tap);
+  if (!tap.empty()) roles.tapAction = ActionNumber(tap);
   return true;
 }
 
-int Dispatcher::TargetOf(int virtualKey, int layer) {
+int Dispatcher::ActionNumber(const std::string& target) {
+  auto at = std::find(actionTargets_.begin(), actionTargets_.end(), target);
+  if (at != actionTargets_.end()) return static_cast<int>(at - actionTargets_.begin());
+  actionTargets_.push_back(target);
+  return static_cast<int>(actionTargets_.size() - 1);
+}
+
+KeyTables::Target Dispatcher::TargetOf(int virtualKey, int layer) {
   // The mapping comes from the settings file's snapshot in memory (a write updates it): the
   // held layer's, else the focused program's.
   bool layered = layers_.Maps(layer, virtualKey);
-  if (!layered && !MapsHere(virtualKey)) return kNoTarget;  // passed here, or unmapped
+  if (!layered && !MapsHere(virtualKey)) return {};  // passed here, or unmapped
   const IniDocument& doc = settings_.Snapshot();
   const std::string& section = layered ? layers_.SectionOf(layer) : programs_.SectionOf(virtualKey);
   std::string name = SourceName(doc, section, virtualKey);
-  if (!doc.ValueExists(section, name)) return kNoTarget;
+  if (!doc.ValueExists(section, name)) return {};
   std::string target = doc.ReadString(section, name, "Null");
   NoteShiftTarget(target);
   int code = target == ";" ? 186 : ResolveKeyCode(target);
-  if (code < 0 || code == 500 || code == 600) return kNoTarget;  // injects nothing
-  return code < 500 ? code : kRunsAction;
+  if (code < 0 || code == 500 || code == 600) return {};  // injects nothing
+  return code < 500 ? Target{code, -1} : Target{kNoTarget, ActionNumber(target)};
 }
 
 ShortcutHit Dispatcher::ShortcutOf(int virtualKey, std::uint8_t held) {
@@ -200,21 +194,15 @@ ShortcutHit Dispatcher::ShortcutOf(int virtualKey, std::uint8_t held) {
                                   (c.shift ? kModLeftShift : 0) | (c.win ? kModLeftWin : 0));
   } else if (code > 500 && code != 600) {
     hit.kind = ShortcutHit::Kind::Action;
+    hit.action = ActionNumber(target);
   }
   return hit;
-}
-
-void Dispatcher::RunMappedAction(int virtualKey, bool repeat) {
-  if (!actions_ || !MapsHere(virtualKey)) return;
-  const IniDocument& doc = settings_.Snapshot();
-  const std::string& section = programs_.SectionOf(virtualKey);
-  RunAction(doc.ReadString(section, SourceName(doc, section, virtualKey), "Null"), doc, repeat);
 }
 
 void Dispatcher::RunAction(const std::string& target, const IniDocument& doc, bool repeat) {
   if (!actions_) return;
   int code = ResolveKeyCode(target);
-  if (code <= 500 || code == 600) return;  // the mapping changed while the key was held
+  if (code <= 500 || code == 600) return;
   std::string parameter = code > 600 ? doc.ReadString(target, "Parameter", "0") : std::string();
   std::string name(KeyNameOfCode(code));
   if (repeat) {

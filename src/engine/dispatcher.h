@@ -66,7 +66,7 @@ class Dispatcher : public KeySimulator,
 
  private:
   bool Intercepts(int virtualKey) override { return programs_.Intercepts(virtualKey); }
-  int TargetOf(int virtualKey, int layer) override;
+  Target TargetOf(int virtualKey, int layer) override;
   bool LayerMaps(int layer, int virtualKey) override { return layers_.Maps(layer, virtualKey); }
   bool TapHoldOf(int virtualKey, TapHoldRoles& roles) override;
   // The stored value of vk's mapping here ("" when none): "TapHold3", "B", ...
@@ -81,8 +81,8 @@ class Dispatcher : public KeySimulator,
   void WatchMouseWhileUndecided();
   ShortcutHit ShortcutOf(int virtualKey, std::uint8_t held) override;
   void RunAction(const std::string& target, const IniDocument& doc, bool repeat);
+  int ActionNumber(const std::string& target);
   bool MapsHere(int virtualKey);
-  void RunMappedAction(int virtualKey, bool repeat);
   std::string SourceName(const IniDocument& doc, const std::string& section, int virtualKey);
   // Posts the write of "NumShiftFlag" "NumDown" = "1" for a target containing "Shift", once
   // per version of the file: a write that fails (the file is read-only or held) is not posted
@@ -105,6 +105,10 @@ class Dispatcher : public KeySimulator,
   ShortcutTables shortcuts_{settings_};  // per snapshot: the shortcut mappings
   LayerTables layers_{settings_};        // per snapshot: the layers
   bool watchingMouse_ = false;
+  // The actions the decision's records name by number (ActionNumber): each target as stored in
+  // the file, so that a key's repeats run its press's action whatever the focus or the file
+  // says by then. Only grows, by the few targets a file holds.
+  std::vector<std::string> actionTargets_;
 };
 
 // The window procedure's part: runs the handler for WM_HOOKKEYDOWN / WM_HOOKKEYUP and posts any

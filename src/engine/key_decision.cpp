@@ -86,12 +86,12 @@ void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch&
       r.press = Press::Passed;
       return;
     }
-    if (hit.kind != ShortcutHit::Kind::None) return Fire(in.vk, hit, r, out);
+    if (hit.kind != ShortcutHit::Kind::None) return Fire(hit, r, out);
   }
   r.via = layered ? layer_ : -1;
-  int target = tables.TargetOf(in.vk, r.via);
-  r.action = target == KeyTables::kRunsAction;
-  if (target >= 0) Hold(r, target);
+  KeyTables::Target target = tables.TargetOf(in.vk, r.via);
+  r.action = target.action;
+  if (target.key >= 0) Hold(r, target.key);
   Repeat(in.vk, r, out, false);
 }
 
@@ -100,8 +100,7 @@ void KeyDecision::Hold(Record& r, int target) {
   ++holders_[Slot(r.target)];
 }
 
-void KeyDecision::Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out) {
-  std::uint8_t held = visible_;
+void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
   r.press = Press::Swallowed;
   r.shortcut = true;
   if (visible_ & kAltOrWin) Mask(out);
@@ -118,7 +117,7 @@ void KeyDecision::Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out)
     if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
   if (hit.kind == ShortcutHit::Kind::Action) {
-    out.actions.push_back({KeyAction::Kind::Shortcut, vk, false, -1, held});
+    out.actions.push_back({hit.action, false});
     return;
   }
   Hold(r, hit.key);
@@ -139,7 +138,7 @@ void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out, bool repeat) {
   if (r.own) Emit(out, vk, true);
   if (r.target >= 0) Emit(out, r.target, true);
   // A fired shortcut's action is not the record's: it runs once per press.
-  if (r.action) out.actions.push_back({KeyAction::Kind::Mapped, vk, repeat, r.via});
+  if (r.action >= 0) out.actions.push_back({r.action, repeat});
 }
 
 void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
@@ -193,7 +192,8 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   layer_ = lastTapKey_ = -1;
   for (Record& r : records_) {
     r.target = KeyTables::kNoTarget;
-    r.action = r.shortcut = r.own = false;
+    r.action = -1;
+    r.shortcut = r.own = false;
     r.lifted = r.added = 0;
     r.layer = -1;
     if (keysUnseen) r = Record{Press::None, true};

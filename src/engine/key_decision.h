@@ -65,6 +65,7 @@ struct ShortcutHit {
   Kind kind = Kind::None;
   std::uint8_t modifiers = 0;  // the side bits (kModLeftCtrl ...) the target presses
   int key = -1;
+  int action = -1;  // Action: which (KeyTables' number for it)
 };
 
 // A key with two roles, as its mapping's parameter says.
@@ -75,7 +76,7 @@ struct TapHoldRoles {
     Time,     // held only once the time has passed
   };
   int tapKey = -1;         // the key a tap gives, or -1
-  bool tapAction = false;  // a tap runs an action instead
+  int tapAction = -1;      // the action a tap runs instead (KeyTables' number for it), or -1
   int holdKey = -1;        // the key a hold gives, or -1
   int layer = -1;          // the layer a hold switches on, or -1
   std::uint32_t ms = 200;  // how long a tap may last
@@ -91,15 +92,19 @@ class KeyTables {
   virtual ShortcutHit ShortcutOf(int vk, std::uint8_t held) = 0;
   // Whether a listed key is swallowed in the focused program.
   virtual bool Intercepts(int vk) = 0;
-  // The key vk is mapped to here (0-255), kRunsAction, or kNoTarget (no mapping, "DisableKey",
-  // a name the catalogue does not hold).
-  virtual int TargetOf(int vk, int layer) = 0;
+  // What vk's mapping does here (in layer, when not -1). Nothing, for no mapping, "DisableKey"
+  // or a name the catalogue does not hold.
+  struct Target {
+    int key = kNoTarget;  // the key it presses (0-255)
+    int action = -1;      // the action it runs: a number the tables give, the same for as long
+                          // as the program runs, so that the press's action is its repeats'
+  };
+  virtual Target TargetOf(int vk, int layer) = 0;
   // Whether the layer (-1: none) maps vk.
   virtual bool LayerMaps(int layer, int vk) = 0;
   // Whether vk's mapping here is a key with two roles (a valid "TapHold"), and which.
   virtual bool TapHoldOf(int vk, TapHoldRoles& roles) = 0;
   static constexpr int kNoTarget = -1;
-  static constexpr int kRunsAction = -2;
 };
 
 // One key event as the decision sees it.
@@ -115,18 +120,11 @@ struct KeyIn {
   bool heldBySystem = false;  // for an unseen key: the system holds it down
 };
 
-// An action a decision starts (it runs after the hook has returned).
+// An action a decision starts (it runs after the hook has returned): a key's mapping, a
+// shortcut's or a tap's, as the tables numbered it when the key was pressed.
 struct KeyAction {
-  enum class Kind : std::uint8_t {
-    Mapped,    // vk's mapping (in layer, when not -1)
-    Shortcut,  // the shortcut that fired on vk
-    Tap,       // the tap of vk's two roles
-  };
-  Kind kind;
-  int vk;
+  int action;
   bool repeat;  // the key's auto-repeat, not its press
-  int layer;
-  std::uint8_t held = 0;  // Shortcut: the modifiers it matched, which tell it from vk's others
 };
 
 // What one decision asks to be done: keys to inject in one piece, in order, the actions to
@@ -172,7 +170,7 @@ class KeyDecision {
   struct Record {
     Press press = Press::None;
     bool unseen = false;
-    bool action = false;
+    int action = -1;          // the action its press runs, again at each repeat
     bool shortcut = false;    // a shortcut mapping fired
     std::uint8_t lifted = 0;  // the user's modifiers it lifted, pressed again at the release
     std::uint8_t added = 0;   // the modifiers it pressed, released with it
@@ -202,7 +200,7 @@ class KeyDecision {
   static constexpr std::size_t kAltGrSlot = 256;
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
-  void Fire(int vk, const ShortcutHit& hit, Record& r, KeyBatch& out);
+  void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
   void ReleaseShortcut(const Record& r, KeyBatch& out);
   void Hold(Record& r, int target);
   void NoteVisible(int vk, bool down);

@@ -22,7 +22,7 @@ bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Recor
   if (lastTapKey_ == in.vk && !Reached(in.time, lastTapAt_, roles.ms)) {
     if (roles.tapKey >= 0) Hold(r, roles.tapKey);
     Repeat(in.vk, r, out, false);
-    if (roles.tapAction) out.actions.push_back({KeyAction::Kind::Tap, in.vk, false, -1});
+    if (roles.tapAction >= 0) out.actions.push_back({roles.tapAction, false});
     return true;
   }
   pending_ = Pending{true, in.vk, roles, in.time, ++pendingKeys_, {}};
@@ -92,7 +92,7 @@ void KeyDecision::DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out
     Emit(out, p.roles.tapKey, true);
     Emit(out, p.roles.tapKey, false);
   }
-  if (p.roles.tapAction) out.actions.push_back({KeyAction::Kind::Tap, p.vk, false, -1});
+  if (p.roles.tapAction >= 0) out.actions.push_back({p.roles.tapAction, false});
   lastTapKey_ = p.vk;
   lastTapAt_ = time;
   for (const KeyIn& e : p.held) Replay(e, tables, out);

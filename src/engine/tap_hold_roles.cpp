@@ -6,7 +6,7 @@
 namespace zv {
 
 TapHoldRoles ReadTapHoldRoles(const std::string& text, const LayerTables& layers,
-                              std::string* tapName) {
+                              std::string& tapAction) {
   TapHoldRoles roles;
   roles.valid = false;
   ParsedTapHold parsed = ParseTapHold(text);
@@ -14,8 +14,7 @@ TapHoldRoles ReadTapHoldRoles(const std::string& text, const LayerTables& layers
   const TapHoldForm& form = parsed.form;
   int tap = KeyCodeOfName(form.tap);
   roles.tapKey = tap <= 255 ? tap : -1;
-  roles.tapAction = tap > 255;
-  if (tapName) *tapName = form.tap;
+  tapAction = tap > 255 ? form.tap : std::string();
   if (form.holdIsLayer()) {
     roles.layer = layers.IndexOf(form.layer);
     if (roles.layer < 0) return roles;  // a layer the file has no section for

@@ -9,8 +9,9 @@
 
 namespace zv {
 
-// tapName: the tap's target as written, for an action to run.
+// tapAction: the action the tap runs, as written ("" when the tap is a key); the caller numbers
+// it (TapHoldRoles::tapAction).
 TapHoldRoles ReadTapHoldRoles(const std::string& text, const LayerTables& layers,
-                              std::string* tapName = nullptr);
+                              std::string& tapAction);
 
 }  // namespace zv

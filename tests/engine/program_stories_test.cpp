@@ -47,6 +47,16 @@ TEST_F(ProgramStories, TheFocusIsFollowedAtTheNextMappedKeyEvenWithoutItsEvent) 
   EXPECT_EQ(rig.run("-A +S -S"), "-C +S -S");
   rig.Map("Right Alt", "C");  // AltGr's made-up Left Ctrl goes on with Right Alt in the game
   EXPECT_EQ(rig.run("+AltGr +Q -Q -AltGr"), "+LCtrl +RAlt +Q -Q -LCtrl -RAlt");
+  // An action's repeats run what its press ran, wherever the focus has gone since.
+  rig.Map("V", "Volume Up", " ", "notepad.exe");
+  rig.Map("V", "Volume Down");
+  rig.foreground.FocusSilently("notepad.exe");
+  rig.run("+V");
+  rig.foreground.FocusSilently("calc.exe");
+  rig.run("+V -V +V -V");
+  using Runs = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(rig.actions.runs,
+            (Runs{{"Volume Up", ""}, {"repeat Volume Up", ""}, {"Volume Down", ""}}));
 }
 
 TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {
