@@ -257,7 +257,7 @@ void Dispatcher::LoseSight(bool keysUnseen) noexcept {
       } catch (const Error&) {
         // The release matters more than its announcement; the marker tells the hook it is ours.
       }
-      events.push_back(KeyInputOf(k.code, false));
+      events.push_back(KeyInputOf(k.code, k.isDown));  // ups, and the user's modifiers back
     }
     Inject(events);
     WatchMouseWhileUndecided();
@@ -267,7 +267,7 @@ void Dispatcher::LoseSight(bool keysUnseen) noexcept {
       std::uint8_t held = 0;
       for (int i = 0; i < 8; ++i) {
         bool released = false;
-        for (const SimulatedKey& k : ups.keys) released = released || k.code == kModifierKeys[i];
+        for (const SimulatedKey& k : ups.keys) released |= k.code == kModifierKeys[i] && !k.isDown;
         bool down = input_.AsyncKeyState(kModifierKeys[i]) & 0x8000;
         if (down && !released) held = static_cast<std::uint8_t>(held | 1 << i);
       }

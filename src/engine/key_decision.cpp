@@ -61,7 +61,7 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     swallow = in.locked;
   } else {
     TapHoldRoles roles;
-    if (!in.altGrControl && in.ready && tables.TapHoldOf(in.vk, roles)) {
+    if (TwoRoles(in, tables, roles)) {
       if (roles.valid) return StartTapHold(in, roles, r, out);
       r.press = Press::Passed;
       return false;
@@ -70,7 +70,16 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     swallow = r.press == Press::Swallowed;
   }
   if (!swallow && !in.altGrControl) NoteVisible(in.vk, in.down);
+  // A release that goes on lets go of the key for the programs, whoever pressed it.
+  if (!swallow && !in.down) pressed_[Slot(in.vk)] = false;
   return swallow;
+}
+
+bool KeyDecision::TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& roles) {
+  // A held layer's mapping comes first, then a shortcut mapping.
+  if (in.altGrControl || !in.ready || tables.LayerMaps(layer_, in.vk)) return false;
+  if (!tables.TapHoldOf(in.vk, roles)) return false;
+  return SideBit(in.vk) || tables.ShortcutOf(in.vk, visible_).kind == ShortcutHit::Kind::None;
 }
 
 void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out) {
@@ -146,17 +155,30 @@ void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
   if (r.target >= 0) {
     std::size_t t = Slot(r.target);
     // Another held key that pressed the same target keeps it down until it goes up too.
-    if (holders_[t] > 0 && --holders_[t] == 0 && pressed_[t]) Emit(out, r.target, false);
+    if (holders_[t] > 0 && --holders_[t] == 0) Unpress(out, r.target);
   }
   if (r.shortcut) ReleaseShortcut(r, out);
-  if (r.layer >= 0 && r.layer == layer_) layer_ = -1;
+  if (r.layer >= 0 && r.layer == layer_) {
+    // Back to the layer of a layer key still held, if any.
+    r.layer = layer_ = -1;
+    for (const Record& o : records_) layer_ = o.layer >= 0 ? o.layer : layer_;
+  }
   r = Record{};
+}
+
+void KeyDecision::Unpress(KeyBatch& out, int key) {
+  std::size_t k = Slot(key);
+  if (!pressed_[k]) return;
+  if (records_[k].press == Press::Passed) {
+    pressed_[k] = false;  // the user holds it too: it goes up with the user's own release
+  } else {
+    Emit(out, key, false);
+  }
 }
 
 void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
   for (int i = 7; i >= 0; --i) {
-    if ((r.added & (1 << i)) && pressed_[Slot(kModifierKeys[i])])
-      Emit(out, kModifierKeys[i], false);
+    if (r.added & (1 << i)) Unpress(out, kModifierKeys[i]);
   }
   // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
   // Ctrl selects all.
@@ -167,6 +189,10 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
     bool held = records_[m].press == Press::Passed || records_[m].own || holders_[m] > 0;
     if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
   }
+  PressBack(back, out);
+}
+
+void KeyDecision::PressBack(std::uint8_t back, KeyBatch& out) {
   for (int i = 0; i < 8; ++i) {
     if (back & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
@@ -183,8 +209,22 @@ void KeyDecision::NoteVisible(int vk, bool down) {
 }
 
 void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
+  // Releases held back behind an undecided key happened: a key whose press went on goes up.
+  for (const KeyIn& e : pending_.held) {
+    if (e.down) continue;
+    if (records_[Slot(e.vk)].press == Press::Passed) Emit(out, e.vk, false);
+    records_[Slot(e.vk)] = Record{};
+  }
+  // The user's modifiers that a held shortcut lifted come back, while keys are in sight.
+  std::uint8_t back = 0;
+  for (const Record& r : records_) back |= keysUnseen ? 0 : r.lifted;
+  for (int i = 0; i < 8; ++i) {
+    if (records_[Slot(kModifierKeys[i])].press != Press::Passed) back &= ~(1 << i);
+  }
   for (int vk = 0; vk < 256; ++vk) {
-    if (pressed_[Slot(vk)]) Emit(out, vk, false);
+    // A key the user holds in sight goes up with the user's own release.
+    bool user = !keysUnseen && records_[Slot(vk)].press == Press::Passed;
+    if (pressed_[Slot(vk)] && !user) Emit(out, vk, false);
   }
   pressed_.reset();
   holders_.fill(0);
@@ -198,6 +238,7 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
     r.layer = -1;
     if (keysUnseen) r = Record{Press::None, true};
   }
+  PressBack(back, out);
 }
 
 void KeyDecision::NoteInjected(int code, bool down) {

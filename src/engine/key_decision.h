@@ -20,7 +20,8 @@
 //
 // "Taken here" is the focused program's answer (KeyTables): a program switched "Off", a key
 // it keeps "Unchanged", a key only other programs map all go on as typed. A target key that
-// two held keys pressed goes up with the last of them. A release never injects a key the
+// two held keys pressed goes up with the last of them, and one the user holds too with the
+// user's own release. A release never injects a key the
 // program did not press: a key pressed while one program had the focus and released in
 // another that maps it goes on as it came.
 //
@@ -37,7 +38,9 @@
 // Keys with two roles ("TapHold": tapped one key, held another or a layer) are undecided from
 // their press until a later event or the timer decides them (key_decision_tap_hold.cpp): the
 // events that come meanwhile are held back (at most 32) and replayed in order, in the batch
-// that carries the decision. While a layer's key is held, the layer's mappings come first.
+// that carries the decision; a key with two roles among them is decided by its own rule in
+// turn. While a layer's key is held, the layer's mappings come first, then shortcut mappings,
+// then the key's two roles; a layer switched on inside another gives way to it again.
 //
 // The class makes no system call: the hook gives it what it needs in the event, the
 // dispatcher carries out the batch it fills.
@@ -148,7 +151,8 @@ class KeyDecision {
   bool Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   // The one path for every loss of sight: releases into out every key the program pressed.
   // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
-  // key's release still acts on its press (swallowed or passed), with nothing left to release.
+  // key's release still acts on its press (swallowed or passed), with nothing left to release,
+  // and the modifiers the user holds that a shortcut lifted are pressed again.
   void LoseSight(KeyBatch& out, bool keysUnseen);
   // A mouse button went down: a key still undecided is held (Ctrl+click). Returns whether
   // the press is to come after what the decision gives.
@@ -202,6 +206,13 @@ class KeyDecision {
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
   void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
   void ReleaseShortcut(const Record& r, KeyBatch& out);
+  // The user's modifiers (side bits) pressed again, with the mask after Alt or Win.
+  void PressBack(std::uint8_t back, KeyBatch& out);
+  // The program lets go of a key it pressed; a key the user holds too stays down until the
+  // user's own release.
+  void Unpress(KeyBatch& out, int key);
+  // Whether a fresh press starts a key with two roles, and which.
+  bool TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& roles);
   void Hold(Record& r, int target);
   void NoteVisible(int vk, bool down);
   void Repeat(int vk, const Record& r, KeyBatch& out, bool repeat);

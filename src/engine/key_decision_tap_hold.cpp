@@ -99,11 +99,8 @@ void KeyDecision::DecideTap(std::uint32_t time, KeyTables& tables, KeyBatch& out
 }
 
 void KeyDecision::Replay(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
-  if (pending_.active) {
-    // A held-back press of another key with two roles became undecided in turn.
-    pending_.held.push_back(in);
-    return;
-  }
+  // A held-back press of another key with two roles may have become undecided in turn: what
+  // came after it goes to its decision as if typed now.
   if (Decide(in, tables, out)) return;
   Record& r = records_[Slot(in.vk)];
   Emit(out, in.vk, in.down);

@@ -33,8 +33,10 @@ TEST_F(KeyRecordStories, AKeyReleasedInAnotherProgramGivesTheReleaseOfItsPress) 
   rig.foreground.Focus("calc.exe");
   EXPECT_EQ(rig.run("+LShift +A +B"), "+LShift +A +C");
   rig.foreground.Focus("notepad.exe");
-  // The user's own Shift stays down: the next letter still comes out in upper case.
+  // The user's own Shift stays down: the next letter still comes out in upper case, also when
+  // a key that pressed Shift too goes up.
   EXPECT_EQ(rig.run("-A -B +D -D -LShift"), "-A -C +D -D -LShift");
+  EXPECT_EQ(rig.run("+LShift +A -A +D -D -LShift"), "+LShift +LShift +D -D -LShift");
 }
 
 TEST_F(KeyRecordStories, OnlyTheMarkerMakesAnInjectedKeyTheProgramsOwn) {

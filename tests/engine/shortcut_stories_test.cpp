@@ -63,6 +63,13 @@ TEST_F(ShortcutStories, AnActionRunsOncePerPressWithTheModifiersLifted) {
   EXPECT_EQ(rig.actions.runs[0], std::make_pair(std::string("TypeText"), std::string("hello")));
   EXPECT_EQ(rig.run("-T -LCtrl"), "+LCtrl -LCtrl");
   EXPECT_EQ(rig.actions.runs.size(), 1u);
+  // Locked while a shortcut is held: its target goes up, the user's Ctrl comes back.
+  rig.run("+LCtrl +H");
+  std::size_t from = rig.input.injected.size();
+  rig.hook.LockKeyboard();
+  rig.hook.UnlockKeyboard();
+  EXPECT_EQ(rig.injectedSince(from), "-Bksp +LCtrl");
+  EXPECT_EQ(rig.run("-H +A -A -LCtrl"), "+A -A -LCtrl");
 }
 
 }  // namespace
