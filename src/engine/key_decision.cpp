@@ -59,6 +59,9 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   } else if (in.locked || !in.readable) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
     swallow = in.locked;
+  } else if (!SideBit(in.vk) && !in.altGrControl && Roll(out)) {
+    Replay(in, tables, out);  // after the modifiers it gave back: the key's press, injected
+    return true;
   } else {
     TapHoldRoles roles;
     if (TwoRoles(in, tables, roles)) {
@@ -182,14 +185,32 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
   }
   // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
   // Ctrl selects all.
-  std::uint8_t back = 0;
+  PressBack(StillHeld(r.lifted), out);
+}
+
+bool KeyDecision::Roll(KeyBatch& out) {
+  bool rolled = false;
+  for (Record& o : records_) {
+    if (!o.shortcut || (!o.lifted && !o.added)) continue;
+    for (int i = 7; i >= 0; --i) {
+      if (o.added & (1 << i)) Unpress(out, kModifierKeys[i]);
+    }
+    PressBack(StillHeld(o.lifted), out);
+    o.lifted = o.added = 0;
+    rolled = true;
+  }
+  return rolled;
+}
+
+std::uint8_t KeyDecision::StillHeld(std::uint8_t modifiers) const {
+  std::uint8_t held = 0;
   for (int i = 0; i < 8; ++i) {
     std::size_t m = Slot(kModifierKeys[i]);
     // Down for the programs: the key's own press went on, or a held key pressed it.
-    bool held = records_[m].press == Press::Passed || records_[m].own || holders_[m] > 0;
-    if ((r.lifted & (1 << i)) && held) back |= static_cast<std::uint8_t>(1 << i);
+    bool down = records_[m].press == Press::Passed || records_[m].own || holders_[m] > 0;
+    if ((modifiers & (1 << i)) && down) held |= static_cast<std::uint8_t>(1 << i);
   }
-  PressBack(back, out);
+  return held;
 }
 
 void KeyDecision::PressBack(std::uint8_t back, KeyBatch& out) {

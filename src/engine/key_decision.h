@@ -207,6 +207,12 @@ class KeyDecision {
   void ReleaseShortcut(const Record& r, KeyBatch& out);
   // The user's modifiers (side bits) pressed again, with the mask after Alt or Win.
   void PressBack(std::uint8_t back, KeyBatch& out);
+  // Of the modifiers (side bits), those still down for the programs but lifted.
+  std::uint8_t StillHeld(std::uint8_t modifiers) const;
+  // Another key pressed while a shortcut is held (a roll): the modifiers the shortcut lifted
+  // come back and the ones it added go up first, so that Ctrl+H, Ctrl+A rolled selects all.
+  // Returns whether a shortcut was held.
+  bool Roll(KeyBatch& out);
   // The program lets go of a key it pressed; a key the user holds too stays down until the
   // user's own release.
   void Unpress(KeyBatch& out, int key);

@@ -31,6 +31,7 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
   } cases[] = {
       // Exact match; the user's Ctrl comes back, so Ctrl+A after it selects all.
       {"", "+LCtrl +H -H +A -A -LCtrl", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl +A -A -LCtrl"},
+      {"", "+LCtrl +H +A -H -A -LCtrl", "+LCtrl -LCtrl +Bksp +LCtrl +A -Bksp -A -LCtrl"},  // rolled
       {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
       {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
       {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only
