@@ -238,9 +238,9 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   }
   // The user's modifiers that a held shortcut lifted come back, while keys are in sight.
   std::uint8_t back = 0;
-  for (const Record& r : records_) back |= keysUnseen ? 0 : r.lifted;
-  for (int i = 0; i < 8; ++i) {
-    if (records_[Slot(kModifierKeys[i])].press != Press::Passed) back &= ~(1 << i);
+  for (int i = 0; i < 8 && !keysUnseen; ++i) {
+    bool held = records_[Slot(kModifierKeys[i])].press == Press::Passed;
+    for (const Record& r : records_) back |= held ? (r.lifted & (1 << i)) : 0;
   }
   for (int vk = 0; vk < 256; ++vk) {
     // A key the user holds in sight goes up with the user's own release.
