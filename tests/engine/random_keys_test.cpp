@@ -56,10 +56,11 @@ class Storm {
         rig.settings.WriteString(SwapShortcutSection(program), shortcuts_[Pick(shortcuts_.size())],
                                  targets_[Pick(targets_.size())]);
         break;
-      case 5:  // a key with two roles, one of them switching a layer
+      case 5:  // a key with two roles, some of them switching a layer
+        rig.Map("A", "D", " ", LayerScope("Nav"));
+        rig.Map("B", "Left Shift", " ", LayerScope("Two"));
         RemoveMapping(rig.settings, source, program);
         rig.Map(source, "TapHold", twoRoles_[Pick(twoRoles_.size())], program);
-        rig.Map("A", "D", " ", LayerScope("Nav"));
         break;
       default:
         RemoveMapping(rig.settings, source, program);
@@ -197,7 +198,7 @@ class Storm {
       {"E", 'E'}, {"Left Shift", 160}, {"Caps Lock", 20}, {"Volume Up", 175}};
   const std::vector<std::string> programs_ = {"", "notepad.exe", "game.exe"};
   const std::vector<std::string> twoRoles_ = {"Esc|Left Shift|200|press", "B|Layer Nav|300|release",
-                                              "C|Left Ctrl|150|time"};
+                                              "C|Left Ctrl|150|time", "D|Layer Two|250|press"};
   const std::vector<std::string> shortcuts_ = {"Shift+A", "Left Shift+B", "Shift+Caps Lock"};
   const std::vector<std::string> targets_ = {"A",    "B",          "C",         "D",
                                              "E",    "Left Shift", "Caps Lock", "DisableKey",
