@@ -246,20 +246,33 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   });
 }
 
+void Dispatcher::SendReleases(const KeyBatch& ups) {
+  std::vector<platform::KeyInput> events;
+  for (const SimulatedKey& k : ups.keys) {
+    try {
+      channel_.WriteTempCode(k.code);
+    } catch (const Error&) {
+      // The release matters more than its announcement; the marker tells the hook it is ours.
+    }
+    events.push_back(KeyInputOf(k.code, k.isDown));  // ups, and the user's modifiers back
+  }
+  Inject(events);
+}
+
+void Dispatcher::ReleasePressedKeys() noexcept {
+  try {
+    KeyBatch ups;
+    keys_.ReleaseUnheld(ups);
+    SendReleases(ups);
+  } catch (...) {
+  }
+}
+
 void Dispatcher::LoseSight(bool keysUnseen) noexcept {
   try {
     KeyBatch ups;
     keys_.LoseSight(ups, keysUnseen);
-    std::vector<platform::KeyInput> events;
-    for (const SimulatedKey& k : ups.keys) {
-      try {
-        channel_.WriteTempCode(k.code);
-      } catch (const Error&) {
-        // The release matters more than its announcement; the marker tells the hook it is ours.
-      }
-      events.push_back(KeyInputOf(k.code, k.isDown));  // ups, and the user's modifiers back
-    }
-    Inject(events);
+    SendReleases(ups);
     WatchMouseWhileUndecided();
     if (keysUnseen) {
       // The modifiers programs see, for the shortcuts, as the system has them now (less the

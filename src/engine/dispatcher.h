@@ -54,8 +54,8 @@ class Dispatcher : public KeySimulator,
   // An unknown target (-1) injects nothing.
   void SimulateKey(int code, bool isDown) override;
   void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
-  // An action cut short: what it pressed goes up (the keyboard is still in sight).
-  void ReleasePressedKeys() noexcept override { LoseSight(false); }
+  // An action cut short: what it pressed goes up; what held keys pressed stays.
+  void ReleasePressedKeys() noexcept override;
   void LoseSight(bool keysUnseen) noexcept override;
   bool Maps(int virtualKey) override;
   bool Unseen(int virtualKey) override { return keys_.Unseen(virtualKey); }
@@ -89,6 +89,8 @@ class Dispatcher : public KeySimulator,
   // again at every key press, only once the file has changed.
   void NoteShiftTarget(const std::string& target);
   void Inject(const std::vector<platform::KeyInput>& events);
+  // Releases after a loss, sent even when "TempCode" cannot be written.
+  void SendReleases(const KeyBatch& ups);
   platform::KeyInput KeyInputOf(int code, bool isDown);
 
   SettingsFile& settings_;

@@ -63,13 +63,16 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     Replay(in, tables, out);  // after the modifiers it gave back: the key's press, injected
     return true;
   } else {
+    ++presses_;
+    if (in.vk != lastTapKey_) lastTapKey_ = -1;  // a quick re-press follows its tap directly
     TapHoldRoles roles;
-    if (TwoRoles(in, tables, roles)) {
-      if (roles.valid) return StartTapHold(in, roles, r, out);
-      r.press = Press::Passed;
-      return false;
+    bool twoRoles = TwoRoles(in, tables, roles);
+    if (twoRoles && roles.valid) return StartTapHold(in, roles, r, out);
+    if (twoRoles) {
+      r.press = Press::Passed;  // roles that cannot be read: the key goes on unmapped
+    } else {
+      Fresh(in, r, tables, out);
     }
-    Fresh(in, r, tables, out);
     swallow = r.press == Press::Swallowed;
   }
   if (!swallow && !in.altGrControl) NoteVisible(in.vk, in.down);
@@ -157,21 +160,31 @@ void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
   if (r.own && pressed_[Slot(vk)]) Emit(out, vk, false);
   if (r.target >= 0) {
     std::size_t t = Slot(r.target);
+    // A hold's Alt or Win let go with no key pressed meanwhile opens no menu bar or Start
+    // menu.
+    if (r.holdAt == presses_ && (SideBit(r.target) & kAltOrWin)) Mask(out);
     // Another held key that pressed the same target keeps it down until it goes up too.
     if (holders_[t] > 0 && --holders_[t] == 0) Unpress(out, r.target);
   }
   if (r.shortcut) ReleaseShortcut(r, out);
-  if (r.layer >= 0 && r.layer == layer_) {
-    // Back to the layer of a layer key still held, if any.
-    r.layer = layer_ = -1;
-    for (const Record& o : records_) layer_ = o.layer >= 0 ? o.layer : layer_;
-  }
+  bool layerKey = r.layer >= 0;
   r = Record{};
+  if (layerKey) {
+    // Back to the layer switched on last whose key is still held, if any.
+    layer_ = -1;
+    std::uint32_t latest = 0;
+    for (const Record& o : records_) {
+      if (o.layer >= 0 && o.layerOrder >= latest) {
+        latest = o.layerOrder;
+        layer_ = o.layer;
+      }
+    }
+  }
 }
 
 void KeyDecision::Unpress(KeyBatch& out, int key) {
   std::size_t k = Slot(key);
-  if (!pressed_[k]) return;
+  if (!pressed_[k] || records_[k].own) return;  // replayed, held: its own release lets it go
   if (records_[k].press == Press::Passed) {
     pressed_[k] = false;  // the user holds it too: it goes up with the user's own release
   } else {
@@ -239,27 +252,38 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   // The user's modifiers that a held shortcut lifted come back, while keys are in sight.
   std::uint8_t back = 0;
   for (int i = 0; i < 8 && !keysUnseen; ++i) {
-    bool held = records_[Slot(kModifierKeys[i])].press == Press::Passed;
+    bool held = UserHolds(kModifierKeys[i]);
     for (const Record& r : records_) back |= held ? (r.lifted & (1 << i)) : 0;
   }
   for (int vk = 0; vk < 256; ++vk) {
     // A key the user holds in sight goes up with the user's own release.
-    bool user = !keysUnseen && records_[Slot(vk)].press == Press::Passed;
-    if (pressed_[Slot(vk)] && !user) Emit(out, vk, false);
+    if (pressed_[Slot(vk)] && (keysUnseen || !UserHolds(vk))) Emit(out, vk, false);
   }
   pressed_.reset();
   holders_.fill(0);
   pending_ = Pending{};
   layer_ = lastTapKey_ = -1;
   for (Record& r : records_) {
+    r.press = r.own ? Press::Passed : r.press;  // replayed and held: the user's from now on
     r.target = KeyTables::kNoTarget;
     r.action = -1;
     r.shortcut = r.own = false;
+    r.holdAt = 0;
     r.lifted = r.added = 0;
     r.layer = -1;
     if (keysUnseen) r = Record{Press::None, true};
   }
   PressBack(back, out);
+}
+
+void KeyDecision::ReleaseUnheld(KeyBatch& out) {
+  std::uint8_t added = 0;
+  for (const Record& r : records_) added |= r.added;
+  for (int vk = 0; vk < 256; ++vk) {
+    std::size_t k = Slot(vk);
+    bool held = holders_[k] > 0 || UserHolds(vk) || (SideBit(vk) & added);
+    if (pressed_[k] && !held) Emit(out, vk, false);
+  }
 }
 
 void KeyDecision::NoteInjected(int code, bool down) {

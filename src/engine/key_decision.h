@@ -148,6 +148,8 @@ class KeyDecision {
   KeyDecision();
   // Returns whether the event is swallowed; what it asks to inject goes into out.
   bool Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  // An action cut short: the keys it pressed go up, and only those (the keyboard is in sight).
+  void ReleaseUnheld(KeyBatch& out);
   // The one path for every loss of sight: releases into out every key the program pressed.
   // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
   // key's release still acts on its press (swallowed or passed), with nothing left to release,
@@ -173,13 +175,15 @@ class KeyDecision {
   struct Record {
     Press press = Press::None;
     bool unseen = false;
-    int action = -1;          // the action its press runs, again at each repeat
-    bool shortcut = false;    // a shortcut mapping fired
-    std::uint8_t lifted = 0;  // the user's modifiers it lifted, pressed again at the release
-    std::uint8_t added = 0;   // the modifiers it pressed, released with it
-    bool own = false;         // replayed: the program pressed the key itself
-    int layer = -1;           // the layer its hold switched on
-    int via = -1;             // the layer whose mapping its press took
+    int action = -1;               // the action its press runs, again at each repeat
+    bool shortcut = false;         // a shortcut mapping fired
+    std::uint8_t lifted = 0;       // the user's modifiers it lifted, pressed again at the release
+    std::uint8_t added = 0;        // the modifiers it pressed, released with it
+    bool own = false;              // replayed: the program pressed the key itself
+    int layer = -1;                // the layer its hold switched on
+    std::uint32_t layerOrder = 0;  // and when: the one switched on last applies
+    std::uint32_t holdAt = 0;      // a key with two roles held: the presses counted then
+    int via = -1;                  // the layer whose mapping its press took
     int target = KeyTables::kNoTarget;
   };
   // The key with two roles that is still undecided, and the events held back meanwhile.
@@ -216,6 +220,11 @@ class KeyDecision {
   // The program lets go of a key it pressed; a key the user holds too stays down until the
   // user's own release.
   void Unpress(KeyBatch& out, int key);
+  // Whether the user holds vk down for the programs: its press went on, or was replayed.
+  bool UserHolds(int vk) const {
+    const Record& r = records_[Slot(vk)];
+    return r.press == Press::Passed || r.own;
+  }
   // Whether a fresh press starts a key with two roles, and which.
   bool TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& roles);
   void Hold(Record& r, int target);
@@ -232,8 +241,10 @@ class KeyDecision {
   std::uint8_t visible_ = 0;                 // modifiers programs see down, side bits
   Pending pending_;
   std::uint64_t pendingKeys_ = 0;
-  int layer_ = -1;       // the layer a held key switched on
-  int lastTapKey_ = -1;  // the key with two roles last tapped, and when
+  int layer_ = -1;  // the layer a held key switched on
+  std::uint32_t layerOrder_ = 0;
+  std::uint32_t presses_ = 0;  // fresh presses and holds, counted
+  int lastTapKey_ = -1;        // the key with two roles last tapped, and when
   std::uint32_t lastTapAt_ = 0;
 };
 

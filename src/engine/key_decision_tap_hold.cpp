@@ -77,7 +77,9 @@ void KeyDecision::DecideHold(KeyTables& tables, KeyBatch& out) {
   r.press = Press::Swallowed;
   if (p.roles.layer >= 0) {
     r.layer = layer_ = p.roles.layer;
+    r.layerOrder = ++layerOrder_;
   } else if (p.roles.holdKey >= 0) {
+    r.holdAt = ++presses_;
     Hold(r, p.roles.holdKey);
     Emit(out, r.target, true);
   }
