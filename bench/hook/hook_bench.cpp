@@ -316,9 +316,16 @@ int main(int argc, char** argv) {
             [&](int i) { otherModsHook.KeyHookProc(event('A', i)); });
   bench.Add("100 shortcuts: fired shortcut (lift, target, re-press)", n,
             [&](int i) { firedHook.KeyHookProc(event('A', i)); });
-  // Whole keys, all events at one time stamp (no timer decides): 2 and 4 events.
+  // Whole keys, all events at one time stamp (no timer decides): 2 and 4 events. A second apart,
+  // so that no press is the quick re-press of the tap before it.
+  std::uint32_t stamp = 0;
   auto keys = [&](std::initializer_list<std::pair<int, bool>> events) {
-    for (const auto& [vk, down] : events) twoRolesHook.KeyHookProc(event(vk, down ? 0 : 1));
+    stamp += 1000;
+    for (const auto& [vk, down] : events) {
+      platform::KeyEvent e = event(vk, down ? 0 : 1);
+      e.time = stamp;
+      twoRolesHook.KeyHookProc(e);
+    }
   };
   bench.Add("two roles: a tap, press and release", n / 2, [&](int) {
     keys({{'A', true}, {'A', false}});
