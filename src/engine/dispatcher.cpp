@@ -51,6 +51,7 @@ void Dispatcher::NoteShiftTarget(const std::string& target) {
 void Dispatcher::WMHookKeyDown(int virtualKey) {
   KeyIn in;
   in.vk = virtualKey;
+  in.time = input_.TickCount();
   in.listed = true;
   Maps(virtualKey);
   OnKeyEvent(in);
@@ -59,13 +60,16 @@ void Dispatcher::WMHookKeyDown(int virtualKey) {
 void Dispatcher::WMHookKeyUp(int virtualKey) {
   KeyIn in;
   in.vk = virtualKey;
+  in.time = input_.TickCount();
   in.down = false;
   OnKeyEvent(in);
 }
 
 bool Dispatcher::Maps(int virtualKey) {
-  programs_.Follow(virtualKey, shortcuts_.Dependent(virtualKey));
-  return MapsHere(virtualKey) || shortcuts_.IsKey(virtualKey) || layers_.AnyMaps(virtualKey);
+  bool shortcut = shortcuts_.IsKey(virtualKey);
+  programs_.Follow(virtualKey,
+                   shortcuts_.Dependent(virtualKey) || (shortcut && programs_.AnyOff()));
+  return MapsHere(virtualKey) || shortcut || layers_.AnyMaps(virtualKey);
 }
 
 bool Dispatcher::MapsHere(int virtualKey) {
@@ -81,7 +85,7 @@ bool Dispatcher::OnKeyEvent(const KeyIn& in) {
 }
 
 void Dispatcher::Carry(const KeyBatch& batch) {
-  SimulateKeys(batch.keys);
+  Send(batch.keys);
   CarryRest(batch);
 }
 
@@ -217,6 +221,12 @@ void Dispatcher::SimulateKey(int code, bool isDown) {
 }
 
 void Dispatcher::SimulateKeys(const std::vector<SimulatedKey>& keys) {
+  std::vector<SimulatedKey> own = keys;
+  keys_.LeaveHeldKeys(own);
+  Send(own);
+}
+
+void Dispatcher::Send(const std::vector<SimulatedKey>& keys) {
   std::vector<platform::KeyInput> events;
   for (const SimulatedKey& k : keys) {
     if (k.code < 0) continue;

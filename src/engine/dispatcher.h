@@ -51,7 +51,8 @@ class Dispatcher : public KeySimulator,
   void WMHookKeyUp(int virtualKey);
   // Announces code in "TempCode", then injects one event for it (marked as the program's own,
   // with its scan code from the layout's table and, for extended keys, the extended-key flag).
-  // An unknown target (-1) injects nothing.
+  // An unknown target (-1) injects nothing. These are the actions' keys: a modifier that the
+  // user or a held key holds down is neither pressed again nor let go by them.
   void SimulateKey(int code, bool isDown) override;
   void SimulateKeys(const std::vector<SimulatedKey>& keys) override;
   // An action cut short: what it pressed goes up; what held keys pressed stays.
@@ -89,6 +90,8 @@ class Dispatcher : public KeySimulator,
   // again at every key press, only once the file has changed.
   void NoteShiftTarget(const std::string& target);
   void Inject(const std::vector<platform::KeyInput>& events);
+  // The decision's keys, each announced in "TempCode", in one SendInput.
+  void Send(const std::vector<SimulatedKey>& keys);
   // Releases after a loss, sent even when "TempCode" cannot be written.
   void SendReleases(const KeyBatch& ups);
   platform::KeyInput KeyInputOf(int code, bool isDown);

@@ -1,5 +1,7 @@
 #include "engine/key_decision.h"
 
+#include <algorithm>
+
 namespace zv {
 
 namespace {
@@ -43,7 +45,11 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   // alone, and what the program pressed under the old list goes up.
   if (!in.readable && !unreadable_) LoseSight(out, false);
   unreadable_ = !in.readable;
+  // A key held across a loss of sight, its press swallowed (so the system never held it): its
+  // next down is its repeat, not a new press.
+  bool heldAcross = false;
   if (r.unseen) {
+    heldAcross = in.down && r.wasSwallowed;
     r = Record{};
     // An unseen up goes on; a press the system already holds went by unseen to the programs.
     bool held = !in.down || (in.heldBySystem && !in.altGrControl);
@@ -67,7 +73,11 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     if (in.vk != lastTapKey_) lastTapKey_ = -1;  // a quick re-press follows its tap directly
     TapHoldRoles roles;
     bool twoRoles = TwoRoles(in, tables, roles);
-    if (twoRoles && roles.valid) return StartTapHold(in, roles, r, out);
+    if (twoRoles && roles.valid) {
+      StartTapHold(in, roles, r, out);
+      if (heldAcross && pending_.active) DecideHold(tables, out);  // held, so no tap
+      return true;
+    }
     if (twoRoles) {
       r.press = Press::Passed;  // roles that cannot be read: the key goes on unmapped
     } else {
@@ -271,7 +281,12 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
     r.holdAt = 0;
     r.lifted = r.added = 0;
     r.layer = -1;
-    if (keysUnseen) r = Record{Press::None, true};
+    if (keysUnseen) {
+      bool swallowed = r.press == Press::Swallowed;
+      r = Record{};
+      r.unseen = true;
+      r.wasSwallowed = swallowed;
+    }
   }
   PressBack(back, out);
 }
@@ -284,6 +299,16 @@ void KeyDecision::ReleaseUnheld(KeyBatch& out) {
     bool held = holders_[k] > 0 || UserHolds(vk) || (SideBit(vk) & added);
     if (pressed_[k] && !held) Emit(out, vk, false);
   }
+}
+
+void KeyDecision::LeaveHeldKeys(std::vector<SimulatedKey>& keys) const {
+  auto held = [this](const SimulatedKey& k) {
+    int c = k.code & 0xFF;
+    c = c == 16 ? 0xA0 : c == 17 ? 0xA2 : c == 18 ? 0xA4 : c;  // the generic codes: left keys
+    bool others = SideBit(c) && (UserHolds(c) || holders_[Slot(c)] > 0);
+    return k.code >= 0 && others && (!k.isDown || (visible_ & SideBit(c)));
+  };
+  keys.erase(std::remove_if(keys.begin(), keys.end(), held), keys.end());
 }
 
 void KeyDecision::NoteInjected(int code, bool down) {

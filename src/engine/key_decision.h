@@ -148,6 +148,9 @@ class KeyDecision {
   KeyDecision();
   // Returns whether the event is swallowed; what it asks to inject goes into out.
   bool Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  // An action's keys: a modifier the user or a held key holds is neither pressed again (while
+  // the programs see it down) nor let go by the action; those events are taken out.
+  void LeaveHeldKeys(std::vector<SimulatedKey>& keys) const;
   // An action cut short: the keys it pressed go up, and only those (the keyboard is in sight).
   void ReleaseUnheld(KeyBatch& out);
   // The one path for every loss of sight: releases into out every key the program pressed.
@@ -185,6 +188,7 @@ class KeyDecision {
     std::uint32_t holdAt = 0;      // a key with two roles held: the presses counted then
     int via = -1;                  // the layer whose mapping its press took
     int target = KeyTables::kNoTarget;
+    bool wasSwallowed = false;  // unseen: its press was swallowed before the loss of sight
   };
   // The key with two roles that is still undecided, and the events held back meanwhile.
   struct Pending {

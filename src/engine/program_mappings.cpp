@@ -109,6 +109,7 @@ void ProgramMappings::Build(const IniDocument& doc) {
     programs_.push_back(std::move(p));
   }
   elsewhere_ = anyProgram & ~all_;
+  anyOff_ = anyOff;
   // A program switched off changes every key that is intercepted or mapped anywhere.
   dependent_ = anyProgram;
   if (anyOff) {

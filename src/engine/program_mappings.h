@@ -42,6 +42,8 @@ class ProgramMappings {
   void Follow(int vk, bool alsoFor = false);
   // The focused program is switched "Off": every key is typed as it is.
   bool FocusedOff() const { return focused_ && focused_->off; }
+  // Some program is switched "Off": every mapped key's handling depends on the focus.
+  bool AnyOff() const { return anyOff_; }
 
   enum class Source {
     None,  // no mapping: the key is typed as it is
@@ -76,7 +78,8 @@ class ProgramMappings {
   std::bitset<256> allKept_;                            // keys "SwapKey" keeps "Unchanged"
   std::bitset<256> all_;                                // keys "SwapKey" maps
   std::bitset<256> elsewhere_;  // keys some program maps and "SwapKey" does not
-  std::bitset<256> dependent_;  // keys whose handling differs between programs
+  std::bitset<256> dependent_;
+  bool anyOff_ = false;  // keys whose handling differs between programs
   const Program* focused_ = nullptr;
   std::string allSection_ = "SwapKey";
   platform::Foreground* foreground_ = nullptr;

@@ -31,6 +31,15 @@ class DispatcherTest : public ::testing::Test {
   EngineRig rig;
 };
 
+TEST_F(DispatcherTest, AMessageIsDecidedAtTheTimeItCame) {
+  File("[SwapKey]\r\nTab=TapHold1\r\n[TapHold1]\r\nParameter=Tab|Left Alt|300|time\r\n");
+  rig.hook.InstallKeyHook();
+  rig.input.now = 5000;
+  Press(9);
+  EXPECT_EQ(rig.run("+A@10 -A@20"), "");  // held back: the time has not passed
+  EXPECT_EQ(Press(9, false), "+Tab -Tab +A -A");
+}
+
 TEST_F(DispatcherTest, KeyTargetsInjectInTheSameDirection) {
   File("[SwapKey]\r\nA=B\r\nC=DisableKey\r\nD=;\r\nE=Nonsense\r\nF=left shift\r\n");
   EXPECT_EQ(Press('A'), "+B");

@@ -37,6 +37,11 @@ TEST_F(KeyRecordStories, AKeyReleasedInAnotherProgramGivesTheReleaseOfItsPress) 
   // a key that pressed Shift too goes up.
   EXPECT_EQ(rig.run("-A -B +D -D -LShift"), "-A -C +D -D -LShift");
   EXPECT_EQ(rig.run("+LShift +A -A +D -D -LShift"), "+LShift +LShift +D -D -LShift");
+  std::size_t from = rig.input.injected.size();  // and when an action types Shift+X
+  rig.run("+LShift");
+  rig.dispatcher.SimulateKeys({{0xA0, true}, {'X', true}, {'X', false}, {0xA0, false}});
+  EXPECT_EQ(rig.injectedSince(from), "+X -X");
+  rig.run("-LShift");
 }
 
 TEST_F(KeyRecordStories, OnlyTheMarkerMakesAnInjectedKeyTheProgramsOwn) {

@@ -56,6 +56,10 @@ TEST_F(ProgramStories, TheFocusIsFollowedAtTheNextMappedKeyEvenWithoutItsEvent) 
   rig.run("+V -V +V -V");
   EXPECT_EQ(rig.actions.runs.at(1).first, "repeat Volume Up");
   EXPECT_EQ(rig.actions.runs.at(2).first, "Volume Down");  // a fresh press: calc's mapping
+  // A shortcut is no mapping in a program switched off, also when the focus moved there unseen.
+  rig.Map("Left Ctrl+J", "K");
+  rig.foreground.FocusSilently("game.exe");
+  EXPECT_EQ(rig.run("+LCtrl +J -J -LCtrl"), "+LCtrl +J -J -LCtrl");
 }
 
 TEST_F(ProgramStories, HandWrittenSectionsApplyAtTheNextKey) {

@@ -124,6 +124,10 @@ TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld
   rig.run("-B -Tab");
   rig.hook.InstallKeyHook();
   EXPECT_EQ(rig.run("+Caps@0 -Caps@80"), "+Esc -Esc");
+  // Held across a reinstalled hook: still held, never a tap.
+  rig.run("+Caps@0 +Caps@250");
+  rig.hook.ReinstallKeyHook();
+  EXPECT_EQ(rig.run("+Caps@10 -Caps@60"), "+LCtrl -LCtrl");
   // A release held back behind an undecided key, of a key whose press went on, still goes on.
   EXPECT_EQ(rig.run("+A@0 +Tab@10 +B@20 -A@30"), "+A");
   rig.hook.LockKeyboard();
