@@ -36,11 +36,9 @@ TEST_F(KeyRecordStories, AKeyReleasedInAnotherProgramGivesTheReleaseOfItsPress) 
   // The user's own Shift stays down: the next letter still comes out in upper case, also when
   // a key that pressed Shift too goes up.
   EXPECT_EQ(rig.run("-A -B +D -D -LShift"), "-A -C +D -D -LShift");
-  EXPECT_EQ(rig.run("+LShift +A -A +D -D -LShift"), "+LShift +LShift +D -D -LShift");
-  std::size_t from = rig.input.injected.size();  // and when an action types Shift+X
-  rig.run("+LShift");
+  EXPECT_EQ(rig.run("+LShift +A -A +D -D"), "+LShift +LShift +D -D");
   rig.dispatcher.SimulateKeys({{0xA0, true}, {'X', true}, {'X', false}, {0xA0, false}});
-  EXPECT_EQ(rig.injectedSince(from), "+X -X");
+  EXPECT_TRUE(rig.input.AsyncKeyState(0xA0));  // nor when an action types Shift+X
   rig.run("-LShift");
 }
 
