@@ -222,6 +222,11 @@ void Dispatcher::SimulateKey(int code, bool isDown) {
 
 void Dispatcher::SimulateKeys(const std::vector<SimulatedKey>& keys) {
   std::vector<SimulatedKey> own = keys;
+  for (SimulatedKey& k : own) {
+    // The generic Shift, Ctrl and Alt go out as the left keys, so that the decision knows them
+    // as the keys the user and the mappings hold.
+    if (k.code >= 16 && k.code <= 18) k.code = k.code == 16 ? 0xA0 : k.code == 17 ? 0xA2 : 0xA4;
+  }
   keys_.LeaveHeldKeys(own);
   Send(own);
 }

@@ -45,19 +45,26 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   // alone, and what the program pressed under the old list goes up.
   if (!in.readable && !unreadable_) LoseSight(out, false);
   unreadable_ = !in.readable;
-  // A key held across a loss of sight, its press swallowed (so the system never held it): its
-  // next down is its repeat, not a new press.
+  // A key with two roles held across a loss of sight (its press swallowed, so the system never
+  // held it): a down soon after is its repeat, not a new press.
   bool heldAcross = false;
   if (r.unseen) {
-    heldAcross = in.down && r.wasSwallowed;
+    heldAcross = in.down && r.heldWhenLost && !Reached(in.time, lostAt_, kRepeatWithin);
     r = Record{};
     // An unseen up goes on; a press the system already holds went by unseen to the programs.
     bool held = !in.down || (in.heldBySystem && !in.altGrControl);
     r.press = held ? Press::Passed : Press::None;
   }
+  lastTime_ = in.time;
   bool swallow;
   if (!in.down) {
     swallow = r.press == Press::Swallowed;
+    // A modifier an action still holds stays down until the action lets it go.
+    if (!swallow && !in.altGrControl && (SideBit(in.vk) & actionHeld_)) {
+      swallow = true;
+      pressed_[Slot(in.vk)] = true;
+      actionHeld_ &= static_cast<std::uint8_t>(~SideBit(in.vk));  // once: the user can let go
+    }
     Release(in.vk, r, out);
   } else if (r.press != Press::None) {
     Repeat(in.vk, r, out, true);
@@ -69,7 +76,6 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     Replay(in, tables, out);  // after the modifiers it gave back: the key's press, injected
     return true;
   } else {
-    ++presses_;
     if (in.vk != lastTapKey_) lastTapKey_ = -1;  // a quick re-press follows its tap directly
     TapHoldRoles roles;
     bool twoRoles = TwoRoles(in, tables, roles);
@@ -195,6 +201,7 @@ void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
 void KeyDecision::Unpress(KeyBatch& out, int key) {
   std::size_t k = Slot(key);
   if (!pressed_[k] || records_[k].own) return;  // replayed, held: its own release lets it go
+  if (SideBit(key) & actionHeld_) return;       // an action holds it: its own up lets it go
   if (records_[k].press == Press::Passed) {
     pressed_[k] = false;  // the user holds it too: it goes up with the user's own release
   } else {
@@ -245,6 +252,7 @@ void KeyDecision::PressBack(std::uint8_t back, KeyBatch& out) {
 
 void KeyDecision::NoteVisible(int vk, bool down) {
   int bit = SideBit(vk);
+  if (down && !bit) ++presses_;
   if (down) {
     visible_ = static_cast<std::uint8_t>(visible_ | bit);
   } else {
@@ -272,26 +280,29 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   pressed_.reset();
   holders_.fill(0);
   pending_ = Pending{};
+  actionHeld_ = 0;
+  lostAt_ = lastTime_;
   layer_ = lastTapKey_ = -1;
   for (Record& r : records_) {
     r.press = r.own ? Press::Passed : r.press;  // replayed and held: the user's from now on
     r.target = KeyTables::kNoTarget;
     r.action = -1;
+    bool held = r.holdAt != 0 || r.layer >= 0 || r.heldWhenLost;
     r.shortcut = r.own = false;
     r.holdAt = 0;
     r.lifted = r.added = 0;
     r.layer = -1;
     if (keysUnseen) {
-      bool swallowed = r.press == Press::Swallowed;
       r = Record{};
       r.unseen = true;
-      r.wasSwallowed = swallowed;
+      r.heldWhenLost = held;
     }
   }
   PressBack(back, out);
 }
 
 void KeyDecision::ReleaseUnheld(KeyBatch& out) {
+  actionHeld_ = 0;
   std::uint8_t added = 0;
   for (const Record& r : records_) added |= r.added;
   for (int vk = 0; vk < 256; ++vk) {
@@ -301,12 +312,17 @@ void KeyDecision::ReleaseUnheld(KeyBatch& out) {
   }
 }
 
-void KeyDecision::LeaveHeldKeys(std::vector<SimulatedKey>& keys) const {
+void KeyDecision::LeaveHeldKeys(std::vector<SimulatedKey>& keys) {
   auto held = [this](const SimulatedKey& k) {
-    int c = k.code & 0xFF;
-    c = c == 16 ? 0xA0 : c == 17 ? 0xA2 : c == 18 ? 0xA4 : c;  // the generic codes: left keys
-    bool others = SideBit(c) && (UserHolds(c) || holders_[Slot(c)] > 0);
-    return k.code >= 0 && others && (!k.isDown || (visible_ & SideBit(c)));
+    auto bit = static_cast<std::uint8_t>(SideBit(k.code));
+    if (!bit) return false;
+    bool others = UserHolds(k.code) || holders_[Slot(k.code)] > 0;
+    if (k.isDown) {
+      actionHeld_ |= bit;
+      return others && (visible_ & bit);
+    }
+    actionHeld_ &= static_cast<std::uint8_t>(~bit);
+    return others;
   };
   keys.erase(std::remove_if(keys.begin(), keys.end(), held), keys.end());
 }

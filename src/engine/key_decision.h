@@ -150,7 +150,7 @@ class KeyDecision {
   bool Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   // An action's keys: a modifier the user or a held key holds is neither pressed again (while
   // the programs see it down) nor let go by the action; those events are taken out.
-  void LeaveHeldKeys(std::vector<SimulatedKey>& keys) const;
+  void LeaveHeldKeys(std::vector<SimulatedKey>& keys);
   // An action cut short: the keys it pressed go up, and only those (the keyboard is in sight).
   void ReleaseUnheld(KeyBatch& out);
   // The one path for every loss of sight: releases into out every key the program pressed.
@@ -188,7 +188,7 @@ class KeyDecision {
     std::uint32_t holdAt = 0;      // a key with two roles held: the presses counted then
     int via = -1;                  // the layer whose mapping its press took
     int target = KeyTables::kNoTarget;
-    bool wasSwallowed = false;  // unseen: its press was swallowed before the loss of sight
+    bool heldWhenLost = false;  // unseen: a key with two roles was held when sight was lost
   };
   // The key with two roles that is still undecided, and the events held back meanwhile.
   struct Pending {
@@ -200,6 +200,8 @@ class KeyDecision {
     std::vector<KeyIn> held;
   };
   static constexpr std::size_t kMaxHeldBack = 32;
+  // A key held across a loss of sight repeats within this long (ms) of it.
+  static constexpr std::uint32_t kRepeatWithin = 1000;
   bool DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   bool WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   bool StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Record& r, KeyBatch& out);
@@ -209,6 +211,10 @@ class KeyDecision {
   // that nothing comes before what the decision gives.
   void Replay(const KeyIn& in, KeyTables& tables, KeyBatch& out);
   static constexpr std::size_t kAltGrSlot = 256;
+  // Tick counts wrap after 49 days: compared by difference.
+  static bool Reached(std::uint32_t now, std::uint32_t since, std::uint32_t ms) {
+    return static_cast<std::int32_t>(now - since) >= static_cast<std::int32_t>(ms);
+  }
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
   void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
@@ -247,8 +253,10 @@ class KeyDecision {
   std::uint64_t pendingKeys_ = 0;
   int layer_ = -1;  // the layer a held key switched on
   std::uint32_t layerOrder_ = 0;
-  std::uint32_t presses_ = 0;  // fresh presses and holds, counted
-  int lastTapKey_ = -1;        // the key with two roles last tapped, and when
+  std::uint32_t presses_ = 1;  // keys other than modifiers the programs saw go down, counted
+  std::uint32_t lastTime_ = 0, lostAt_ = 0;  // the last event's time, and at the last loss
+  std::uint8_t actionHeld_ = 0;  // modifiers (side bits) an action pressed and has not let go
+  int lastTapKey_ = -1;          // the key with two roles last tapped, and when
   std::uint32_t lastTapAt_ = 0;
 };
 

@@ -7,13 +7,6 @@
 
 namespace zv {
 
-namespace {
-// Tick counts wrap after 49 days: compare by difference.
-bool Reached(std::uint32_t now, std::uint32_t since, std::uint32_t ms) {
-  return static_cast<std::int32_t>(now - since) >= static_cast<std::int32_t>(ms);
-}
-}  // namespace
-
 bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Record& r,
                                KeyBatch& out) {
   r.press = Press::Swallowed;
@@ -79,7 +72,7 @@ void KeyDecision::DecideHold(KeyTables& tables, KeyBatch& out) {
     r.layer = layer_ = p.roles.layer;
     r.layerOrder = ++layerOrder_;
   } else if (p.roles.holdKey >= 0) {
-    r.holdAt = ++presses_;
+    r.holdAt = presses_;
     Hold(r, p.roles.holdKey);
     Emit(out, r.target, true);
   }

@@ -71,6 +71,16 @@ TEST_F(ShortcutStories, AnActionRunsOncePerPressWithTheModifiersLifted) {
   rig.hook.UnlockKeyboard();
   EXPECT_EQ(rig.injectedSince(from), "-Bksp +LCtrl");
   EXPECT_EQ(rig.run("-H +A -A -LCtrl"), "+A -A -LCtrl");
+  // A key sequence's Ctrl (the generic one) outlasts Caps Lock as Ctrl or the user's own Ctrl
+  // let go before it, and goes up with the sequence.
+  for (const std::string key : {"Caps", "LCtrl"}) {
+    rig.run("+" + key);
+    rig.dispatcher.SimulateKey(17, true);
+    rig.run("-" + key);
+    EXPECT_TRUE(rig.input.AsyncKeyState(0xA2)) << key;
+    rig.dispatcher.SimulateKey(17, false);
+    EXPECT_FALSE(rig.input.AsyncKeyState(0xA2)) << key;
+  }
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(TapHoldStories, WhatTheFocusedProgramSees) {
       {"+Caps@0 -Caps@50 +Click@100", "+Esc -Esc +Click"},
       // A key held back runs its action once the timer has decided; a layer's key runs the
       // layer's action.
-      {"+Tab@0 +V@10 -V@20 -Tab@400", "+LAlt -LAlt"},
+      {"+Tab@0 +V@10 -V@20 -Tab@400", "+LAlt +Mask -Mask -LAlt"},
       {"+Space@0 +K@300 -K@310 -Space@320", ""},
       // An Alt held alone is masked, so that no menu bar opens.
       {"+Tab@0 -Tab@400", "+LAlt +Mask -Mask -LAlt"},
@@ -123,9 +123,15 @@ TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld
   rig.hook.InstallKeyHook();
   EXPECT_EQ(rig.run("+Caps@0 -Caps@80"), "+Esc -Esc");
   // Held across a reinstalled hook: still held, never a tap.
-  rig.run("+Caps@0 +Caps@250");
+  rig.run("+Caps@300 +Caps@550");  // after the tap above, so no quick re-press
   rig.hook.ReinstallKeyHook();
   EXPECT_EQ(rig.run("+Caps@10 -Caps@60"), "+LCtrl -LCtrl");
+  // Let go while the hook was away and pressed again a while later: a fresh decision.
+  rig.run("+Caps@300 +Caps@550");
+  rig.input.DropHookSilently();
+  rig.run("-Caps@10");
+  rig.hook.ReinstallKeyHook();
+  EXPECT_EQ(rig.run("+Caps@1500 -Caps@1550"), "+Esc -Esc");
   // A release held back behind an undecided key, of a key whose press went on, still goes on.
   EXPECT_EQ(rig.run("+A@0 +Tab@10 +B@20 -A@30"), "+A");
   rig.hook.LockKeyboard();
