@@ -40,6 +40,7 @@ reg_value() {  # key value -> the REG_DWORD as a decimal number, or "none"
 settings() {
   printf '%s\r\n' "$@" > "$work/Keydat.qnp.new"
   mv "$work/Keydat.qnp.new" "$work/Keydat.qnp"
+  sleep 0.5  # the folder watch brings the file in within moments: keys typed at once race it
 }
 
 # Starts the key probe and gives its window the X input focus. The probe names its own X window
