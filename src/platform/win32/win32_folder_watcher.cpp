@@ -24,8 +24,12 @@ bool Win32FolderWatcher::Watch(const std::string& folder, std::function<void()> 
   thread_ = std::thread([change = change_, stop = stop_, changed = std::move(changed)] {
     HANDLE handles[2] = {stop, change};
     while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+      // Watching again before the look is posted: a change made meanwhile (the rename that
+      // follows a temporary file's write) signals anew instead of going by unseen, and the
+      // look, which comes later, sees everything before it.
+      bool watching = FindNextChangeNotification(change);
       changed();
-      if (!FindNextChangeNotification(change)) return;
+      if (!watching) return;
     }
   });
   return true;
