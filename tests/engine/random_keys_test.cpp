@@ -1,15 +1,13 @@
 // A fixed-seed storm: random presses, repeats and releases under random mappings (swaps,
 // chains, disabled keys, unknown targets, typing actions, shortcuts with Shift, keys with two
-// roles and a layer), for all
-// programs and for single
-// programs (one of them switched off now and then), with the focus moving between them, the
-// settings file edited between events and now and then made unreadable, and the keyboard
-// lost and found again as on Windows: the hook dropped silently until the watchdog reinstalls
-// it, injected presses that never arrive, the lock toggled, the engine suspended and
-// activated, the computer asleep and told of its return twice. However it goes, the program
-// never injects a release of a key it did not press, and whenever every physical key is up no
-// key is down in the focused program; at the end "TempCode" is back to 0 and the hook is still
-// installed.
+// roles and layers), for all programs and for single programs (one of them switched off now
+// and then), with the focus moving between them, the settings file edited between events and
+// now and then made unreadable, and the keyboard lost and found again as on Windows: the hook
+// dropped silently until the watchdog reinstalls it, injected presses that never arrive, the
+// lock toggled, the engine suspended and activated, the computer asleep and told of its return
+// twice. However it goes, the program never injects a release of a key it did not press, and
+// whenever every physical key is up no key is down in the focused program; at the end
+// "TempCode" is back to 0 and the hook is still installed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,9 +93,7 @@ class Storm {
       bool down = e.message == platform::kWmKeyDown;
       bool modifier = std::count(std::begin(kModifierKeys), std::end(kModifierKeys), vk) > 0;
       bool stray = !down && !modifier && !pressed_[vk] && held.count(vk);
-      if (stray && strayRelease < 0) {
-        strayRelease = static_cast<int>(checked_);
-      }
+      if (stray && strayRelease < 0) strayRelease = static_cast<int>(checked_);
       pressed_[e.vkCode & 0xFF] = down;
     }
   }
