@@ -254,27 +254,23 @@ TEST_F(KeyboardMapEditing, TheSectionFillsTheListWhateverItsLetterCase) {
   EXPECT_TRUE(window.Rows(kKeyboard).empty());
 }
 
-// The modifier boxes: shortcuts stored from them or refused with the reason.
+// The modifier boxes: shortcuts stored from them or refused with the reason. A refusal keeps
+// the boxes for the user to correct; a stored mapping clears them.
 TEST_F(KeyboardMapEditing, TickedBoxesStoreTheShortcutOrSayWhyNot) {
-  struct Step {
-    const char* key;
-    std::uint16_t modifiers;
-    const char* refusal;  // "" when stored
-  } const steps[] = {
-      {"V", kModCtrl | kModShift, ""},
-      {"Delete", kModCtrl | kModAlt,
-       "Windows keeps Ctrl+Alt+Delete for itself: it cannot be remapped."},
-      {"L", kModWin | kModShift, "Windows keeps Win+Shift+L for itself: it cannot be remapped."},
-      {"Right Alt", kModAlt, "Alt+Right Alt is no shortcut: 'Right Alt' is a modifier, not a key."},
-      {"A", 0, ""},
+  const std::string stored = "tip ChangeSuc", keeps = "message Windows keeps ";
+  const std::tuple<const char*, std::uint16_t, std::string> steps[] = {
+      {"V", kModCtrl | kModShift, stored},
+      {"Delete", kModCtrl | kModAlt, keeps + "Ctrl+Alt+Delete for itself: it cannot be remapped."},
+      {"L", kModWin | kModShift, keeps + "Win+Shift+L for itself: it cannot be remapped."},
+      {"Right Alt", kModAlt,
+       "message Alt+Right Alt is no shortcut: 'Right Alt' is a modifier, not a key."},
+      {"A", 0, stored},
   };
-  for (const Step& step : steps) {
-    window.modifiers = step.modifiers;
-    Change(step.key, "B");
-    // A refusal keeps the boxes for the user to correct; a stored mapping clears them.
-    bool stored = *step.refusal == '\0';
-    EXPECT_EQ(Shown(), Texts{stored ? "tip ChangeSuc" : std::string("message ") + step.refusal});
-    EXPECT_EQ(window.modifiers, stored ? 0 : step.modifiers);
+  for (const auto& [key, modifiers, shown] : steps) {
+    window.modifiers = modifiers;
+    Change(key, "B");
+    EXPECT_EQ(Shown(), Texts{shown}) << key;
+    EXPECT_EQ(window.modifiers, shown == stored ? 0 : modifiers) << key;
   }
   window.page = EditorPage::RegistryMap;
   window.modifiers = kModCtrl;

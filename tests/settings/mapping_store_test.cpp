@@ -454,26 +454,24 @@ struct Storm {
   void Check() {
     const IniDocument& doc = file.Current();
     Model seen;
-    std::multiset<std::string> used, numbered;
+    std::multiset<std::string> used, numbered, listed;
     std::set<std::string> codes;
     Texts programs = ProgramsWithMappings(doc);
     programs.push_back("");
-    for (const std::string& program : programs) {
-      std::string section = SwapKeySectionIn(doc, program);
+    for (const std::string& program : programs)
       for (const std::string& source : kSources) {
-        std::string value = doc.ReadString(section, source, "-");
+        std::string value = doc.ReadString(SwapKeySectionIn(doc, program), source, "-");
         if (value == "-") continue;
-        if (IsParameterizedAction(value)) used.insert(value);
-        if (IsParameterizedAction(value))
+        if (IsParameterizedAction(value)) {
+          used.insert(value);
           value = StripNumberSuffix(value) + ":" + doc.ReadString(value, "Parameter", "");
+        }
         seen[ProgramKey(program)][source] = value;
         codes.insert(std::to_string(SourceKeyCodeOfName(source)));
       }
-    }
     ASSERT_EQ(seen, model);
-    Texts listed = InterceptedCodes(doc);
-    ASSERT_EQ(std::multiset<std::string>(listed.begin(), listed.end()),
-              std::multiset<std::string>(codes.begin(), codes.end()));
+    for (const std::string& code : InterceptedCodes(doc)) listed.insert(code);
+    ASSERT_EQ(listed, std::multiset<std::string>(codes.begin(), codes.end()));
     for (const char* action : {"TypeText", "KeySequence", "KeyCombination"})
       for (int n = 1; n <= ParameterCount(file, action); ++n)
         numbered.insert(action + std::to_string(n));
