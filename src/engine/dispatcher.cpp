@@ -141,6 +141,7 @@ std::string Dispatcher::TargetValue(int virtualKey) {
 }
 
 bool Dispatcher::TapHoldOf(int virtualKey, TapHoldRoles& roles) {
+  if (!programs_.MayHaveTwoRoles(virtualKey)) return false;  // most keys: no string read
   std::string value = TargetValue(virtualKey);
   if (ProgramKey(StripNumberSuffix(value)) != ProgramKey("TapHold")) return false;
   std::string tap;

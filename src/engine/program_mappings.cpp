@@ -50,16 +50,19 @@ std::string MappedValue(const IniDocument& doc, const std::string& section, int 
   return doc.ReadString(section, table, "");
 }
 
-// Of the keys section maps, those it keeps "Unchanged".
-std::bitset<256> KeptKeys(const IniDocument& doc, const std::string& section,
-                          const std::bitset<256>& mapped) {
-  std::bitset<256> kept;
+// Of the keys section maps, those whose stored value is target ("Unchanged"), or target with a
+// number ("TapHold3").
+std::bitset<256> KeysMappedTo(const IniDocument& doc, const std::string& section,
+                              const std::bitset<256>& mapped, const std::string& target) {
+  std::bitset<256> keys;
+  bool numbered = target != kUnchangedTarget;
   for (int vk = 0; vk < 256; ++vk) {
     std::size_t k = static_cast<std::size_t>(vk);
-    kept[k] =
-        mapped[k] && ProgramKey(MappedValue(doc, section, vk)) == ProgramKey(kUnchangedTarget);
+    if (!mapped[k]) continue;
+    std::string value = MappedValue(doc, section, vk);
+    keys[k] = ProgramKey(numbered ? StripNumberSuffix(value) : value) == ProgramKey(target);
   }
-  return kept;
+  return keys;
 }
 
 }  // namespace
@@ -96,13 +99,15 @@ void ProgramMappings::Build(const IniDocument& doc) {
   std::bitset<256> anyProgram;
   bool anyOff = false;
   all_ = MappedKeys(doc, allSection_);
-  allKept_ = KeptKeys(doc, allSection_, all_);  // written by hand: "Unchanged" is no target
+  allKept_ = KeysMappedTo(doc, allSection_, all_, kUnchangedTarget);  // written by hand
+  twoRoles_ = KeysMappedTo(doc, allSection_, all_, "TapHold");
   for (const std::string& exe : ProgramsWithMappings(doc)) {
     Program p;
     p.section = SwapKeySectionIn(doc, exe);
     p.off = ProgramOff(doc, exe);
     p.own = MappedKeys(doc, p.section);
-    p.kept = KeptKeys(doc, p.section, p.own);
+    p.kept = KeysMappedTo(doc, p.section, p.own, kUnchangedTarget);
+    twoRoles_ |= KeysMappedTo(doc, p.section, p.own, "TapHold");
     anyProgram |= p.own;
     anyOff = anyOff || p.off;
     index_.emplace(ProgramKey(exe), programs_.size());

@@ -44,6 +44,8 @@ class ProgramMappings {
   bool FocusedOff() const { return focused_ && focused_->off; }
   // Some program is switched "Off": every mapped key's handling depends on the focus.
   bool AnyOff() const { return anyOff_; }
+  // Whether some section maps vk as a key with two roles: a bit test before reading the value.
+  bool MayHaveTwoRoles(int vk) const { return twoRoles_[static_cast<std::size_t>(vk & 0xFF)]; }
 
   enum class Source {
     None,  // no mapping: the key is typed as it is
@@ -78,6 +80,7 @@ class ProgramMappings {
   std::bitset<256> allKept_;                            // keys "SwapKey" keeps "Unchanged"
   std::bitset<256> all_;                                // keys "SwapKey" maps
   std::bitset<256> elsewhere_;  // keys some program maps and "SwapKey" does not
+  std::bitset<256> twoRoles_;   // keys some section maps to "TapHold"
   std::bitset<256> dependent_;
   bool anyOff_ = false;  // keys whose handling differs between programs
   const Program* focused_ = nullptr;
