@@ -7,11 +7,9 @@ namespace zv {
 namespace {
 
 TEST(ShortcutName, ReadsAnyOrderAndCaseAndWritesTheOneWay) {
-  struct Case {
-    const char* text;
-    const char* canonical;  // or, for a name that does not read, the reason
-  };
-  const Case cases[] = {
+  const struct {
+    const char *text, *canonical;  // or, for a name that does not read, the reason
+  } cases[] = {
       {"Ctrl+E", "Ctrl+E"},
       {" shift + ctrl+ALT + win+e ", "Win+Ctrl+Alt+Shift+E"},
       {"Right Alt+Left Ctrl+Delete", "Left Ctrl+Right Alt+Delete"},
@@ -28,12 +26,11 @@ TEST(ShortcutName, ReadsAnyOrderAndCaseAndWritesTheOneWay) {
       {"Ctrl++E", "a '+' without a word before it"},
       {"Ctrl+Bogus", "'Bogus' is not a key name"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const ParsedShortcut parsed = ParseShortcutName(c.text);
     EXPECT_EQ(parsed.ok ? ShortcutNameOf(parsed) : parsed.reason, c.canonical) << c.text;
-    if (parsed.ok) {
-      EXPECT_EQ(ParseShortcutName(ShortcutNameOf(parsed)), parsed) << c.text;
-    }
+    if (!parsed.ok) continue;
+    EXPECT_EQ(ParseShortcutName(ShortcutNameOf(parsed)), parsed) << c.text;
   }
   const ParsedShortcut sided = ParseShortcutName("Left Win+Right Shift+Num 5");
   EXPECT_EQ(sided.modifiers, kModLeftWin | kModRightShift);

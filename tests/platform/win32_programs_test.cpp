@@ -16,7 +16,7 @@
 namespace zv::contract {
 namespace {
 
-// A helper program started by the test and ended by it.
+// A copy of the helper program, started by the test and ended by it.
 struct Started {
   PROCESS_INFORMATION process{};
   Started(const std::wstring& exe, const std::wstring& args) {
@@ -29,24 +29,16 @@ struct Started {
   ~Started() {
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess}) CloseHandle(handle);
   }
-  // The process's visible window (a child of parent, when given), once it exists.
+  // The helper's visible window (a child of parent, when given), once it exists.
   HWND Window(HWND parent = nullptr) const {
-    std::pair<DWORD, HWND> search{process.dwProcessId, nullptr};
-    auto match = [](HWND window, LPARAM p) -> BOOL {
-      auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(p);
-      DWORD pid = 0;
-      GetWindowThreadProcessId(window, &pid);
-      if (pid == s->first && IsWindowVisible(window)) s->second = window;
-      return s->second == nullptr;
-    };
-    for (int waited = 0; !search.second && waited < 10000; waited += 20, Sleep(20)) {
-      if (parent) EnumChildWindows(parent, match, reinterpret_cast<LPARAM>(&search));
-      if (!parent) EnumWindows(match, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.second;
+    for (int tries = 0; tries < 500; ++tries, Sleep(20))
+      for (HWND w = nullptr;
+           (w = FindWindowExW(parent, w, L"Windows.UI.Core.CoreWindow", nullptr));)
+        if (GetWindowThreadProcessId(w, nullptr) == process.dwThreadId && IsWindowVisible(w))
+          return w;
+    return nullptr;
   }
 };
 
@@ -61,14 +53,11 @@ TEST(Win32Programs, NamesOutsideAsciiAndStoreAppsInTheirFrame) {
   for (const std::wstring& copy : {appPath, hostPath})
     ASSERT_TRUE(CopyFileW(helper, copy.c_str(), FALSE));
   win32::Win32Foreground foreground;
-  auto openCount = [](const std::string& name) {
-    std::vector<std::string> open = win32::Win32OpenPrograms().OpenProgramNames();
-    return std::count(open.begin(), open.end(), name);
-  };
 
   Started plain(appPath, L"");
   EXPECT_EQ(foreground.ProgramOfWindow(plain.Window()).exe, app);
-  EXPECT_EQ(openCount(app), 1);
+  std::vector<std::string> open = win32::Win32OpenPrograms().OpenProgramNames();
+  EXPECT_EQ(std::count(open.begin(), open.end(), app), 1);
 
   Started frame(hostPath, L"");
   HWND frameWindow = frame.Window();
@@ -77,8 +66,9 @@ TEST(Win32Programs, NamesOutsideAsciiAndStoreAppsInTheirFrame) {
   Started core(appPath, std::to_wstring(reinterpret_cast<std::uintptr_t>(frameWindow)));
   ASSERT_TRUE(core.Window(frameWindow));
   EXPECT_EQ(foreground.ProgramOfWindow(frameWindow).exe, app);
-  EXPECT_EQ(openCount(app), 2);
-  EXPECT_EQ(openCount(host), 0);
+  open = win32::Win32OpenPrograms().OpenProgramNames();
+  EXPECT_EQ(std::count(open.begin(), open.end(), app), 2);
+  EXPECT_EQ(std::count(open.begin(), open.end(), host), 0);
 }
 
 // The keys agree with the system's own comparison, CompareStringOrdinal ignoring case.
@@ -86,15 +76,14 @@ TEST(Win32Programs, KeysCompareAsCompareStringOrdinal) {
   const char* names[] = {"Ärger.exe",   "äRGER.exe",   "straße.exe", "STRASSE.EXE",
                          "Блокнот.exe", "БЛОКНОТ.EXE", "ÿ.exe",      "Ÿ.exe",
                          "a_b.exe",     "AAB.exe",     "ıcon.exe",   "ICON.exe"};
-  for (const char* a : names) {
+  for (const char* a : names)
     for (const char* b : names) {
       std::wstring wa = win32::WideOf(a), wb = win32::WideOf(b);
-      int system = CompareStringOrdinal(wa.c_str(), -1, wb.c_str(), -1, TRUE) - CSTR_EQUAL;
       std::string ka = platform::ProgramNameKey(a), kb = platform::ProgramNameKey(b);
-      int ours = ka < kb ? -1 : ka == kb ? 0 : 1;
-      EXPECT_EQ(ours, system) << a << " / " << b;
+      EXPECT_EQ((ka > kb) - (ka < kb),
+                CompareStringOrdinal(wa.c_str(), -1, wb.c_str(), -1, TRUE) - CSTR_EQUAL)
+          << a << " / " << b;
     }
-  }
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ struct Windows : InstanceWindows {
     journal += (wParam == kShowRequestShow ? "show " : "ask ") + std::to_string(window) + " ";
     return window == ours ? kShowRequestAnswer : 0;
   }
-  void AllowForeground(std::uintptr_t window) override {
-    journal += "allow " + std::to_string(window) + " ";
-  }
+  void AllowForeground(std::uintptr_t w) override { journal += "allow " + std::to_string(w) + " "; }
 };
 
 TEST(SecondStart, ShowsTheRunningWindowUnlessStartedHidden) {
@@ -36,7 +34,7 @@ TEST(SecondStart, ShowsTheRunningWindowUnlessStartedHidden) {
   for (const auto& c : cases) {
     Windows windows;
     windows.ours = c.ours;
-    EXPECT_EQ(SecondStart(c.args, windows), c.journal == shown);
+    EXPECT_EQ(SecondStart(c.args, windows), c.journal == shown) << c.journal;
     EXPECT_EQ(windows.journal, c.journal);
   }
 }
