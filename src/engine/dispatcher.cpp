@@ -285,6 +285,7 @@ void Dispatcher::ReleasePressedKeys() noexcept {
 }
 
 void Dispatcher::LoseSight(bool keysUnseen) noexcept {
+  if (actions_) actions_->DropKeys();  // a key sequence in a delay types no more
   try {
     KeyBatch ups;
     keys_.LoseSight(ups, keysUnseen);
