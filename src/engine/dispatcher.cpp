@@ -90,6 +90,7 @@ void Dispatcher::Carry(const KeyBatch& batch) {
 }
 
 void Dispatcher::CarryRest(const KeyBatch& batch) {
+  if (batch.lost && actions_) actions_->DropKeys();  // a key sequence in a delay types no more
   const IniDocument& doc = settings_.Snapshot();
   for (const KeyAction& a : batch.actions) RunAction(actionTargets_[a.action], doc, a.repeat);
   if (batch.timerMs >= 0 && scheduler_) {
@@ -285,11 +286,11 @@ void Dispatcher::ReleasePressedKeys() noexcept {
 }
 
 void Dispatcher::LoseSight(bool keysUnseen) noexcept {
-  if (actions_) actions_->DropKeys();  // a key sequence in a delay types no more
   try {
     KeyBatch ups;
     keys_.LoseSight(ups, keysUnseen);
     SendReleases(ups);
+    if (actions_) actions_->DropKeys();
     WatchMouseWhileUndecided();
     if (keysUnseen) {
       // The modifiers programs see, for the shortcuts, as the system has them now (less the

@@ -263,6 +263,7 @@ void KeyDecision::NoteVisible(int vk, bool down) {
 }
 
 void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
+  out.lost = true;
   // Releases held back behind an undecided key happened: a key whose press went on goes up.
   for (const KeyIn& e : pending_.held) {
     if (e.down) continue;

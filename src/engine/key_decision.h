@@ -136,10 +136,12 @@ struct KeyBatch {
   std::vector<KeyAction> actions;
   int timerMs = -1;  // call Expire with timerKey after this long
   std::uint64_t timerKey = 0;
+  bool lost = false;  // the keyboard went out of sight: actions drop the keys still to come
   void Clear() {
     keys.clear();
     actions.clear();
     timerMs = -1;
+    lost = false;
   }
 };
 
