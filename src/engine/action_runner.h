@@ -15,6 +15,8 @@ class ActionRunner {
   virtual void RepeatAction(const std::string& name, const std::string& parameter) {
     RunAction(name, parameter);
   }
+  // The keyboard went out of sight: actions do not press keys started before the loss.
+  virtual void DropKeys() noexcept {}
 };
 
 // One keystroke of a combination.

@@ -90,6 +90,7 @@ void Dispatcher::Carry(const KeyBatch& batch) {
 }
 
 void Dispatcher::CarryRest(const KeyBatch& batch) {
+  if (batch.lost && actions_) actions_->DropKeys();  // a key sequence in a delay types no more
   const IniDocument& doc = settings_.Snapshot();
   for (const KeyAction& a : batch.actions) RunAction(actionTargets_[a.action], doc, a.repeat);
   if (batch.timerMs >= 0 && scheduler_) {
@@ -289,6 +290,7 @@ void Dispatcher::LoseSight(bool keysUnseen) noexcept {
     KeyBatch ups;
     keys_.LoseSight(ups, keysUnseen);
     SendReleases(ups);
+    if (actions_) actions_->DropKeys();
     WatchMouseWhileUndecided();
     if (keysUnseen) {
       // The modifiers programs see, for the shortcuts, as the system has them now (less the

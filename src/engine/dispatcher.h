@@ -10,7 +10,8 @@
 // state (KeyDecision), answers its questions from the focused program's tables, and carries out
 // what it decides: the keys it asks for go out in one SendInput, each announced in "TempCode"
 // first; an action runs after the hook has returned. Every key injected, by a mapping or by an
-// action, is noted there, so a loss of sight (ReleasePressedKeys) releases each exactly once.
+// action, is noted there, so a loss of sight (LoseSight) releases each exactly once; the
+// actions then drop the keys they still had to press.
 #include <array>
 #include <cstdint>
 #include <string>

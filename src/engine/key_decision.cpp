@@ -59,12 +59,14 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   bool swallow;
   if (!in.down) {
     swallow = r.press == Press::Swallowed;
-    // A modifier an action still holds stays down until the action lets it go.
+    // Windows keeps one state per key: a modifier an action still holds, or a key a held
+    // mapping pressed too (Caps Lock as Left Ctrl), stays down until that lets it go.
     if (!swallow && !in.altGrControl && (SideBit(in.vk) & actionHeld_)) {
       swallow = true;
       pressed_[Slot(in.vk)] = true;
       actionHeld_ &= static_cast<std::uint8_t>(~SideBit(in.vk));  // once: the user can let go
     }
+    swallow |= !in.altGrControl && holders_[Slot(in.vk)] > 0 && pressed_[Slot(in.vk)];
     Release(in.vk, r, out);
   } else if (r.press != Press::None) {
     Repeat(in.vk, r, out, true);
@@ -261,6 +263,7 @@ void KeyDecision::NoteVisible(int vk, bool down) {
 }
 
 void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
+  out.lost = true;
   // Releases held back behind an undecided key happened: a key whose press went on goes up.
   for (const KeyIn& e : pending_.held) {
     if (e.down) continue;

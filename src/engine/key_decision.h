@@ -20,8 +20,8 @@
 //
 // "Taken here" is the focused program's answer (KeyTables): a program switched "Off", a key
 // it keeps "Unchanged", a key only other programs map all go on as typed. A target key that
-// two held keys pressed goes up with the last of them, and one the user holds too with the
-// user's own release. A release never injects a key the program did not press: a key pressed
+// two held keys pressed goes up with the last of them, whether they are keys mapped to it or
+// the user's own press of it (Windows keeps one state per key). A release never injects a key the program did not press: a key pressed
 // while one program had the focus and released in another that maps it goes on as it came.
 //
 // Every loss of sight (the hook removed, dropped or replaced, lock, unlock, sleep, the
@@ -136,10 +136,12 @@ struct KeyBatch {
   std::vector<KeyAction> actions;
   int timerMs = -1;  // call Expire with timerKey after this long
   std::uint64_t timerKey = 0;
+  bool lost = false;  // the keyboard went out of sight: actions drop the keys still to come
   void Clear() {
     keys.clear();
     actions.clear();
     timerMs = -1;
+    lost = false;
   }
 };
 

@@ -26,7 +26,8 @@
 //
 // Whenever the program loses sight of the keyboard (the hook installed, removed or reinstalled
 // after the system dropped it, the keyboard locked or unlocked), the client releases every key
-// the program pressed, once, through the decision's one path.
+// the program pressed, once, through the decision's one path, and the actions drop the keys
+// they still had to press.
 #include <cstdint>
 
 #include "engine/error_reporter.h"

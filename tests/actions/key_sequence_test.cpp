@@ -40,6 +40,24 @@ TEST_F(ActionsTest, ActionArrivingDuringADelayQueuesBehindTheSequence) {
   EXPECT_FALSE(actions.Queue().Busy());
 }
 
+// The keyboard lost from sight in a delay, or while the clipboard is lent: no key after that,
+// the clipboard still comes back, and the queue is free for the next key.
+TEST_F(ActionsTest, ALossOfSightDropsTheKeysStillToCome) {
+  actions.RunAction("KeySequence", "KeyDown A,Delay 500,KeyUp A,KeyDown B,Delay 9,KeyUp B,");
+  actions.RunAction("CleanText", "");
+  scheduler.Advance(100);
+  actions.DropKeys();  // A's release is the dispatcher's
+  scheduler.Advance(400);
+  EXPECT_FALSE(actions.Queue().Busy());
+  actions.RunAction("TypeText", "x");
+  scheduler.RunOne();
+  scheduler.RunOne();  // the text is on the clipboard, the paste to come
+  actions.DropKeys();
+  scheduler.RunAll();
+  EXPECT_EQ(journal.Text(), "+65 clip:x clip:back");
+  EXPECT_EQ(Run("KeySequence", "KeyDown C,KeyUp C"), "+67@1500 -67@1500");
+}
+
 TEST_F(ActionsTest, DelayWithAFractionIsRounded) {
   EXPECT_EQ(Run("KeySequence", "KeyDown A,Delay 1.5,KeyUp A,"), "+65 -65@2");
   EXPECT_EQ(Run("KeySequence", "Delay 0.4,KeyUp A,"), "-65@2");

@@ -40,6 +40,8 @@ struct RecordingActions : ActionRunner {
   void RepeatAction(const std::string& name, const std::string& parameter) override {
     runs.emplace_back("repeat " + name, parameter);
   }
+  void DropKeys() noexcept override { ++dropped; }
+  int dropped = 0;  // losses of sight told
 };
 
 // An action that types its parameter's letters through SimulateKey, as the text actions do:

@@ -19,8 +19,10 @@ TEST_F(KeyRecordStories, AListThatBecomesUnreadableReleasesTheModifierItsKeyHeld
   std::string bad = good;
   bad.replace(bad.find("Index=1"), 7, "Index=1x");  // saved by hand while Caps Lock is held
   rig.WriteFile(bad);
+  int dropped = rig.actions.dropped;
   // Its repeat and its release stay swallowed (their press was); a fresh key goes on as typed.
   EXPECT_EQ(rig.run("+Caps -Caps +Caps -Caps"), "-LCtrl +Caps -Caps");
+  EXPECT_EQ(rig.actions.dropped, dropped + 1);  // and actions press no more keys
   EXPECT_EQ(rig.errors.texts, std::vector<std::string>{"'1x' is not a valid integer value"});
   rig.errors.texts.clear();
   rig.WriteFile(good);

@@ -38,6 +38,7 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       {"", "+LCtrl +J -J -LCtrl", "+LCtrl -LCtrl +K -K +LCtrl -LCtrl"},
       // Caps Lock is Left Ctrl for the programs, so Caps Lock+H is Ctrl+H.
       {"", "+Caps +H -H -Caps", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl -LCtrl"},
+      {"", "+Caps +LCtrl -LCtrl +A -A -Caps", "+LCtrl +LCtrl +A -A -LCtrl"},  // Caps still holds
       // The key repeats with the held key and goes up with it.
       {"", "+LCtrl +H +H +H -H -LCtrl", "+LCtrl -LCtrl +Bksp +Bksp +Bksp -Bksp +LCtrl -LCtrl"},
       // Win is masked before it goes up, here and when it comes back.

@@ -28,6 +28,11 @@ void ActionQueue::Enqueue(Procedure procedure) {
   }
 }
 
+void ActionQueue::DropKeys() noexcept {
+  waiting_.clear();
+  current_.DropKeys();
+}
+
 void ActionQueue::PostStartNext() {
   scheduler_.Post(Guarded([this] { StartNext(); }));
 }
@@ -71,6 +76,7 @@ void ActionQueue::Continue() {
     ActionSteps::Step step = current_.Take();
     switch (step.kind) {
       case ActionSteps::Kind::kRun:
+      case ActionSteps::Kind::kKeys:
         if (!Try(step.work)) return;
         break;
       case ActionSteps::Kind::kWait:

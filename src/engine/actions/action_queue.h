@@ -33,6 +33,10 @@ class ActionQueue {
   void Enqueue(Procedure procedure);
   // True from the first Enqueue until the last queued action has ended.
   bool Busy() const { return busy_; }
+  // The keyboard went out of sight (a lock, the engine switched off, the hook lost): the keys
+  // the playing action still has to press, and its delays, are dropped, and the actions
+  // waiting behind it with them; the keys before the loss are forgotten.
+  void DropKeys() noexcept;
   std::size_t Waiting() const { return waiting_.size(); }
 
  private:

@@ -2,6 +2,7 @@
 // What an action does, written down as steps before any of it happens, so that waiting never
 // holds the main thread: a pause becomes a timer and a blocking device call becomes work for
 // the worker thread, and the action goes on from the message loop.
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -9,11 +10,11 @@ namespace zv {
 
 class ActionSteps {
  public:
-  enum class Kind { kRun, kWait, kBackground, kRetry };
+  enum class Kind { kRun, kKeys, kWait, kBackground, kRetry };
   struct Step {
     Kind kind;
-    std::function<void()> work;     // kRun on the main thread, kBackground on the worker;
-                                    // kRetry: what to do when no attempt succeeded
+    std::function<void()> work;     // kRun, kKeys on the main thread, kBackground on the
+                                    // worker; kRetry: what to do when no attempt succeeded
     int ms = 0;                     // kWait; kRetry: the pause between attempts
     std::function<bool()> attempt;  // kRetry
     int tries = 0;                  // kRetry: the attempts left
@@ -22,6 +23,11 @@ class ActionSteps {
   // Runs work on the main thread; an exception stops the action there.
   void Run(std::function<void()> work) {
     steps_.push_back({Kind::kRun, std::move(work), 0, nullptr, 0});
+  }
+  // Runs work that presses keys for the programs, on the main thread; dropped when the
+  // keyboard goes out of sight before its turn (DropKeys).
+  void Keys(std::function<void()> work) {
+    steps_.push_back({Kind::kKeys, std::move(work), 0, nullptr, 0});
   }
   // Lets ms milliseconds pass before the next step; other messages are handled meanwhile.
   void Wait(int ms) { steps_.push_back({Kind::kWait, nullptr, ms < 0 ? 0 : ms, nullptr, 0}); }
@@ -47,6 +53,15 @@ class ActionSteps {
     return s;
   }
   void Clear() { steps_.clear(); }
+  // The keys still to come go, and the delays between them: what the action sets up or gives
+  // back (the clipboard lent to a paste) still runs.
+  void DropKeys() {
+    steps_.erase(std::remove_if(steps_.begin(), steps_.end(),
+                                [](const Step& s) {
+                                  return s.kind == Kind::kKeys || s.kind == Kind::kWait;
+                                }),
+                 steps_.end());
+  }
 
  private:
   std::deque<Step> steps_;

@@ -62,6 +62,7 @@ class Actions : public ActionRunner {
   // Queues the action of every row named exactly name (case-sensitive) with parameter.
   void RunAction(const std::string& name, const std::string& parameter) override;
   void RepeatAction(const std::string& name, const std::string& parameter) override;
+  void DropKeys() noexcept override { queue_.DropKeys(); }
 
   const std::array<TActionEntry, kActionCount>& ActionTable() const { return ActionTable_; }
   bool CdromDoorOpen() const { return CdromDoorOpen_; }

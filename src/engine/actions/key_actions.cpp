@@ -15,7 +15,7 @@ constexpr int kGenericControl = 17, kA = 65, kBackSpace = 8, kV = 86;
 
 // Select all, then delete, with the generic Control key; one piece, so no typed key gets in.
 void Actions::ActCleanText(const std::string&, ActionSteps& steps) {
-  steps.Run([this] {
+  steps.Keys([this] {
     devices_.keys.SimulateKeys({{kGenericControl, true},
                                 {kA, true},
                                 {kA, false},
@@ -34,8 +34,8 @@ void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
                text = TextOfTypeTextForm(parameter)] { return keeper_.Lend(text, *lending); },
               ClipboardKeeper::kRetryEveryMs, ClipboardKeeper::kOpenPatienceMs,
               [] { throw Error("Cannot open clipboard"); });
-  steps.Run([this, lending] {
-    keeper_.Record(std::move(*lending));
+  steps.Run([this, lending] { keeper_.Record(std::move(*lending)); });
+  steps.Keys([this] {
     int leftCtrl = KeyCodeOfName("Left Ctrl");
     devices_.keys.SimulateKeys({{leftCtrl, true}, {kV, true}, {kV, false}, {leftCtrl, false}});
   });
@@ -44,7 +44,7 @@ void Actions::ActTypeText(const std::string& parameter, ActionSteps& steps) {
 // Modifiers go down Win, Shift, Ctrl, Alt and come up in the same order, not the reverse. The
 // whole combination is injected in one piece, so a typed key cannot land between its events.
 void Actions::ActKeyCombination(const std::string& parameter, ActionSteps& steps) {
-  steps.Run([this, parameter] {
+  steps.Keys([this, parameter] {
     std::uint32_t word = ShortcutWordOfText(parameter);
     int key = word & 0x1FFF;
     std::vector<int> modifiers;

@@ -68,7 +68,7 @@ void Actions::ActKeySequence(const std::string& parameter, ActionSteps& steps) {
     int code = SequenceKeyCode(item.argument);
     if (code == 0) continue;
     bool down = item.step == SequenceStep::kKeyDown;
-    steps.Run([this, code, down] { devices_.keys.SimulateKey(code, down); });
+    steps.Keys([this, code, down] { devices_.keys.SimulateKey(code, down); });
   }
 }
 
