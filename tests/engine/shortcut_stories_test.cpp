@@ -12,6 +12,8 @@ class ShortcutStories : public StoriesTest {
   ShortcutStories() {
     rig.Map("Caps Lock", "Left Ctrl");
     rig.Map("Ctrl+H", "BackSpace");
+    rig.Map("Ctrl+G", "Enter");
+    rig.Map("Right Alt+D", "Delete");
     rig.Map("Left Ctrl+J", "K");
     rig.Map("Win+E", "KeyCombination", "16453");   // Ctrl+E: 0x4000 + 'E'
     rig.Map("Ctrl+Q", "KeyCombination", "65605");  // Win+E: 0x10000 + 'E'
@@ -32,6 +34,14 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       // Exact match; the user's Ctrl comes back, so Ctrl+A after it selects all.
       {"", "+LCtrl +H -H +A -A -LCtrl", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl +A -A -LCtrl"},
       {"", "+LCtrl +H +A -H -A -LCtrl", "+LCtrl -LCtrl +Bksp +LCtrl +A -Bksp -A -LCtrl"},  // rolled
+      // Rolled into another Ctrl shortcut: Ctrl stays up between the two, no lone Ctrl tap.
+      {"", "+LCtrl +H +G -H -G -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Bksp -Enter +LCtrl -LCtrl"},
+      {"", "+LCtrl +H +G -G -H -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Enter -Bksp +LCtrl -LCtrl"},
+      {"", "+LCtrl +H +G -LCtrl -H -G", "+LCtrl -LCtrl +Bksp +Enter -LCtrl -Bksp -Enter"},
+      // AltGr's made-up Left Ctrl goes up with Right Alt, so the program gets Delete alone.
+      {"", "+AltGr +D -D +D -D -AltGr",
+       "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask +Mask -Mask "
+       "-LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask -LCtrl -RAlt"},
       {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
       {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
       {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only
