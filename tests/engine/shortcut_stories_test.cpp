@@ -38,10 +38,14 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       {"", "+LCtrl +H +G -H -G -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Bksp -Enter +LCtrl -LCtrl"},
       {"", "+LCtrl +H +G -G -H -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Enter -Bksp +LCtrl -LCtrl"},
       {"", "+LCtrl +H +G -LCtrl -H -G", "+LCtrl -LCtrl +Bksp +Enter -LCtrl -Bksp -Enter"},
+      {"", "+Caps +H +G -G -H -Caps", "+LCtrl -LCtrl +Bksp +Enter -Enter -Bksp +LCtrl -LCtrl"},
       // AltGr's made-up Left Ctrl goes up with Right Alt, so the program gets Delete alone.
       {"", "+AltGr +D -D +D -D -AltGr",
        "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask +Mask -Mask "
        "-LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask -LCtrl -RAlt"},
+      {"", "+AltGr +D +Q -D -Q -AltGr",  // rolled into AltGr+Q ("@" in German): both back
+       "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del +LCtrl +RAlt +Mask -Mask +Q -Del -Q "
+       "-LCtrl -RAlt"},
       {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
       {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
       {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only
