@@ -112,7 +112,7 @@ bool Dispatcher::OnMouseButton(unsigned message, std::uint32_t mouseData) noexce
     if (!keys_.MouseButton(*this, batch)) return false;
     std::vector<platform::KeyInput> events;
     for (const SimulatedKey& k : batch.keys) {
-      channel_.WriteTempCode(k.code);
+      channel_.WriteTempCode(k.code & 0xFF);
       events.push_back(KeyInputOf(k.code, k.isDown));
     }
     platform::KeyInput click;
@@ -237,21 +237,25 @@ void Dispatcher::Send(const std::vector<SimulatedKey>& keys) {
   std::vector<platform::KeyInput> events;
   for (const SimulatedKey& k : keys) {
     if (k.code < 0) continue;
-    channel_.WriteTempCode(k.code);  // a failure here injects none of the events
+    channel_.WriteTempCode(k.code & 0xFF);  // a failure here injects none of the events
     events.push_back(KeyInputOf(k.code, k.isDown));
   }
   Inject(events);
 }
 
 platform::KeyInput Dispatcher::KeyInputOf(int code, bool isDown) {
-  return KeyInputFor(code, isDown, scans_.Of(input_, code), kInjectionMarker);
+  platform::KeyInput in = KeyInputFor(code, isDown, scans_.Of(input_, code), kInjectionMarker);
+  if (code == kAltGrControlCode) in.scan = platform::kAltGrControlScan;  // as Windows makes it
+  return in;
 }
 
 void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   if (events.empty()) return;
   input_.SendKeys(events.data(), events.size());
   for (const platform::KeyInput& e : events) {
-    if (!e.mouseDown) keys_.NoteInjected(e.vk, !(e.flags & platform::kKeyEventfKeyUp));
+    if (e.mouseDown) continue;
+    bool altGr = e.vk == 0xA2 && e.scan == platform::kAltGrControlScan;
+    keys_.NoteInjected(altGr ? kAltGrControlCode : e.vk, !(e.flags & platform::kKeyEventfKeyUp));
   }
   // The layout of the program's thread may have changed meanwhile: looked at once the hook has
   // returned, so the next injection takes its scan codes from the layout then in force.
@@ -267,7 +271,7 @@ void Dispatcher::SendReleases(const KeyBatch& ups) {
   std::vector<platform::KeyInput> events;
   for (const SimulatedKey& k : ups.keys) {
     try {
-      channel_.WriteTempCode(k.code);
+      channel_.WriteTempCode(k.code & 0xFF);
     } catch (const Error&) {
       // The release matters more than its announcement; the marker tells the hook it is ours.
     }

@@ -6,6 +6,7 @@ namespace zv {
 
 namespace {
 constexpr int kRightAlt = 0xA5;
+constexpr std::uint8_t kRightAltBit = 0x08;
 // Tapped while Alt or Win is down, so that their release is no lone Alt (the menu bar) or Win
 // (the Start menu): a code no key has.
 constexpr int kMaskKey = 0xE8;
@@ -25,6 +26,11 @@ std::uint8_t Kinds(std::uint8_t sides) {
     if (sides & pair) kinds |= pair;
   }
   return kinds;
+}
+
+// The modifiers (side bits) a shortcut's target presses.
+std::uint8_t Wanted(const ShortcutHit& hit) {
+  return hit.kind == ShortcutHit::Kind::Keys ? hit.modifiers : 0;
 }
 
 }  // namespace
@@ -74,8 +80,9 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   } else if (in.locked || !in.readable) {
     r.press = in.locked ? Press::Swallowed : Press::Passed;
     swallow = in.locked;
-  } else if (!SideBit(in.vk) && !in.altGrControl && Roll(out)) {
+  } else if (!SideBit(in.vk) && !in.altGrControl && Roll(in, tables, out)) {
     Replay(in, tables, out);  // after the modifiers it gave back: the key's press, injected
+    rolled_ = 0;
     return true;
   } else {
     if (in.vk != lastTapKey_) lastTapKey_ = -1;  // a quick re-press follows its tap directly
@@ -103,7 +110,8 @@ bool KeyDecision::TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& rol
   // A held layer's mapping comes first, then a shortcut mapping.
   if (in.altGrControl || !in.ready || tables.LayerMaps(layer_, in.vk)) return false;
   if (!tables.TapHoldOf(in.vk, roles)) return false;
-  return SideBit(in.vk) || tables.ShortcutOf(in.vk, visible_).kind == ShortcutHit::Kind::None;
+  return SideBit(in.vk) ||
+         tables.ShortcutOf(in.vk, visible_ | rolled_).kind == ShortcutHit::Kind::None;
 }
 
 void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out) {
@@ -114,7 +122,7 @@ void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch&
   if (in.altGrControl || !in.ready) return;  // AltGr's Ctrl is no key of its own: no mapping
   if (!SideBit(in.vk) && !layered) {
     // A shortcut mapping comes before the key's own; "Unchanged" keeps the key as typed.
-    ShortcutHit hit = tables.ShortcutOf(in.vk, visible_);
+    ShortcutHit hit = tables.ShortcutOf(in.vk, visible_ | rolled_);
     if (hit.kind == ShortcutHit::Kind::Keep) {
       r.press = Press::Passed;
       return;
@@ -138,13 +146,15 @@ void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
   r.shortcut = true;
   if (visible_ & kAltOrWin) Mask(out);
   if (hit.kind == ShortcutHit::Kind::Nothing) return;
-  // The user's modifiers that the target does not use go up; the ones it names and the user
-  // does not hold go down (the left key).
-  std::uint8_t wanted = hit.kind == ShortcutHit::Kind::Keys ? hit.modifiers : 0;
-  r.lifted = visible_ & ~Kinds(wanted);
-  r.added = wanted & ~Kinds(visible_);
+  // The user's modifiers that the target does not use go up (those a roll kept up are);
+  // the ones it names and the user does not hold go down (the left key).
+  std::uint8_t held = visible_ | rolled_;
+  r.lifted = held & ~Kinds(Wanted(hit));
+  r.added = Wanted(hit) & ~Kinds(held);
+  std::uint8_t up = r.lifted & visible_;
+  AltGrControl(up, false, out);
   for (int i = 0; i < 8; ++i) {
-    if (r.lifted & (1 << i)) Emit(out, kModifierKeys[i], false);
+    if (up & (1 << i)) Emit(out, kModifierKeys[i], false);
   }
   for (int i = 0; i < 8; ++i) {
     if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
@@ -216,22 +226,45 @@ void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
     if (r.added & (1 << i)) Unpress(out, kModifierKeys[i]);
   }
   // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
-  // Ctrl selects all.
-  PressBack(StillHeld(r.lifted), out);
+  // Ctrl selects all; those another held shortcut lifts come back with the last of them.
+  std::uint8_t others = 0;
+  for (const Record& o : records_) others |= &o == &r ? 0 : o.lifted;
+  PressBack(StillHeld(r.lifted & ~others), out);
 }
 
-bool KeyDecision::Roll(KeyBatch& out) {
-  bool rolled = false;
-  for (Record& o : records_) {
-    if (!o.shortcut || (!o.lifted && !o.added)) continue;
-    for (int i = 7; i >= 0; --i) {
-      if (o.added & (1 << i)) Unpress(out, kModifierKeys[i]);
-    }
-    PressBack(StillHeld(o.lifted), out);
-    o.lifted = o.added = 0;
-    rolled = true;
+bool KeyDecision::Roll(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
+  std::uint8_t lifted = 0, added = 0;
+  for (const Record& o : records_) {
+    lifted |= o.lifted;
+    added |= o.added;
   }
-  return rolled;
+  if (rolled_ || (!lifted && !added)) return false;  // rolled_: the rolled key's own replay
+  // A rolled key whose own shortcut lifts the same modifiers keeps them up: pressed back and
+  // lifted again, they would be a lone Ctrl tap (or a masked Alt) between the two targets.
+  std::uint8_t back = StillHeld(lifted);
+  rolled_ = back & LiftedBy(in, tables, (visible_ & ~added) | back);
+  for (int i = 7; i >= 0; --i) {
+    if (added & (1 << i)) Unpress(out, kModifierKeys[i]);
+  }
+  PressBack(back & ~rolled_, out);
+  for (Record& o : records_) {
+    o.lifted &= rolled_;
+    o.added = 0;
+  }
+  return true;
+}
+
+std::uint8_t KeyDecision::LiftedBy(const KeyIn& in, KeyTables& tables, std::uint8_t held) {
+  if (!in.ready || tables.LayerMaps(layer_, in.vk)) return 0;  // a layer's mapping comes first
+  ShortcutHit hit = tables.ShortcutOf(in.vk, held);
+  bool lifts = hit.kind == ShortcutHit::Kind::Keys || hit.kind == ShortcutHit::Kind::Action;
+  return lifts ? held & ~Kinds(Wanted(hit)) : 0;
+}
+
+void KeyDecision::AltGrControl(std::uint8_t modifiers, bool down, KeyBatch& out) {
+  // Left down with Right Alt lifted, it would make the target Ctrl+Delete instead of Delete.
+  bool held = records_[kAltGrSlot].press == Press::Passed;
+  if (held && (modifiers & kRightAltBit)) Emit(out, kAltGrControlCode, down);
 }
 
 std::uint8_t KeyDecision::StillHeld(std::uint8_t modifiers) const {
@@ -246,6 +279,7 @@ std::uint8_t KeyDecision::StillHeld(std::uint8_t modifiers) const {
 }
 
 void KeyDecision::PressBack(std::uint8_t back, KeyBatch& out) {
+  AltGrControl(back, true, out);
   for (int i = 0; i < 8; ++i) {
     if (back & (1 << i)) Emit(out, kModifierKeys[i], true);
   }
@@ -332,7 +366,7 @@ void KeyDecision::LeaveHeldKeys(std::vector<SimulatedKey>& keys) {
 
 void KeyDecision::NoteInjected(int code, bool down) {
   pressed_[Slot(code)] = down;
-  NoteVisible(code & 0xFF, down);
+  if (code != kAltGrControlCode) NoteVisible(code & 0xFF, down);
 }
 
 }  // namespace zv

@@ -32,7 +32,8 @@
 //
 // AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making (scan code
 // 0x21D), whoever typed or injected the AltGr, just before Right Alt. It is not the Left Ctrl
-// key: it has a record of its own and goes where its Right Alt goes.
+// key: it has a record of its own and goes where its Right Alt goes, up when a shortcut lifts
+// Right Alt and back down with it.
 //
 // Keys with two roles ("TapHold": tapped one key, held another or a layer) are undecided from
 // their press until a later event or the timer decides them (key_decision_tap_hold.cpp): the
@@ -54,6 +55,9 @@ namespace zv {
 
 // The modifier keys in the order of the side bits (kModLeftCtrl = 1 << 0 ... kModRightWin).
 inline constexpr int kModifierKeys[8] = {0xA2, 0xA3, 0xA4, 0xA5, 0xA0, 0xA1, 0x5B, 0x5C};
+// AltGr's made-up Left Ctrl in a batch: injected with the scan code Windows gives it, and no
+// modifier the shortcuts count.
+inline constexpr int kAltGrControlCode = 0x100 | 0xA2;
 
 // A shortcut mapping that matched a press: what its target does.
 struct ShortcutHit {
@@ -226,9 +230,13 @@ class KeyDecision {
   // Of the modifiers (side bits), those still down for the programs but lifted.
   std::uint8_t StillHeld(std::uint8_t modifiers) const;
   // Another key pressed while a shortcut is held (a roll): the modifiers the shortcut lifted
-  // come back and the ones it added go up first, so that Ctrl+H, Ctrl+A rolled selects all.
-  // Returns whether a shortcut was held.
-  bool Roll(KeyBatch& out);
+  // come back and the ones it added go up first, so that Ctrl+H, Ctrl+A rolled selects all;
+  // those the key's own shortcut lifts stay up. Returns whether a shortcut was held.
+  bool Roll(const KeyIn& in, KeyTables& tables, KeyBatch& out);
+  // Of held, the modifiers that the key's shortcut mapping lifts when it fires with them.
+  std::uint8_t LiftedBy(const KeyIn& in, KeyTables& tables, std::uint8_t held);
+  // AltGr's made-up Left Ctrl, while the user holds it, goes where Right Alt goes.
+  void AltGrControl(std::uint8_t modifiers, bool down, KeyBatch& out);
   // The program lets go of a key it pressed; a key the user holds too stays down until the
   // user's own release.
   void Unpress(KeyBatch& out, int key);
@@ -251,6 +259,7 @@ class KeyDecision {
   std::bitset<256> pressed_;                 // keys the program injected down and has not released
   bool unreadable_ = false;                  // the loss for an unreadable list has been taken
   std::uint8_t visible_ = 0;                 // modifiers programs see down, side bits
+  std::uint8_t rolled_ = 0;  // the user's modifiers a roll keeps lifted for the rolled key
   Pending pending_;
   std::uint64_t pendingKeys_ = 0;
   int layer_ = -1;  // the layer a held key switched on

@@ -13,7 +13,7 @@ const std::map<std::string, int>& Words() {
       {"RAlt", 165},    {"AltGr", kAltGr}, {"Space", 32},  {"Enter", 13},  {"VolUp", 175},
       {"VolDown", 174}, {"NumLock", 144},  {"Back", 166},  {"Fwd", 167},   {"Caps", 20},
       {"Null", 0},      {"Shift", 16},     {"LWin", 91},   {"Bksp", 8},    {"Mask", 232},
-      {"Esc", 27},      {"Tab", 9},        {"Left", 37},   {"Click", 1},
+      {"Esc", 27},      {"Tab", 9},        {"Left", 37},   {"Click", 1},   {"Del", 46},
   };
   return words;
 }

@@ -12,6 +12,8 @@ class ShortcutStories : public StoriesTest {
   ShortcutStories() {
     rig.Map("Caps Lock", "Left Ctrl");
     rig.Map("Ctrl+H", "BackSpace");
+    rig.Map("Ctrl+G", "Enter");
+    rig.Map("Right Alt+D", "Delete");
     rig.Map("Left Ctrl+J", "K");
     rig.Map("Win+E", "KeyCombination", "16453");   // Ctrl+E: 0x4000 + 'E'
     rig.Map("Ctrl+Q", "KeyCombination", "65605");  // Win+E: 0x10000 + 'E'
@@ -32,6 +34,20 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       // Exact match; the user's Ctrl comes back, so Ctrl+A after it selects all.
       {"", "+LCtrl +H -H +A -A -LCtrl", "+LCtrl -LCtrl +Bksp -Bksp +LCtrl +A -A -LCtrl"},
       {"", "+LCtrl +H +A -H -A -LCtrl", "+LCtrl -LCtrl +Bksp +LCtrl +A -Bksp -A -LCtrl"},  // rolled
+      // Rolled into another Ctrl shortcut: Ctrl stays up between the two, no lone Ctrl tap.
+      {"", "+LCtrl +H +G -H -G -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Bksp -Enter +LCtrl -LCtrl"},
+      {"", "+LCtrl +H +G -G -H -LCtrl", "+LCtrl -LCtrl +Bksp +Enter -Enter -Bksp +LCtrl -LCtrl"},
+      {"", "+LCtrl +H +G -LCtrl -H -G", "+LCtrl -LCtrl +Bksp +Enter -LCtrl -Bksp -Enter"},
+      {"", "+Caps +H +G -G -H -Caps", "+LCtrl -LCtrl +Bksp +Enter -Enter -Bksp +LCtrl -LCtrl"},
+      {"", "+LCtrl +H +Q -H -Q -LCtrl",
+       "+LCtrl -LCtrl +Bksp +LWin +E -Bksp -E -LWin +LCtrl -LCtrl"},
+      // AltGr's made-up Left Ctrl goes up with Right Alt, so the program gets Delete alone.
+      {"", "+AltGr +D -D +D -D -AltGr",
+       "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask +Mask -Mask "
+       "-LCtrl -RAlt +Del -Del +LCtrl +RAlt +Mask -Mask -LCtrl -RAlt"},
+      {"", "+AltGr +D +Q -D -Q -AltGr",  // rolled into AltGr+Q ("@" in German): both back
+       "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del +LCtrl +RAlt +Mask -Mask +Q -Del -Q "
+       "-LCtrl -RAlt"},
       {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
       {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
       {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only
@@ -64,7 +80,8 @@ TEST_F(ShortcutStories, AnActionRunsOncePerPressWithTheModifiersLifted) {
   ASSERT_EQ(rig.actions.runs.size(), 1u);
   EXPECT_EQ(rig.actions.runs[0], std::make_pair(std::string("TypeText"), std::string("hello")));
   EXPECT_EQ(rig.run("-T -LCtrl"), "+LCtrl -LCtrl");
-  EXPECT_EQ(rig.actions.runs.size(), 1u);
+  EXPECT_EQ(rig.run("+LCtrl +H +T -T -H -LCtrl"), "+LCtrl -LCtrl +Bksp -Bksp +LCtrl -LCtrl");
+  EXPECT_EQ(rig.actions.runs.size(), 2u);  // the second one rolled from Ctrl+H
   // Locked while a shortcut is held: its target goes up, the user's Ctrl comes back.
   rig.run("+LCtrl +H");
   std::size_t from = rig.input.injected.size();
