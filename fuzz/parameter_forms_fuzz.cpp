@@ -1,11 +1,14 @@
-// Parameter texts come from the settings file, which a person may edit by hand. Reading them
-// never crashes, and what the dialogs write reads back unchanged.
+// Parameter texts and shortcut names come from the settings file, which a person may edit by
+// hand. Reading them never crashes, what the program writes reads back unchanged, and a text
+// that cannot be read says why.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "catalogue/parameter_forms.h"
+#include "catalogue/shortcut_name.h"
+#include "catalogue/tap_hold_form.h"
 #include "common/error.h"
 
 namespace {
@@ -34,6 +37,18 @@ void CheckKeyCombination(const std::string& text) {
   }
 }
 
+void CheckTapHold(const std::string& text) {
+  zv::ParsedTapHold parsed = zv::ParseTapHold(text);
+  Check(parsed.ok ? zv::ParseTapHold(zv::TapHoldText(parsed.form)).form == parsed.form
+                  : !parsed.reason.empty());
+}
+
+void CheckShortcutName(const std::string& text) {
+  zv::ParsedShortcut parsed = zv::ParseShortcutName(text);
+  Check(parsed.ok ? zv::ParseShortcutName(zv::ShortcutNameOf(parsed)) == parsed
+                  : !parsed.reason.empty());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -42,5 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckTypeText(text);
   CheckKeyCombination(text);
   zv::RunCommandOfForm(text);
+  CheckTapHold(text);
+  CheckShortcutName(text);
   return 0;
 }
