@@ -41,12 +41,12 @@ KeyDecision::KeyDecision() {
 }
 
 bool KeyDecision::Decide(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
-  if (pending_.active && !in.altGrControl) return WhilePending(in, tables, out);
+  if (pending_.active) return WhilePending(in, tables, out);
   return DecideNow(in, tables, out);
 }
 
 bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
-  Record& r = records_[in.altGrControl ? kAltGrSlot : Slot(in.vk)];
+  Record& r = RecordOf(in);
   // A settings file the program cannot read (its error is shown) leaves every fresh press
   // alone, and what the program pressed under the old list goes up.
   if (!in.readable && !unreadable_) LoseSight(out, false);
@@ -72,8 +72,8 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
       pressed_[Slot(in.vk)] = true;
       actionHeld_ &= static_cast<std::uint8_t>(~SideBit(in.vk));  // once: the user can let go
     }
-    swallow |= !in.altGrControl && holders_[Slot(in.vk)] > 0 && pressed_[Slot(in.vk)];
-    Release(in.vk, r, out);
+    swallow |= holders_[Slot(in.vk)] > 0 && pressed_[Slot(in.vk)];
+    Release(CodeOf(in), r, out);
   } else if (r.press != Press::None) {
     Repeat(in.vk, r, out, true);
     swallow = r.press == Press::Swallowed;
@@ -100,7 +100,7 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
     }
     swallow = r.press == Press::Swallowed;
   }
-  if (!swallow && !in.altGrControl) NoteVisible(in.vk, in.down);
+  if (!swallow && (!in.altGrControl || !in.down)) NoteVisible(in.vk, in.down);
   // A release that goes on lets go of the key for the programs, whoever pressed it.
   if (!swallow && !in.down) pressed_[Slot(in.vk)] = false;
   return swallow;
@@ -185,7 +185,8 @@ void KeyDecision::Repeat(int vk, const Record& r, KeyBatch& out, bool repeat) {
 }
 
 void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
-  if (r.own && pressed_[Slot(vk)]) Emit(out, vk, false);
+  // Replayed, and pressed by a held key too: that key lets it go.
+  if (r.own && pressed_[Slot(vk)] && holders_[Slot(vk)] == 0) Emit(out, vk, false);
   if (r.target >= 0) {
     std::size_t t = Slot(r.target);
     // A hold's Alt or Win let go with no key pressed meanwhile opens no menu bar or Start
@@ -212,9 +213,12 @@ void KeyDecision::Release(int vk, Record& r, KeyBatch& out) {
 
 void KeyDecision::Unpress(KeyBatch& out, int key) {
   std::size_t k = Slot(key);
-  if (!pressed_[k] || records_[k].own) return;  // replayed, held: its own release lets it go
-  if (SideBit(key) & actionHeld_) return;       // an action holds it: its own up lets it go
-  if (records_[k].press == Press::Passed) {
+  // AltGr's made-up Ctrl is a press of Left Ctrl too: let go, AltGr would type as Alt.
+  bool altGr = key == kModifierKeys[0] && AltGrHeld();
+  bool own = records_[k].own || (altGr && records_[kAltGrSlot].own);
+  if (!pressed_[k] || own) return;         // replayed, held: its own release lets it go
+  if (SideBit(key) & actionHeld_) return;  // an action holds it: its own up lets it go
+  if (records_[k].press == Press::Passed || altGr) {
     pressed_[k] = false;  // the user holds it too: it goes up with the user's own release
   } else {
     Emit(out, key, false);
@@ -263,8 +267,7 @@ std::uint8_t KeyDecision::LiftedBy(const KeyIn& in, KeyTables& tables, std::uint
 
 void KeyDecision::AltGrControl(std::uint8_t modifiers, bool down, KeyBatch& out) {
   // Left down with Right Alt lifted, it would make the target Ctrl+Delete instead of Delete.
-  bool held = records_[kAltGrSlot].press == Press::Passed;
-  if (held && (modifiers & kRightAltBit)) Emit(out, kAltGrControlCode, down);
+  if (AltGrHeld() && (modifiers & kRightAltBit)) Emit(out, kAltGrControlCode, down);
 }
 
 std::uint8_t KeyDecision::StillHeld(std::uint8_t modifiers) const {
@@ -301,8 +304,8 @@ void KeyDecision::LoseSight(KeyBatch& out, bool keysUnseen) {
   // Releases held back behind an undecided key happened: a key whose press went on goes up.
   for (const KeyIn& e : pending_.held) {
     if (e.down) continue;
-    if (records_[Slot(e.vk)].press == Press::Passed) Emit(out, e.vk, false);
-    records_[Slot(e.vk)] = Record{};
+    if (RecordOf(e).press == Press::Passed) Emit(out, CodeOf(e), false);
+    RecordOf(e) = Record{};
   }
   // The user's modifiers that a held shortcut lifted come back, while keys are in sight.
   std::uint8_t back = 0;
@@ -366,7 +369,7 @@ void KeyDecision::LeaveHeldKeys(std::vector<SimulatedKey>& keys) {
 
 void KeyDecision::NoteInjected(int code, bool down) {
   pressed_[Slot(code)] = down;
-  if (code != kAltGrControlCode) NoteVisible(code & 0xFF, down);
+  if (code != kAltGrControlCode || !down) NoteVisible(code & 0xFF, down);
 }
 
 }  // namespace zv

@@ -33,7 +33,9 @@
 // AltGr: on layouts that have it, Windows sends a Left Ctrl press of its own making (scan code
 // 0x21D), whoever typed or injected the AltGr, just before Right Alt. It is not the Left Ctrl
 // key: it has a record of its own and goes where its Right Alt goes, up when a shortcut lifts
-// Right Alt and back down with it.
+// Right Alt and back down with it, held back with it behind an undecided key (deciding nothing
+// by itself). For Windows it is a press of Left Ctrl all the same: a Left Ctrl that a held key
+// pressed goes up with the last of the two, and its release lets go of Left Ctrl.
 //
 // Keys with two roles ("TapHold": tapped one key, held another or a layer) are undecided from
 // their press until a later event or the timer decides them (key_decision_tap_hold.cpp): the
@@ -56,7 +58,7 @@ namespace zv {
 // The modifier keys in the order of the side bits (kModLeftCtrl = 1 << 0 ... kModRightWin).
 inline constexpr int kModifierKeys[8] = {0xA2, 0xA3, 0xA4, 0xA5, 0xA0, 0xA1, 0x5B, 0x5C};
 // AltGr's made-up Left Ctrl in a batch: injected with the scan code Windows gives it, and no
-// modifier the shortcuts count.
+// modifier the shortcuts count; its release still lets go of Left Ctrl (one state per key).
 inline constexpr int kAltGrControlCode = 0x100 | 0xA2;
 
 // A shortcut mapping that matched a press: what its target does.
@@ -222,6 +224,9 @@ class KeyDecision {
     return static_cast<std::int32_t>(now - since) >= static_cast<std::int32_t>(ms);
   }
   static std::size_t Slot(int vk) { return static_cast<std::size_t>(vk & 0xFF); }
+  // AltGr's made-up Left Ctrl has a record and a code of its own.
+  Record& RecordOf(const KeyIn& in) { return records_[in.altGrControl ? kAltGrSlot : Slot(in.vk)]; }
+  static int CodeOf(const KeyIn& in) { return in.altGrControl ? kAltGrControlCode : in.vk; }
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
   void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
   void ReleaseShortcut(const Record& r, KeyBatch& out);
@@ -244,6 +249,9 @@ class KeyDecision {
   bool UserHolds(int vk) const {
     const Record& r = records_[Slot(vk)];
     return r.press == Press::Passed || r.own;
+  }
+  bool AltGrHeld() const {
+    return records_[kAltGrSlot].press == Press::Passed || records_[kAltGrSlot].own;
   }
   // Whether a fresh press starts a key with two roles, and which.
   bool TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& roles);

@@ -27,7 +27,7 @@ bool KeyDecision::StartTapHold(const KeyIn& in, const TapHoldRoles& roles, Recor
 bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   const Pending& p = pending_;
   bool late = Reached(in.time, p.since, p.roles.ms);
-  if (in.vk == p.vk) {
+  if (in.vk == p.vk && !in.altGrControl) {
     if (in.down && !late) return true;  // its own auto-repeat, dropped
     if (!in.down && !late) {
       DecideTap(in.time, tables, out);
@@ -38,10 +38,14 @@ bool KeyDecision::WhilePending(const KeyIn& in, KeyTables& tables, KeyBatch& out
     return true;
   }
   bool heldBack = false;
-  for (const KeyIn& e : p.held) heldBack = heldBack || (e.vk == in.vk && e.down);
-  bool decides = late || (in.down && p.roles.rule == TapHoldRoles::Rule::Press) ||
+  for (const KeyIn& e : p.held) {
+    heldBack = heldBack || (e.vk == in.vk && e.altGrControl == in.altGrControl && e.down);
+  }
+  // AltGr's made-up Ctrl decides nothing by itself: its Right Alt follows at once.
+  bool other = !in.altGrControl;
+  bool decides = late || (in.down && other && p.roles.rule == TapHoldRoles::Rule::Press) ||
                  (in.down && p.held.size() >= kMaxHeldBack) ||
-                 (!in.down && heldBack && p.roles.rule == TapHoldRoles::Rule::Release);
+                 (!in.down && heldBack && other && p.roles.rule == TapHoldRoles::Rule::Release);
   if (decides) {
     DecideHold(tables, out);
     Replay(in, tables, out);
@@ -97,8 +101,8 @@ void KeyDecision::Replay(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   // A held-back press of another key with two roles may have become undecided in turn: what
   // came after it goes to its decision as if typed now.
   if (Decide(in, tables, out)) return;
-  Record& r = records_[Slot(in.vk)];
-  Emit(out, in.vk, in.down);
+  Record& r = RecordOf(in);
+  Emit(out, CodeOf(in), in.down);
   if (in.down) {
     r.press = Press::Swallowed;
     r.own = true;
