@@ -21,8 +21,9 @@
 // "Taken here" is the focused program's answer (KeyTables): a program switched "Off", a key
 // it keeps "Unchanged", a key only other programs map all go on as typed. A target key that
 // two held keys pressed goes up with the last of them, whether they are keys mapped to it or
-// the user's own press of it (Windows keeps one state per key). A release never injects a key the program did not press: a key pressed
-// while one program had the focus and released in another that maps it goes on as it came.
+// the user's own press of it (Windows keeps one state per key). A release never injects a key
+// the program did not press: a key pressed while one program had the focus and released in
+// another that maps it goes on as it came.
 //
 // Every loss of sight (the hook removed, dropped or replaced, lock, unlock, sleep, the
 // engine switched off, the intercepted list becoming unreadable) comes to LoseSight: it

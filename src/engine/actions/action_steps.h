@@ -56,10 +56,9 @@ class ActionSteps {
   // The keys still to come go, and the delays between them: what the action sets up or gives
   // back (the clipboard lent to a paste) still runs.
   void DropKeys() {
-    steps_.erase(std::remove_if(steps_.begin(), steps_.end(),
-                                [](const Step& s) {
-                                  return s.kind == Kind::kKeys || s.kind == Kind::kWait;
-                                }),
+    steps_.erase(std::remove_if(
+                     steps_.begin(), steps_.end(),
+                     [](const Step& s) { return s.kind == Kind::kKeys || s.kind == Kind::kWait; }),
                  steps_.end());
   }
 
