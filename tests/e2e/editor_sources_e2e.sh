@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Three kinds of source mapped in the window with real clicks and keys, then used by one hidden
+# start: F9 with two roles (tapped F9, held Left Ctrl); Ctrl+J as K, which comes with the held
+# Ctrl lifted around it; a layer Nav with J as the left arrow, switched on by Space held (its
+# TapHold mapping written by hand). J alone stays J. (Caps Lock cannot be judged as a key with
+# two roles under Wine: its X11 driver adds a Caps Lock press of its own.) Arguments:
+# zorvane.exe, probe, locator.
+source "$(dirname "$0")/e2e_lib.sh"
+start_editor "$3"
+
+xdotool key F9    # the Original Key box has the focus when the window opens
+click 2005 0.95   # the drop-down button of the Changed to box
+pick_listed 6     # "TapHold"
+xdotool windowfocus --sync "$(wait_window "TapHold")" type "F9"
+xdotool key Tab
+xdotool type "Left Ctrl"
+xdotool key Return
+confirm_tip
+click 2003 0.3    # cbbOldKey
+xdotool key j
+click 2012        # the "Ctrl" box
+change_to k
+stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
+[[ $stored == *"F9=TapHold1 "* && $stored == *"Parameter=F9|Left Ctrl|200|press "* ]] ||
+  fail "F9=TapHold1 was not stored: $stored"
+[[ $stored == *"[SwapShortcut] Ctrl+J=K "* && $stored != *"=74 "* ]] ||
+  fail "Ctrl+J=K was not stored as a shortcut alone: $stored"
+echo "ok: F9 with two roles and Ctrl+J=K stored through the window"
+
+click 2103 0.95   # cbbProgram's drop-down: "All programs", "Add program...", "Add layer..."
+pick_listed 2
+xdotool windowfocus --sync "$(wait_window "Add layer")" type Nav
+xdotool key Return
+wait_idle
+click 2003 0.3    # cbbOldKey
+xdotool key j
+change_to Left
+kill "$editor_pid"
+wait "$editor_pid" 2>/dev/null || true
+# Space held switches Nav on: its mapping goes to the first SwapKey section (the only one read),
+# its roles after F9's. A key with two roles needs no entry in the intercepted list.
+sed -i 's/^\[SwapKey\]\r$/&\nSpaceBar=TapHold2\r/' "$work/Keydat.qnp"
+printf '%s\r\n' '[TapHold2]' 'Parameter=SpaceBar|Layer Nav|300|press' >> "$work/Keydat.qnp"
+start_probe
+start_zorvane
+typed "F9" "+#120 -#120"
+typed "keydown F9; key a; keyup F9" "+#17 +A -A -#17"
+# Held past its time: Left Ctrl, repeating with the key as a held Ctrl does (the display's own
+# auto-repeat), never the tap.
+before=$(wc -l < "$work/$probe_file")
+xdotool keydown F9 sleep 0.45 keyup F9 sleep 0.6
+got=$(tail -n +"$((before + 1))" "$work/$probe_file" | tr -d '\r' | uniq | tr '\n' ' ')
+[ "$got" = "+#17 -#17 " ] || fail "F9 held: expected '+#17 -#17', got '$got'"
+echo "ok: F9 held -> $got"
+typed "keydown ctrl; key j; keyup ctrl" "+#17 -#17 +K -K +#17 -#17"
+typed "keydown space; key j; keyup space" "+#37e -#37e"
+typed "j" "+J -J"
