@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Three kinds of source mapped in the window with real clicks and keys, then used by one hidden
-# start: F9 with two roles (tapped F9, held Left Ctrl); Ctrl+J as K, which comes with the held
-# Ctrl lifted around it; a layer Nav with J as the left arrow, switched on by Space held (its
-# TapHold mapping written by hand). J alone stays J. (Caps Lock cannot be judged as a key with
-# two roles under Wine: its X11 driver adds a Caps Lock press of its own.) Arguments:
-# zorvane.exe, probe, locator.
+# Sources of every kind, used by one hidden start. Made in the window with real clicks and keys:
+# F9 with two roles (tapped F9, held Left Ctrl); Ctrl+J as K, which comes with the held Ctrl
+# lifted around it; a layer Nav with J as the left arrow. Written by hand beside them: Space
+# held switches Nav on; Ctrl+Q gives Win+E, Ctrl+R starts a program, and Other.exe keeps Ctrl+J
+# unchanged. J alone, and Ctrl+Shift+J (an extra modifier), stay as typed. (Caps Lock cannot be
+# judged as a key with two roles under Wine: its X11 driver adds a Caps Lock press of its own.)
+# Arguments: zorvane.exe, probe, locator.
 source "$(dirname "$0")/e2e_lib.sh"
 start_editor "$3"
 
@@ -37,12 +38,19 @@ xdotool key j
 change_to Left
 kill "$editor_pid"
 wait "$editor_pid" 2>/dev/null || true
-# Space held switches Nav on: its mapping goes to the first SwapKey section (the only one read),
-# its roles after F9's. A key with two roles needs no entry in the intercepted list.
-sed -i 's/^\[SwapKey\]\r$/&\nSpaceBar=TapHold2\r/' "$work/Keydat.qnp"
-printf '%s\r\n' '[TapHold2]' 'Parameter=SpaceBar|Layer Nav|300|press' >> "$work/Keydat.qnp"
-start_probe
+# Space's mapping goes to the first SwapKey section (the only one read), its roles after F9's; a
+# key with two roles needs no entry in the intercepted list.
+sed -i -e 's/^\[SwapKey\]\r$/&\nSpaceBar=TapHold2\r/' \
+  -e 's/^\[SwapShortcut\]\r$/&\nCtrl+Q=KeyCombination1\r\nctrl + r=Run1\r/' "$work/Keydat.qnp"
+cp "$ZV_PROBE" "$work/run probe.exe"
+run=$(winepath -w "$work/run probe.exe")
+printf '%s\r\n' '[TapHold2]' 'Parameter=SpaceBar|Layer Nav|300|press' '[SwapShortcut Other.exe]' \
+  'Ctrl+J=Unchanged' '[KeyCombination1]' 'Parameter=65605' '[Run1]' \
+  "Parameter=\"$run\" --started started.txt one" >> "$work/Keydat.qnp"
+start_probe Other.exe 400
+start_probe Writer.exe 10
 start_zorvane
+click_probe Writer.exe
 typed "F9" "+#120 -#120"
 typed "keydown F9; key a; keyup F9" "+#17 +A -A -#17"
 # Held past its time: Left Ctrl, repeating with the key as a held Ctrl does (the display's own
@@ -55,3 +63,17 @@ echo "ok: F9 held -> $got"
 typed "keydown ctrl; key j; keyup ctrl" "+#17 -#17 +K -K +#17 -#17"
 typed "keydown space; key j; keyup space" "+#37e -#37e"
 typed "j" "+J -J"
+typed "keydown ctrl; key q; keyup ctrl" "+#17 -#17 +#91e +E -E -#91e +#17 -#17"
+typed "keydown ctrl; keydown shift; key j; keyup shift; keyup ctrl" "+#17 +#16 +J -J -#16 -#17"
+click_probe Other.exe
+typed "keydown ctrl; key j; keyup ctrl" "+#17 +J -J -#17"
+
+# Last: the started program may take the focus from the probe.
+xdotool keydown ctrl key r keyup ctrl
+for _ in $(seq 100); do
+  [ -s "$work/started.txt" ] && break
+  sleep 0.2
+done
+[ "$(tr -d '\r' < "$work/started.txt" 2>/dev/null)" = "started one" ] ||
+  fail "Run: started.txt holds '$(cat "$work/started.txt" 2>/dev/null)'"
+echo "ok: ctrl+r -> started one"
