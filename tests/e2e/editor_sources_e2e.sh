@@ -38,8 +38,8 @@ xdotool key j
 change_to Left
 kill "$editor_pid"
 wait "$editor_pid" 2>/dev/null || true
-# Space's mapping goes to the first SwapKey section (the only one read), its roles after F9's; a
-# key with two roles needs no entry in the intercepted list.
+# Written by hand into the sections the window made (only the first of a name is read); a key
+# with two roles needs no entry in the intercepted list.
 sed -i -e 's/^\[SwapKey\]\r$/&\nSpaceBar=TapHold2\r/' \
   -e 's/^\[SwapShortcut\]\r$/&\nCtrl+Q=KeyCombination1\r\nctrl + r=Run1\r/' "$work/Keydat.qnp"
 cp "$ZV_PROBE" "$work/run probe.exe"
