@@ -22,10 +22,9 @@ xdotool key j
 click 2012        # the "Ctrl" box
 change_to k
 stored=$(tr -d '\r' < "$work/Keydat.qnp" | tr '\n' ' ')
-[[ $stored == *"F9=TapHold1 "* && $stored == *"Parameter=F9|Left Ctrl|200|press "* ]] ||
-  fail "F9=TapHold1 was not stored: $stored"
-[[ $stored == *"[SwapShortcut] Ctrl+J=K "* && $stored != *"=74 "* ]] ||
-  fail "Ctrl+J=K was not stored as a shortcut alone: $stored"
+[[ $stored == *"F9=TapHold1 "* && $stored == *"Parameter=F9|Left Ctrl|200|press "* &&
+  $stored == *"[SwapShortcut] Ctrl+J=K "* && $stored != *"=74 "* ]] ||
+  fail "F9=TapHold1, and Ctrl+J=K as a shortcut alone, were not stored: $stored"
 echo "ok: F9 with two roles and Ctrl+J=K stored through the window"
 
 click 2103 0.95   # cbbProgram's drop-down: "All programs", "Add program...", "Add layer..."
@@ -70,10 +69,7 @@ typed "keydown ctrl; key j; keyup ctrl" "+#17 +J -J -#17"
 
 # Last: the started program may take the focus from the probe.
 xdotool keydown ctrl key r keyup ctrl
-for _ in $(seq 100); do
-  [ -s "$work/started.txt" ] && break
-  sleep 0.2
-done
+for _ in $(seq 100); do [ -s "$work/started.txt" ] && break; sleep 0.2; done
 [ "$(tr -d '\r' < "$work/started.txt" 2>/dev/null)" = "started one" ] ||
   fail "Run: started.txt holds '$(cat "$work/started.txt" 2>/dev/null)'"
 echo "ok: ctrl+r -> started one"
