@@ -30,10 +30,7 @@ typed "g" "+#91e +E -E -#91e"
 # start nothing more. Last of the key stories: under Wine, keys typed at the probe window
 # afterwards get lost, as the started program took the focus.
 typed "keydown r; sleep 1; keyup r" ""
-for _ in $(seq 100); do
-  [ -s "$work/started.txt" ] && break
-  sleep 0.2
-done
+for _ in $(seq 100); do [ -s "$work/started.txt" ] && break; sleep 0.2; done
 sleep 1
 [ "$(tr -d '\r' < "$work/started.txt" 2>/dev/null)" = "started one two" ] ||
   fail "Run: started.txt holds '$(cat "$work/started.txt" 2>/dev/null)'"
