@@ -220,6 +220,8 @@ void KeyDecision::Unpress(KeyBatch& out, int key) {
   if (SideBit(key) & actionHeld_) return;  // an action holds it: its own up lets it go
   if (records_[k].press == Press::Passed || altGr) {
     pressed_[k] = false;  // the user holds it too: it goes up with the user's own release
+    // Held by AltGr alone, it is no Ctrl for the shortcuts: Right Alt+D is still Delete.
+    if (records_[k].press != Press::Passed) NoteVisible(key, false);
   } else {
     Emit(out, key, false);
   }

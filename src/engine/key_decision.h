@@ -246,10 +246,11 @@ class KeyDecision {
   // The program lets go of a key it pressed; a key the user holds too stays down until the
   // user's own release.
   void Unpress(KeyBatch& out, int key);
-  // Whether the user holds vk down for the programs: its press went on, or was replayed.
+  // Whether the user holds vk down for the programs: its press went on, or was replayed, or
+  // it is Left Ctrl and AltGr is held.
   bool UserHolds(int vk) const {
     const Record& r = records_[Slot(vk)];
-    return r.press == Press::Passed || r.own;
+    return r.press == Press::Passed || r.own || (vk == kModifierKeys[0] && AltGrHeld());
   }
   bool AltGrHeld() const {
     return records_[kAltGrSlot].press == Press::Passed || records_[kAltGrSlot].own;

@@ -48,6 +48,8 @@ TEST_F(ShortcutStories, WhatTheFocusedProgramSees) {
       {"", "+AltGr +D +Q -D -Q -AltGr",  // rolled into AltGr+Q ("@" in German): both back
        "+LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del +LCtrl +RAlt +Mask -Mask +Q -Del -Q "
        "-LCtrl -RAlt"},
+      {"", "+Caps +AltGr -Caps +D -AltGr -D",  // AltGr's Ctrl alone is no Ctrl: Delete
+       "+LCtrl +LCtrl +RAlt +Mask -Mask -LCtrl -RAlt +Del -LCtrl -RAlt -Del"},
       {"", "+LCtrl +LShift +H -H -LShift -LCtrl", "+LCtrl +LShift +H -H -LShift -LCtrl"},
       {"", "+RCtrl +H -H -RCtrl", "+RCtrl -RCtrl +Bksp -Bksp +RCtrl -RCtrl"},  // either side
       {"", "+RCtrl +J -J -RCtrl", "+RCtrl +J -J -RCtrl"},                      // left only

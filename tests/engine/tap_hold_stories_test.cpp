@@ -124,8 +124,11 @@ TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld
   rig.dispatcher.SimulateKey(0xA0, true);  // an action pressed Shift, then was cut short:
   rig.dispatcher.ReleasePressedKeys();     // Shift goes up, what held keys pressed stays
   EXPECT_TRUE(!rig.input.AsyncKeyState(0xA0) && rig.input.AsyncKeyState(0xA2));
+  rig.run("+AltGr@20");  // AltGr's Ctrl keeps Left Ctrl down past the lock
   rig.hook.LockKeyboard();
   rig.hook.UnlockKeyboard();
+  EXPECT_TRUE(rig.input.AsyncKeyState(0xA2));
+  rig.run("-AltGr");
   // A, replayed, is the user's; B held back, then lost with Tab.
   EXPECT_EQ(rig.run("-A -Caps +Tab@0 +B@10"), "-A");
   rig.hook.RemoveKeyHook();
