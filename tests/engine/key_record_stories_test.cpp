@@ -14,6 +14,7 @@ class KeyRecordStories : public StoriesTest {};
 
 TEST_F(KeyRecordStories, AListThatBecomesUnreadableReleasesTheModifierItsKeyHeld) {
   rig.Map("Caps Lock", "Left Ctrl");
+  rig.Map("Shift+B", "D");
   std::string good = rig.files.Get(EngineRig::kPath);
   EXPECT_EQ(rig.run("+Caps +Caps"), "+LCtrl +LCtrl");
   std::string bad = good;
@@ -27,6 +28,10 @@ TEST_F(KeyRecordStories, AListThatBecomesUnreadableReleasesTheModifierItsKeyHeld
   rig.errors.texts.clear();
   rig.WriteFile(good);
   EXPECT_EQ(rig.run("+Caps -Caps"), "+LCtrl -LCtrl");
+  rig.run("+LShift +B");  // Shift+B lifts Shift; let go first once the list broke, it stays up
+  rig.WriteFile(bad);
+  EXPECT_EQ(rig.run("-LShift -B"), "-LShift -D");
+  rig.errors.texts.clear();
 }
 
 TEST_F(KeyRecordStories, AKeyReleasedInAnotherProgramGivesTheReleaseOfItsPress) {
