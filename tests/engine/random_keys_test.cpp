@@ -98,9 +98,12 @@ class Storm {
     }
   }
 
-  // The keyboard is lost or found again.
+  // The keyboard is lost or found again. Asleep, no tray menu or hotkey reaches the program:
+  // it is neither locked nor switched off.
   void Upset() {
-    switch (Pick(6)) {
+    std::size_t kind = Pick(6);
+    if (asleep_ && (kind == 2 || kind == 3 || kind == 5)) return;  // the lock, the switch
+    switch (kind) {
       case 4:
         Sleep();
         break;
