@@ -98,12 +98,10 @@ class Storm {
     }
   }
 
-  // The keyboard is lost or found again. Asleep, no tray menu or hotkey reaches the program:
-  // it is neither locked nor switched off.
+  // The keyboard is lost or found again.
   void Upset() {
-    std::size_t kind = Pick(6);
-    if (asleep_ && (kind == 2 || kind == 3 || kind == 5)) return;  // the lock, the switch
-    switch (kind) {
+    if (asleep_) return;  // no tray menu or hotkey reaches a sleeping computer: no lock, no switch
+    switch (Pick(6)) {
       case 4:
         Sleep();
         break;
