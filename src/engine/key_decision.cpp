@@ -49,7 +49,11 @@ bool KeyDecision::DecideNow(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   Record& r = RecordOf(in);
   // A settings file the program cannot read (its error is shown) leaves every fresh press
   // alone, and what the program pressed under the old list goes up.
-  if (!in.readable && !unreadable_) LoseSight(out, false);
+  if (!in.readable && !unreadable_) {
+    // A key being let go is held no more: the loss does not press it back after its release.
+    if (!in.down && (r.press == Press::Passed || r.own)) r = Record{};
+    LoseSight(out, false);
+  }
   unreadable_ = !in.readable;
   // A key with two roles held across a loss of sight (its press swallowed, so the system never
   // held it): a down soon after is its repeat, not a new press.

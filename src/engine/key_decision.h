@@ -5,7 +5,8 @@
 // action. The key's repeats and its release act on that record and on nothing else:
 //
 //   event                  | record              | answer     | injected (one batch)
-//   any, list unreadable   | first such event: the loss of sight, then as below
+//   any, list unreadable   | first such event: the loss of sight, then as below; a modifier
+//                          | let go by that event is not pressed back after its release
 //   press while locked     | -> swallowed        | swallow    | -
 //   press, list unreadable | -> passed           | pass on    | -
 //   press, fresh           | listed and taken    | swallow    | target down / action runs
@@ -165,7 +166,8 @@ class KeyDecision {
   // The one path for every loss of sight: releases into out every key the program pressed.
   // keysUnseen: events may have gone by unseen, so every record is forgotten; otherwise each
   // key's release still acts on its press (swallowed or passed), with nothing left to release,
-  // and the modifiers the user holds that a shortcut lifted are pressed again.
+  // and the modifiers the user holds that a shortcut lifted are pressed again (Decide forgets
+  // first the key whose release brings the loss: it is held no more).
   void LoseSight(KeyBatch& out, bool keysUnseen);
   // A mouse button went down: a key still undecided is held (Ctrl+click). Returns whether
   // the press is to come after what the decision gives.

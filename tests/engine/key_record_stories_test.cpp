@@ -14,14 +14,15 @@ class KeyRecordStories : public StoriesTest {};
 
 TEST_F(KeyRecordStories, AListThatBecomesUnreadableReleasesTheModifierItsKeyHeld) {
   rig.Map("Caps Lock", "Left Ctrl");
+  rig.Map("Ctrl+Shift+B", "KeyCombination", "16452");  // Ctrl+D: Shift lifted
   std::string good = rig.files.Get(EngineRig::kPath);
-  EXPECT_EQ(rig.run("+Caps +Caps"), "+LCtrl +LCtrl");
+  EXPECT_EQ(rig.run("+Caps +Caps +LShift +B"), "+LCtrl +LCtrl +LShift -LShift +D");
   std::string bad = good;
   bad.replace(bad.find("Index=1"), 7, "Index=1x");  // saved by hand while Caps Lock is held
   rig.WriteFile(bad);
   int dropped = rig.actions.dropped;
   // Its repeat and its release stay swallowed (their press was); a fresh key goes on as typed.
-  EXPECT_EQ(rig.run("+Caps -Caps +Caps -Caps"), "-LCtrl +Caps -Caps");
+  EXPECT_EQ(rig.run("-LShift +Caps -Caps +Caps -Caps -B"), "-LShift -D -LCtrl +Caps -Caps");
   EXPECT_EQ(rig.actions.dropped, dropped + 1);  // and actions press no more keys
   EXPECT_EQ(rig.errors.texts, std::vector<std::string>{"'1x' is not a valid integer value"});
   rig.errors.texts.clear();

@@ -100,6 +100,7 @@ class Storm {
 
   // The keyboard is lost or found again.
   void Upset() {
+    if (asleep_) return;  // no tray menu or hotkey reaches a sleeping computer: no lock, no switch
     switch (Pick(6)) {
       case 4:
         Sleep();
