@@ -148,7 +148,8 @@ bool Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
     inputs[i].ki.dwFlags = keys[i].flags;
     inputs[i].ki.dwExtraInfo = static_cast<ULONG_PTR>(keys[i].extraInfo);
   }
-  return count == 0 || SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT)) == count;
+  // Another desktop refuses the whole batch (0); a batch only partly taken is taken.
+  return count == 0 || SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT)) != 0;
 }
 
 void Win32Input::WatchMouseButtons(platform::MouseButtonSink* sink) {
