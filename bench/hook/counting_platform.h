@@ -149,9 +149,9 @@ class CountingInput : public platform::Input {
     ++n_;
     i_.RemoveHook();
   }
-  void SendKeys(const platform::KeyInput* keys, std::size_t count) override {
+  bool SendKeys(const platform::KeyInput* keys, std::size_t count) override {
     ++n_;
-    i_.SendKeys(keys, count);
+    return i_.SendKeys(keys, count);
   }
   void WatchMouseButtons(platform::MouseButtonSink* sink) override {
     ++n_;

@@ -129,9 +129,13 @@ bool Dispatcher::OnMouseButton(unsigned message, std::uint32_t mouseData) noexce
 }
 
 void Dispatcher::Expire(std::uint64_t timerKey) {
+  // The timer may run out while another desktop has the input: none of the keys went in then,
+  // and letting go of them later would release keys nobody pressed.
+  std::bitset<256> before = keys_.PressedKeys();
   KeyBatch batch;
   keys_.Expire(timerKey, *this, batch);
-  Carry(batch);
+  if (!Send(batch.keys)) keys_.NotInjected(before);
+  CarryRest(batch);
 }
 
 std::string Dispatcher::TargetValue(int virtualKey) {
@@ -233,14 +237,14 @@ void Dispatcher::SimulateKeys(const std::vector<SimulatedKey>& keys) {
   Send(own);
 }
 
-void Dispatcher::Send(const std::vector<SimulatedKey>& keys) {
+bool Dispatcher::Send(const std::vector<SimulatedKey>& keys) {
   std::vector<platform::KeyInput> events;
   for (const SimulatedKey& k : keys) {
     if (k.code < 0) continue;
     channel_.WriteTempCode(k.code & 0xFF);  // a failure here injects none of the events
     events.push_back(KeyInputOf(k.code, k.isDown));
   }
-  Inject(events);
+  return Inject(events);
 }
 
 platform::KeyInput Dispatcher::KeyInputOf(int code, bool isDown) {
@@ -249,9 +253,9 @@ platform::KeyInput Dispatcher::KeyInputOf(int code, bool isDown) {
   return in;
 }
 
-void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
-  if (events.empty()) return;
-  input_.SendKeys(events.data(), events.size());
+bool Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
+  if (events.empty()) return true;
+  if (!input_.SendKeys(events.data(), events.size())) return false;
   for (const platform::KeyInput& e : events) {
     if (e.mouseDown) continue;
     bool altGr = e.vk == 0xA2 && e.scan == platform::kAltGrControlScan;
@@ -259,12 +263,13 @@ void Dispatcher::Inject(const std::vector<platform::KeyInput>& events) {
   }
   // The layout of the program's thread may have changed meanwhile: looked at once the hook has
   // returned, so the next injection takes its scan codes from the layout then in force.
-  if (!scheduler_ || layoutLookPosted_) return;
+  if (!scheduler_ || layoutLookPosted_) return true;
   layoutLookPosted_ = true;
   scheduler_->Post([this] {
     layoutLookPosted_ = false;
     scans_.Follow(input_);
   });
+  return true;
 }
 
 void Dispatcher::SendReleases(const KeyBatch& ups) {

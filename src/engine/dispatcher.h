@@ -90,9 +90,10 @@ class Dispatcher : public KeySimulator,
   // per version of the file: a write that fails (the file is read-only or held) is not posted
   // again at every key press, only once the file has changed.
   void NoteShiftTarget(const std::string& target);
-  void Inject(const std::vector<platform::KeyInput>& events);
+  // False when the system took none of the events.
+  bool Inject(const std::vector<platform::KeyInput>& events);
   // The decision's keys, each announced in "TempCode", in one SendInput.
-  void Send(const std::vector<SimulatedKey>& keys);
+  bool Send(const std::vector<SimulatedKey>& keys);
   // Releases after a loss, sent even when "TempCode" cannot be written.
   void SendReleases(const KeyBatch& ups);
   platform::KeyInput KeyInputOf(int code, bool isDown);

@@ -180,6 +180,9 @@ class KeyDecision {
   // Whether the decision needs to know if the system holds vk down (KeyIn::heldBySystem).
   bool Unseen(int vk) const { return records_[Slot(vk)].unseen; }
   bool Pressed(int code) const { return pressed_[static_cast<std::size_t>(code & 0xFF)]; }
+  // The keys the program holds down; a batch the system refused leaves them as they were.
+  std::bitset<256> PressedKeys() const { return pressed_; }
+  void NotInjected(const std::bitset<256>& before) { pressed_ = before; }
   // The modifiers programs see down (side bits), as the system tells after a loss of sight.
   void SetVisibleModifiers(std::uint8_t held) { visible_ = held; }
   std::uint8_t VisibleModifiers() const { return visible_; }

@@ -83,8 +83,9 @@ class Input : public KeyState {
   // UnhookWindowsHookEx of the installed hook, if any.
   virtual void RemoveHook() = 0;
   // SendInput: the events enter the input stream as one piece, so no other key (typed or
-  // injected by another program) comes between them.
-  virtual void SendKeys(const KeyInput* keys, std::size_t count) = 0;
+  // injected by another program) comes between them. False when none went in (another desktop
+  // has the input: the lock screen, a prompt for an administrator).
+  virtual bool SendKeys(const KeyInput* keys, std::size_t count) = 0;
   // A low-level mouse hook (WH_MOUSE_LL) that tells sink of button presses; nullptr removes it.
   virtual void WatchMouseButtons(MouseButtonSink* sink) = 0;
   // MapVirtualKeyA.

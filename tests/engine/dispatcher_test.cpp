@@ -186,9 +186,9 @@ TEST_F(DispatcherTest, ErrorsEndTheEventAndArePosted) {
 class OrderInput : public fake::FakeInput {
  public:
   explicit OrderInput(EngineRig& rig) : rig_(rig) {}
-  void SendKeys(const platform::KeyInput* keys, std::size_t count) override {
+  bool SendKeys(const platform::KeyInput* keys, std::size_t count) override {
     tempCodes.push_back(rig_.TempCode());
-    FakeInput::SendKeys(keys, count);
+    return FakeInput::SendKeys(keys, count);
   }
   std::vector<int> tempCodes;
 

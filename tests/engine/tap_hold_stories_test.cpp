@@ -151,6 +151,15 @@ TEST_F(TapHoldStories, NothingStaysDownWhenTheKeyboardIsLostWhileUndecidedOrHeld
   EXPECT_FALSE(rig.input.anyKeyDown());  // AltGr's made-up Ctrl too
   rig.hook.UnlockKeyboard();
   EXPECT_EQ(rig.run("-B -Tab"), "-B");  // A went up with the lock
+  // Decided by the timer while another desktop has the input: nothing went in, nothing to let go.
+  rig.run("+Tab@0 +A@10");
+  rig.input.LeaveDesktop();
+  rig.scheduler.Advance(400);
+  rig.input.ReturnToDesktop();
+  std::size_t from = rig.input.injected.size();
+  rig.hook.ReinstallKeyHook();
+  EXPECT_EQ(rig.injectedSince(from), "");
+  EXPECT_EQ(rig.run("-A -Tab"), "-A -Tab");
 }
 
 }  // namespace

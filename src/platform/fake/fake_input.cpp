@@ -28,8 +28,8 @@ void FakeInput::RemoveHook() {
   dropped_ = false;
 }
 
-void FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
-  if (away_) return;  // SendInput fails while another desktop has the input
+bool FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
+  if (away_) return false;  // SendInput fails while another desktop has the input
   batches.push_back(count);
   for (std::size_t i = 0; i < count; ++i) {
     if (keys[i].mouseDown) {  // the click comes after the keys before it, as one piece
@@ -57,6 +57,7 @@ void FakeInput::SendKeys(const platform::KeyInput* keys, std::size_t count) {
     queue_.push_back(e);  // the whole batch is queued before any of it is delivered
   }
   if (depth_ == 0) Drain();
+  return true;
 }
 
 void FakeInput::Press(int vk, bool down, bool sys) {

@@ -135,7 +135,7 @@ void Win32Input::RemoveHook() {
   g_sink = nullptr;
 }
 
-void Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
+bool Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
   std::vector<INPUT> inputs(count);
   for (std::size_t i = 0; i < count; ++i) {
     if (keys[i].mouseDown) {
@@ -148,7 +148,8 @@ void Win32Input::SendKeys(const platform::KeyInput* keys, std::size_t count) {
     inputs[i].ki.dwFlags = keys[i].flags;
     inputs[i].ki.dwExtraInfo = static_cast<ULONG_PTR>(keys[i].extraInfo);
   }
-  if (count) SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT));
+  // Another desktop refuses the whole batch (0); a batch only partly taken is taken.
+  return count == 0 || SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT)) != 0;
 }
 
 void Win32Input::WatchMouseButtons(platform::MouseButtonSink* sink) {

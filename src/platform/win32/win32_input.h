@@ -13,7 +13,7 @@ class Win32Input : public platform::Input {
   bool InstallHook(platform::KeyHookSink& sink) override;
   bool ReplaceHook(platform::KeyHookSink& sink) override;
   void RemoveHook() override;
-  void SendKeys(const platform::KeyInput* keys, std::size_t count) override;
+  bool SendKeys(const platform::KeyInput* keys, std::size_t count) override;
   void WatchMouseButtons(platform::MouseButtonSink* sink) override;
   unsigned MapKey(unsigned code, unsigned mapType) override;
   std::uintptr_t KeyboardLayout() override;
