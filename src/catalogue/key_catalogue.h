@@ -7,6 +7,10 @@
 //
 // Every lookup gives the result of its table's last matching row and never throws; the only
 // failure is the strict number conversion of a hand-edited stored value.
+//
+// Where the parts live: the tables in key_table.cpp and scancode_table.cpp, their lookups in
+// key_lookup.cpp and scancode_lookup.cpp, stored values such as TypeText3 in number_suffix.cpp,
+// the sided modifiers in sided_modifier.cpp, the target menu in target_menu.cpp.
 #include <cstddef>
 #include <string>
 #include <string_view>

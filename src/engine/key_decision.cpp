@@ -119,9 +119,13 @@ bool KeyDecision::TwoRoles(const KeyIn& in, KeyTables& tables, TapHoldRoles& rol
 }
 
 void KeyDecision::Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out) {
+  // AltGr's Ctrl goes where its Right Alt goes: swallowed with it by a held layer's mapping or
+  // two roles too, which need no entry in the intercepted list.
   int key = in.altGrControl ? kRightAlt : in.vk;
-  bool layered = in.ready && !in.altGrControl && tables.LayerMaps(layer_, in.vk);
-  bool swallow = layered || (in.listed && in.ready && tables.Intercepts(key));
+  TapHoldRoles roles;
+  bool layered = in.ready && tables.LayerMaps(layer_, key);
+  bool twoRoles = in.altGrControl && in.ready && tables.TapHoldOf(kRightAlt, roles);
+  bool swallow = layered || twoRoles || (in.listed && in.ready && tables.Intercepts(key));
   r.press = swallow ? Press::Swallowed : Press::Passed;
   if (in.altGrControl || !in.ready) return;  // AltGr's Ctrl is no key of its own: no mapping
   if (!SideBit(in.vk) && !layered) {

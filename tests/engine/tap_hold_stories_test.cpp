@@ -29,6 +29,7 @@ class TapHoldStories : public StoriesTest {
     rig.Map("J", "Left Arrow", " ", LayerScope("Nav"));
     rig.Map("K", "Volume Up", " ", LayerScope("Nav"));
     rig.Map("Tab", "Esc", " ", LayerScope("Nav"));
+    rig.Map("Right Alt", "Enter", " ", LayerScope("Nav"));
     rig.Map("Ctrl+H", "BackSpace");
     rig.Map("Ctrl+F", "B");
     rig.Map("Shift+Y", "B");
@@ -85,6 +86,7 @@ TEST_F(TapHoldStories, WhatTheFocusedProgramSees) {
       // switched on inside another gives way to it again when its key goes up.
       {"+LCtrl@0 +F@10 -F@20 -LCtrl@30", "+LCtrl -LCtrl +B -B +LCtrl -LCtrl"},
       {"+Space@0 +Tab@300 -Tab@310 -Space@320", "+Esc -Esc"},
+      {"+Space@0 +AltGr@300 -AltGr@310 -Space@320", "+Enter -Enter"},  // no Ctrl from AltGr
       {"+Space@0 +X@300 +K@310 -K@320 -X@330 +J@340 -J@350 -Space@360", "+B -B +Left -Left"},
       {"+X@0 +Space@10 +Z@300 +K@310 -K@320 -Z@330 +J@340 -J@350 -Space@360 -X@370",
        "+C -C +Left -Left"},

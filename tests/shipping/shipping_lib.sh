@@ -29,3 +29,7 @@ key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 dir_win="$(win_env LOCALAPPDATA)\\Programs\\Zorvane"
 dir=$(unix_path "$dir_win")
+# A machine-wide autorun value another test left (the tray's "Start ... when Windows starts")
+# makes the installer write no value of its own: each shipping test starts without it.
+wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v zorvane.exe /f \
+  >/dev/null 2>&1 || true
