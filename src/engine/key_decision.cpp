@@ -161,12 +161,8 @@ void KeyDecision::Fire(const ShortcutHit& hit, Record& r, KeyBatch& out) {
   r.added = Wanted(hit) & ~Kinds(held);
   std::uint8_t up = r.lifted & visible_;
   AltGrControl(up, false, out);
-  for (int i = 0; i < 8; ++i) {
-    if (up & (1 << i)) Emit(out, kModifierKeys[i], false);
-  }
-  for (int i = 0; i < 8; ++i) {
-    if (r.added & (1 << i)) Emit(out, kModifierKeys[i], true);
-  }
+  EmitModifiers(up, false, out);
+  EmitModifiers(r.added, true, out);
   if (hit.kind == ShortcutHit::Kind::Action) {
     out.actions.push_back({hit.action, false});
     return;
@@ -235,10 +231,20 @@ void KeyDecision::Unpress(KeyBatch& out, int key) {
   }
 }
 
-void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
-  for (int i = 7; i >= 0; --i) {
-    if (r.added & (1 << i)) Unpress(out, kModifierKeys[i]);
+void KeyDecision::EmitModifiers(std::uint8_t modifiers, bool down, KeyBatch& out) {
+  for (int i = 0; i < 8; ++i) {
+    if (modifiers & (1 << i)) Emit(out, kModifierKeys[i], down);
   }
+}
+
+void KeyDecision::UnpressModifiers(std::uint8_t modifiers, KeyBatch& out) {
+  for (int i = 7; i >= 0; --i) {
+    if (modifiers & (1 << i)) Unpress(out, kModifierKeys[i]);
+  }
+}
+
+void KeyDecision::ReleaseShortcut(const Record& r, KeyBatch& out) {
+  UnpressModifiers(r.added, out);
   // The user's modifiers still held come back, so Ctrl+H then Ctrl+A without letting go of
   // Ctrl selects all; those another held shortcut lifts come back with the last of them.
   std::uint8_t others = 0;
@@ -257,9 +263,7 @@ bool KeyDecision::Roll(const KeyIn& in, KeyTables& tables, KeyBatch& out) {
   // lifted again, they would be a lone Ctrl tap (or a masked Alt) between the two targets.
   std::uint8_t back = StillHeld(lifted);
   rolled_ = back & LiftedBy(in, tables, (visible_ & ~added) | back);
-  for (int i = 7; i >= 0; --i) {
-    if (added & (1 << i)) Unpress(out, kModifierKeys[i]);
-  }
+  UnpressModifiers(added, out);
   PressBack(back & ~rolled_, out);
   for (Record& o : records_) {
     o.lifted &= rolled_;
@@ -293,9 +297,7 @@ std::uint8_t KeyDecision::StillHeld(std::uint8_t modifiers) const {
 
 void KeyDecision::PressBack(std::uint8_t back, KeyBatch& out) {
   AltGrControl(back, true, out);
-  for (int i = 0; i < 8; ++i) {
-    if (back & (1 << i)) Emit(out, kModifierKeys[i], true);
-  }
+  EmitModifiers(back, true, out);
   if (back & kAltOrWin) Mask(out);
 }
 

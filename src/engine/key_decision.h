@@ -236,6 +236,10 @@ class KeyDecision {
   void Fresh(const KeyIn& in, Record& r, KeyTables& tables, KeyBatch& out);
   void Fire(const ShortcutHit& hit, Record& r, KeyBatch& out);
   void ReleaseShortcut(const Record& r, KeyBatch& out);
+  // Each modifier of the side bits pressed or let go, in the order of the bits; let go by the
+  // program (Unpress), in the reverse order.
+  void EmitModifiers(std::uint8_t modifiers, bool down, KeyBatch& out);
+  void UnpressModifiers(std::uint8_t modifiers, KeyBatch& out);
   // The user's modifiers (side bits) pressed again, with the mask after Alt or Win.
   void PressBack(std::uint8_t back, KeyBatch& out);
   // Of the modifiers (side bits), those still down for the programs but lifted.
